@@ -1,0 +1,145 @@
+#include "calc/bearing_capacity.h"
+
+#include "calc/design_combinations.h"
+#include "state/checked_real.h"
+#include "state/conversions.h"
+#include "state/run_time_error.h"
+
+// Berezantzev: Qt = Qp + Ql, with the point Qp = Ap * gamma_n * L * Nq and the
+// shaft Ql = Al * sum(1/2 * Ki * gamma_i * Li * tan phi_i). Pi is 3.14
+// throughout, and every product is grouped as below: another grouping can
+// change the last bit of a result, and the last bit a displayed digit.
+
+namespace pali {
+
+namespace {
+
+constexpr double kPi = 3.14;
+constexpr const char* kCapacityPicture = "#####.##";
+
+double Load(const FormContents& form, Box box, const NumberFormat& format)
+{
+    return LeadingNumberOf(form, box, format);
+}
+
+void ShowTotalLoad(FormContents& form, const NumberFormat& format)
+{
+    const double total = CheckedAdd(CheckedAdd(Load(form, Box::CP, format), Load(form, Box::CPNS, format)),
+                                    Load(form, Box::CV, format));
+    form[Box::CARTOT] = RealText(total, format);
+}
+
+void ShowFactoredLoad(FormContents& form, const DesignCombination& combination,
+                      const NumberFormat& format)
+{
+    const double permanent = CheckedMultiply(Load(form, Box::CP, format), combination.permanentFactor);
+    const double nonStructural =
+        CheckedMultiply(Load(form, Box::CPNS, format), combination.nonStructuralFactor);
+    const double variable = CheckedMultiply(Load(form, Box::CV, format), combination.variableFactor);
+    form[Box::CARMAG] = RealText(CheckedAdd(CheckedAdd(permanent, nonStructural), variable), format);
+}
+
+// The deepest layer, the row given by the layer count of C, carries the point.
+const ValueCell& TipUnitWeight(const ProjectState& state, std::int32_t layers)
+{
+    return Blaming(Box::C, [&]() -> const ValueCell& { return state.PESO[layers]; });
+}
+
+void ComputePointCapacity(const FormContents& form, ProjectState& state, std::int32_t layers,
+                          const DesignCombination& combination, const NumberFormat& format)
+{
+    state.QPUNTA = (TipUnitWeight(state, layers) * ValueCell(LeadingNumberOf(form, Box::B, format))) *
+                   ValueCell(LeadingNumberOf(form, Box::K1, format));
+    const double diameterM = CheckedDivide(LocaleRealOf(form, Box::A, format), 100.0);
+    const double diameterSquared = CheckedMultiply(diameterM, diameterM);
+    state.QPUNTA = ((state.QPUNTA * ValueCell(kPi)) * ValueCell(diameterSquared)) /
+                   ValueCell(combination.pointDivisor);
+}
+
+std::int32_t LoopRow(const ProjectState& state)
+{
+    return CellLong(state.JSTRATO);
+}
+
+void AddLayerFriction(ProjectState& state, const DesignCombination& combination)
+{
+    state.ANGRAD[LoopRow(state)] = (state.ANG[LoopRow(state)] * ValueCell(kPi)) / ValueCell(180.0);
+    state.TGANG[LoopRow(state)] =
+        CheckedDivide(CheckedTan(CellReal(state.ANGRAD[LoopRow(state)])), combination.tanPhiDivisor);
+    state.QLAT = state.QLAT + ((((ValueCell(0.5) * state.KLAT[LoopRow(state)]) *
+                                 state.PESO[LoopRow(state)]) *
+                                state.LUNG[LoopRow(state)]) *
+                               ValueCell(state.TGANG[LoopRow(state)]));
+}
+
+// The shaft sums the same layers 1..n whose last one carries the point.
+void ComputeShaftCapacity(const FormContents& form, ProjectState& state, std::int32_t layers,
+                          const DesignCombination& combination, const NumberFormat& format)
+{
+    state.QLAT = ValueCell::Integer(0);
+    for (state.JSTRATO = ValueCell::Integer(1); CellReal(state.JSTRATO) <= layers;
+         state.JSTRATO = state.JSTRATO + ValueCell::Integer(1)) {
+        AddLayerFriction(state, combination);
+    }
+    const ValueCell diameterCm(LocaleRealOf(form, Box::A, format));
+    const ValueCell lengthM(LocaleRealOf(form, Box::B, format));
+    state.QLAT = (((state.QLAT * ValueCell(kPi)) * diameterCm) * lengthM) /
+                 ValueCell(combination.shaftDivisor);
+}
+
+// Only a whole number of 1 to 6 piles has a reduction factor; any other
+// would leave the factor of an earlier run in force.
+void SetGroupFactor(const FormContents& form, ProjectState& state, const NumberFormat& format)
+{
+    const auto factor = GroupFactor(LocaleRealOf(form, Box::M5, format));
+    if (!factor) {
+        throw RunTimeError(ErrorKind::SubscriptOutOfRange, Box::M5);
+    }
+    state.COEFGR = *factor;
+}
+
+void ShowAsPicture(FormContents& form, Box box, const NumberFormat& format)
+{
+    form[box] = PictureText(form[box], kCapacityPicture, format);
+}
+
+// The total capacity as displayed. A total that rounds to zero is shown as
+// the separator alone, which is zero all the same.
+double DisplayedTotalCapacity(const FormContents& form, const NumberFormat& format)
+{
+    if (form[Box::K3] == format.decimalSeparator) {
+        return 0.0;
+    }
+    return LocaleRealOf(form, Box::K3, format);
+}
+
+}  // namespace
+
+void ComputeBearingCapacity(FormContents& form, ProjectState& state, const NumberFormat& format)
+{
+    const DesignCombination& combination = SelectedCombination(form.selectedCombination);
+
+    ShowTotalLoad(form, format);
+    state.QPUNTA = ValueCell::Integer(0);
+    form[Box::K3] = IntegerText(0);
+    const std::int32_t layers = LocaleLongOf(form, Box::C, format);
+
+    ComputePointCapacity(form, state, layers, combination, format);
+    ShowFactoredLoad(form, combination, format);
+    ComputeShaftCapacity(form, state, layers, combination, format);
+
+    form[Box::K3] = CellText(state.QPUNTA + state.QLAT, format);
+    form[Box::M3] = CellText(state.QPUNTA, format);
+    form[Box::M4] = CellText(state.QLAT, format);
+    SetGroupFactor(form, state, format);
+
+    ShowAsPicture(form, Box::K3, format);
+    ShowAsPicture(form, Box::M3, format);
+    ShowAsPicture(form, Box::M4, format);
+    // The group capacity comes from the total as displayed, rounded to cents.
+    form[Box::M8] =
+        RealText(CheckedMultiply(DisplayedTotalCapacity(form, format), state.COEFGR), format);
+    ShowAsPicture(form, Box::M8, format);
+}
+
+}  // namespace pali
