@@ -245,10 +245,11 @@ SignificantDigits FifteenDigits(double magnitude)
     const std::string_view text(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
     const std::size_t e = text.find('e');
     SignificantDigits significant;
-    significant.digits = std::string(text.substr(0, 1)) + std::string(text.substr(2, e - 2));
+    significant.digits.push_back(text.front());
+    significant.digits.append(text.substr(2, e - 2));
     DropTrailingZeros(significant.digits);
-    std::from_chars(text.data() + e + 1 + (text[e + 1] == '+' ? 1 : 0),
-                    text.data() + text.size(), significant.exponent);
+    const std::string_view exponent = text.substr(e + (text[e + 1] == '+' ? 2 : 1));
+    std::from_chars(exponent.data(), exponent.data() + exponent.size(), significant.exponent);
     return significant;
 }
 
@@ -272,14 +273,19 @@ std::string PlainNotation(const SignificantDigits& significant)
 
 std::string ExponentNotation(const SignificantDigits& significant)
 {
-    std::string text = significant.digits.substr(0, 1);
+    std::string text;
+    text.push_back(significant.digits.front());
     if (significant.digits.size() > 1) {
-        text += "." + significant.digits.substr(1);
+        text.push_back('.');
+        text.append(significant.digits, 1);
     }
     const int exponent = significant.exponent;
-    const std::string magnitude = std::to_string(exponent < 0 ? -exponent : exponent);
-    text += exponent < 0 ? "E-" : "E+";
-    text += std::string(magnitude.size() < 2 ? 2 - magnitude.size() : 0, '0') + magnitude;
+    text.append(exponent < 0 ? "E-" : "E+");
+    const int magnitude = exponent < 0 ? -exponent : exponent;
+    if (magnitude < 10) {
+        text.push_back('0');
+    }
+    text.append(std::to_string(magnitude));
     return text;
 }
 
@@ -353,6 +359,9 @@ std::string CellText(const ValueCell& cell, const NumberFormat& format)
 
 std::int32_t CellLong(const ValueCell& cell)
 {
+    if (cell.IsInteger()) {
+        return cell.IntegerValue();
+    }
     return RoundToLong(cell.Numeric());
 }
 

@@ -1,0 +1,48 @@
+// Feeds arbitrary text to every conversion from text, under both separators.
+// Each must give a number or raise a run-time error, nothing else.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "state/conversions.h"
+#include "state/run_time_error.h"
+
+namespace {
+
+template <class Conversion>
+void Try(Conversion&& conversion)
+{
+    try {
+        conversion();
+    } catch (const pali::RunTimeError&) {
+    }
+}
+
+void Exercise(std::string_view text, const pali::NumberFormat& format)
+{
+    Try([&] { pali::LeadingNumber(text, format); });
+    Try([&] { pali::LocaleReal(text, format); });
+    Try([&] { pali::LocaleLong(text, format); });
+    Try([&] { pali::LocaleInteger(text, format); });
+    pali::PictureText(text, "#####.##", format);
+    Try([&] {
+        const double value = pali::LocaleReal(text, format);
+        const std::string written = pali::RealText(value, format);
+        // What RealText writes, LocaleReal must read back.
+        if (pali::LocaleReal(written, format) != pali::LocaleReal(pali::RealText(
+                pali::LocaleReal(written, format), format), format)) {
+            __builtin_trap();
+        }
+    });
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    Exercise(text, pali::NumberFormat::Point());
+    Exercise(text, pali::NumberFormat::Comma());
+    return 0;
+}
