@@ -1,0 +1,74 @@
+#include "report/report_delivery.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QStandardPaths>
+
+#include "report/report_document.h"
+
+namespace pali {
+namespace {
+
+const QString kTitle = QStringLiteral("STAMPA");
+
+QString SuggestedPdfPath()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QDir folder(QDir(documents).exists() ? documents : QDir::homePath());
+    return folder.filePath(QStringLiteral("Relazione portanza pali.pdf"));
+}
+
+QString AskPdfPath(QWidget* parent)
+{
+    QFileDialog dialog(parent,
+                       QStringLiteral("Nessuna stampante predefinita: salva la relazione in PDF"),
+                       QString(), QStringLiteral("Documenti PDF (*.pdf)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    dialog.selectFile(SuggestedPdfPath());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return {};
+    }
+    return dialog.selectedFiles().constFirst();
+}
+
+void OfferPdf(const ReportDocument& document, QWidget* parent)
+{
+    const QString path = AskPdfPath(parent);
+    if (path.isEmpty()) {
+        return;
+    }
+    const QString shown = QDir::toNativeSeparators(path);
+    if (document.SaveAsPdf(path)) {
+        QMessageBox::information(parent, kTitle,
+                                 QStringLiteral("La relazione è stata salvata in:\n%1").arg(shown));
+    } else {
+        QMessageBox::warning(
+            parent, kTitle,
+            QStringLiteral("Non è stato possibile salvare la relazione in:\n%1").arg(shown));
+    }
+}
+
+}  // namespace
+
+void DeliverReport(const std::vector<PrintedLine>& lines, QWidget* parent)
+{
+    const ReportDocument document(lines);
+    const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
+    if (defaultPrinter.isNull()) {
+        OfferPdf(document, parent);
+        return;
+    }
+    QPrinter printer(defaultPrinter, QPrinter::HighResolution);
+    if (!document.PrintTo(printer)) {
+        QMessageBox::warning(parent, kTitle,
+                             QStringLiteral("La stampante «%1» non ha potuto stampare la "
+                                            "relazione.\nI dati del progetto restano nella finestra.")
+                                 .arg(defaultPrinter.printerName()));
+    }
+}
+
+}  // namespace pali

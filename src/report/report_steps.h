@@ -1,0 +1,47 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "state/box.h"
+
+namespace pali {
+
+struct FontSizeStep {
+    float points;
+};
+
+// A fixed text, then optionally the text of a box: as it stands when there is
+// no pattern, otherwise written through the pattern.
+struct TextStep {
+    std::string literal;
+    std::optional<Box> box = std::nullopt;
+    std::string pattern = {};
+};
+
+struct BlankLinesStep {
+    int count;
+};
+
+struct LayerRowsStep {};
+struct CombinationStep {};
+struct EndStep {};
+
+using ReportStep =
+    std::variant<FontSizeStep, TextStep, BlankLinesStep, LayerRowsStep, CombinationStep, EndStep>;
+
+// The report from its title to the signature, in printing order.
+const std::vector<ReportStep>& ReportSteps();
+
+// The line naming the selected design combination, by option index.
+inline constexpr std::array<std::string_view, 3> kCombinationLines = {
+    " APPROCCIO 1    COMBINAZIONE1(A1+M1+R1)",
+    " APPROCCIO 1    COMBINAZIONE2(A2+M2+R2)",
+    " APPROCCIO 2    COMBINAZIONE1(A1+M1+R3)",
+};
+
+}  // namespace pali

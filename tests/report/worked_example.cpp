@@ -1,0 +1,31 @@
+#include "worked_example.h"
+
+#include "calc/bearing_capacity.h"
+#include "calc/worked_example.h"
+#include "report/recording_printer.h"
+#include "report/report_sequence.h"
+
+namespace pali {
+
+Project WorkedExampleProject()
+{
+    Project project;
+    testing::EnterWorkedExample(project.form, project.state, 0);
+    return project;
+}
+
+std::vector<PrintedLine> WorkedExampleReport()
+{
+    Project project = WorkedExampleProject();
+    ComputeBearingCapacity(project.form, project.state, NumberFormat::Comma());
+    RecordingPrinter printer(NumberFormat::Comma());
+    ComposeReport(project.form, project.state, printer, NumberFormat::Comma());
+    return printer.lines();
+}
+
+void PrintTo(const PrintedLine& line, std::ostream* out)
+{
+    *out << line.fontSize << " pt \"" << line.text << "\"";
+}
+
+}  // namespace pali
