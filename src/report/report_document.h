@@ -24,11 +24,10 @@ public:
     // The same pages on A4 in a PDF file. False when the file cannot be written.
     bool SaveAsPdf(const QString& path) const;
 
+private:
     // The horizontal stretch, in percent of the face's normal width, at which
     // the widest line fits across the printer's page.
     int FittingStretch(QPrinter& printer) const;
-
-private:
     bool Paint(QPrinter& printer) const;
 
     std::vector<PrintedLine> lines_;

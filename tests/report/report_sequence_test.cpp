@@ -4,6 +4,7 @@
 
 #include <sstream>
 
+#include "report/item_text.h"
 #include "report/recording_printer.h"
 #include "state/run_time_error.h"
 #include "worked_example.h"
@@ -98,15 +99,6 @@ FormContents FormWithLayerCount(const std::string& count)
     return form;
 }
 
-std::size_t Characters(const std::string& utf8)
-{
-    std::size_t count = 0;
-    for (const char byte : utf8) {
-        count += (static_cast<unsigned char>(byte) & 0xC0U) != 0x80U ? 1 : 0;
-    }
-    return count;
-}
-
 TEST(ReportSequence, WorkedExampleAfterTheCalculationReadsAsWrittenByHand)
 {
     const std::vector<PrintedLine> expected = ParseExpected(kWorkedExampleReport);
@@ -129,7 +121,7 @@ TEST(ReportSequence, BeforeAnyCalculationEveryLabelLineEndsWithItsLabel)
     ASSERT_EQ(report.lines.size(), counts.size());
     for (std::size_t line = 0; line < counts.size(); ++line) {
         const bool large = line < 3 || (line >= 32 && line < 36);
-        EXPECT_EQ(Characters(report.lines[line].text), counts[line]) << "line " << line + 1;
+        EXPECT_EQ(CharacterCount(report.lines[line].text), counts[line]) << "line " << line + 1;
         EXPECT_EQ(report.lines[line].fontSize, large ? 20.0F : 12.0F) << "line " << line + 1;
     }
     EXPECT_TRUE(report.ended);
