@@ -16,8 +16,8 @@ namespace {
 constexpr double kMarginPt = 10 / 25.4 * 72;
 constexpr double kA4LongSidePt = 841.89;
 constexpr double kA4ShortSidePt = 595.28;
-// Where the report of the worked example is left for a look at the pages.
-const QString kPdfPath = QStringLiteral("worked_example_report.pdf");
+// Where the report of the worked example is left in the build tree, for a look at the pages.
+const QString kPdfPath = QStringLiteral(WORKED_EXAMPLE_PDF);
 
 QString Extract(const QStringList& options)
 {
