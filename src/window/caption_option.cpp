@@ -11,6 +11,10 @@ namespace pali {
 CaptionOption::CaptionOption(const QString& caption, QWidget* parent)
     : QRadioButton(caption, parent)
 {
+    setFocusPolicy(Qt::ClickFocus);
+    connect(this, &QAbstractButton::toggled, this, [this](bool checked) {
+        setFocusPolicy(checked ? Qt::StrongFocus : Qt::ClickFocus);
+    });
 }
 
 void CaptionOption::paintEvent(QPaintEvent*)

@@ -1,0 +1,211 @@
+// The window's controls: the table itself, and the widgets built from it.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <set>
+#include <string>
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "window/form1_boxes.h"
+#include "window/form1_controls.h"
+#include "window/twips.h"
+#include "window_fixture.h"
+
+namespace pali {
+namespace {
+
+TEST(Form1Controls, HoldTwentyOneBoxesSixButtonsThreeOptionsAndThirtySevenLabels)
+{
+    std::map<ControlKind, int> count;
+    std::set<std::string_view> names;
+    for (const ControlSpec& spec : kForm1Controls) {
+        ++count[spec.kind];
+        names.insert(spec.name);
+    }
+    EXPECT_EQ(names.size(), 67U);
+    EXPECT_EQ(count[ControlKind::TextBox], 21);
+    EXPECT_EQ(count[ControlKind::CommandButton], 6);
+    EXPECT_EQ(count[ControlKind::OptionButton], 3);
+    EXPECT_EQ(count[ControlKind::Label], 37);
+}
+
+TEST(Form1Controls, TabPositionsRunFromZeroToSixtySixWithoutGaps)
+{
+    std::set<int> tabs;
+    for (const ControlSpec& spec : kForm1Controls) {
+        tabs.insert(spec.tab);
+    }
+    EXPECT_EQ(tabs.size(), 67U);
+    EXPECT_EQ(*tabs.begin(), 0);
+    EXPECT_EQ(*tabs.rbegin(), 66);
+}
+
+// The right edge of Label35 and the bottom edge of Command5.
+TEST(Form1Controls, NeedAClientAreaOf15020By10215Twips)
+{
+    int right = 0;
+    int bottom = 0;
+    for (const ControlSpec& spec : kForm1Controls) {
+        right = std::max(right, spec.left + spec.width);
+        bottom = std::max(bottom, spec.top + spec.height);
+    }
+    EXPECT_EQ(right, 15020);
+    EXPECT_EQ(bottom, 10215);
+}
+
+TEST(Form1Controls, CaptionsKeepEveryQuoteAsteriskHyphenAndBlank)
+{
+    const std::pair<std::string_view, std::string> expected[] = {
+        {"Label1(0)", "DIAMETRO PALO \"cm\""},
+        {"Label4", std::string(54, '*')},
+        {"Label16", std::string(54, '*')},
+        {"Label19", "---" + std::string(37, '*')},
+        {"Label17", "DATI" + std::string(14, ' ') + "INIZIALI"},
+        {"Label18", "DATI  STRATIGRAFICI" + std::string(15, ' ') + "STRATIGRAFICI"},
+        {"Label9", "fi (gradi)" + std::string(16, ' ') + "28-30-32-34-36-38-40"},
+        {"Comb1(0)", " Approccio 1  Combinazione 1 (A1+M1+R1)"},
+        {"Comb1(1)", " Approccio 1  Combinazione 2 (A2+M2+R2)"},
+        {"Comb1(2)", " Approccio 2  Combinazione  (A1+M1+R3)"},
+        {"Command6", "STRATO N .dal piano campagna"},
+    };
+    for (const auto& [name, caption] : expected) {
+        EXPECT_EQ(ControlNamed(name).caption, caption) << name;
+    }
+}
+
+TEST(Form1Controls, OnlyTheHeadingsAndNotesHaveFontsOfTheirOwn)
+{
+    const std::map<std::string_view, FontSpec> ownFonts = {
+        {"Label17", {8.25, true}}, {"Label18", {8.25, true}}, {"Label13", {8.25, true}},
+        {"Label31", {9.75, true}}, {"Label27", {13.5, true}}, {"Label35", {12.0, true}},
+        {"Label34", {13.5, true}}, {"Label22", {18.0, true}},
+    };
+    for (const ControlSpec& spec : kForm1Controls) {
+        const auto own = ownFonts.find(spec.name);
+        const FontSpec expected = own == ownFonts.end() ? FontSpec{8.25, false} : own->second;
+        EXPECT_EQ(spec.font, expected) << spec.name;
+    }
+}
+
+TEST(Form1Boxes, NameTextBoxesAndCaptionsAndEnterTargetsThatExist)
+{
+    int enterTargets = 0;
+    for (const BoxSpec& spec : kForm1Boxes) {
+        EXPECT_EQ(ControlNamed(BoxName(spec.box)).kind, ControlKind::TextBox);
+        EXPECT_NE(ControlNamed(spec.captionedBy).kind, ControlKind::TextBox);
+        if (!spec.enterTo.empty()) {
+            ++enterTargets;
+            EXPECT_NE(ControlNamed(spec.enterTo).kind, ControlKind::Label) << spec.enterTo;
+        }
+    }
+    EXPECT_EQ(enterTargets, 12);
+}
+
+TEST(Form1Boxes, AreNamedByTheCaptionBesideThemWithoutOuterBlanks)
+{
+    const std::pair<Box, std::string_view> expected[] = {
+        {Box::A, "DIAMETRO PALO \"cm\""},
+        {Box::C, "NUMERO DI STRATImax20"},
+        {Box::E, "ANGOLO D'ATTRITO(gradi)"},
+        {Box::I, "STRATO N .dal piano campagna"},
+        {Box::H, "CALCOLA L/D"},
+        {Box::M5, "NUMERO DI PALI(max6)"},
+        {Box::M8, "PORTANZA   RIDOTTA  (Npali>1) tonn"},
+    };
+    for (const auto& [box, caption] : expected) {
+        EXPECT_EQ(BoxCaption(box), caption) << BoxName(box);
+    }
+}
+
+TEST(Twips, PositionsAreExactAndSizesRoundToTheNearestPixel)
+{
+    const std::pair<int, int> cases[] = {
+        {1440, 96}, {11640, 776}, {975, 65}, {400, 27}, {500, 33}, {700, 47}, {2000, 133},
+        {3400, 227}, {0, 0},
+    };
+    for (const auto& [twips, pixels] : cases) {
+        EXPECT_EQ(Pixels(twips), pixels) << twips;
+    }
+}
+
+class Form1Widgets : public testing::WindowTest {};
+
+bool HasKind(const QWidget* widget, ControlKind kind)
+{
+    switch (kind) {
+    case ControlKind::TextBox: return qobject_cast<const QLineEdit*>(widget) != nullptr;
+    case ControlKind::CommandButton: return qobject_cast<const QPushButton*>(widget) != nullptr;
+    case ControlKind::OptionButton: return qobject_cast<const QRadioButton*>(widget) != nullptr;
+    case ControlKind::Label: return qobject_cast<const QLabel*>(widget) != nullptr;
+    }
+    return false;
+}
+
+QString CaptionShown(const QWidget* widget)
+{
+    if (const auto* label = qobject_cast<const QLabel*>(widget)) {
+        return label->text();
+    }
+    if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
+        return button->text();
+    }
+    return qobject_cast<const QLineEdit*>(widget)->text();
+}
+
+int NearestPixel(int twips)
+{
+    return static_cast<int>(std::lround(twips / 15.0));
+}
+
+TEST_F(Form1Widgets, StandWhereTheTablePutsThemWithTheirCaptionsAndFonts)
+{
+    EXPECT_EQ(window.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly).size(), 67);
+    for (const ControlSpec& spec : kForm1Controls) {
+        const QString name = QString::fromUtf8(spec.name.data(), spec.name.size());
+        SCOPED_TRACE(name.toStdString());
+        const QWidget* widget = window.findChild<QWidget*>(name);
+        ASSERT_NE(widget, nullptr);
+        EXPECT_TRUE(HasKind(widget, spec.kind));
+        EXPECT_EQ(widget->mapTo(&window, QPoint(0, 0)), QPoint(spec.left / 15, spec.top / 15));
+        EXPECT_EQ(widget->size(), QSize(NearestPixel(spec.width), NearestPixel(spec.height)));
+        EXPECT_EQ(CaptionShown(widget).toStdString(), spec.caption);
+        EXPECT_EQ(widget->font().families().value(0), "MS Sans Serif");
+        EXPECT_EQ(widget->font().families().value(1), "Liberation Sans");
+        EXPECT_DOUBLE_EQ(widget->font().pointSizeF(), spec.font.points);
+        EXPECT_EQ(widget->font().bold(), spec.font.bold);
+        EXPECT_TRUE(widget->isVisible());
+        EXPECT_TRUE(widget->isEnabled());
+        EXPECT_EQ(widget->focusPolicy() == Qt::NoFocus, spec.kind == ControlKind::Label);
+    }
+}
+
+TEST_F(Form1Widgets, BoxesAndButtonsCarryAccessibleNames)
+{
+    for (const BoxSpec& spec : kForm1Boxes) {
+        EXPECT_EQ(window.box(spec.box)->accessibleName().toStdString(), BoxCaption(spec.box));
+    }
+    EXPECT_EQ(window.box(Box::C)->accessibleName(), "NUMERO DI STRATImax20");
+    for (const ControlSpec& spec : kForm1Controls) {
+        if (spec.kind == ControlKind::CommandButton || spec.kind == ControlKind::OptionButton) {
+            const auto* widget = window.findChild<QWidget*>(QString::fromUtf8(spec.name.data()));
+            EXPECT_EQ(widget->accessibleName().toStdString(), spec.caption) << spec.name;
+        }
+    }
+}
+
+TEST_F(Form1Widgets, OptionArrayKeepsItsIndices)
+{
+    option(2)->click();
+    EXPECT_EQ(window.contents().selectedCombination, 2);
+    option(1)->click();
+    EXPECT_EQ(window.contents().selectedCombination, 1);
+    EXPECT_FALSE(option(2)->isChecked());
+}
+
+}  // namespace
+}  // namespace pali
