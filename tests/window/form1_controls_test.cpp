@@ -13,7 +13,6 @@
 
 #include "window/form1_boxes.h"
 #include "window/form1_controls.h"
-#include "window/twips.h"
 #include "window_fixture.h"
 
 namespace pali {
@@ -119,17 +118,6 @@ TEST(Form1Boxes, AreNamedByTheCaptionBesideThemWithoutOuterBlanks)
     };
     for (const auto& [box, caption] : expected) {
         EXPECT_EQ(BoxCaption(box), caption) << BoxName(box);
-    }
-}
-
-TEST(Twips, PositionsAreExactAndSizesRoundToTheNearestPixel)
-{
-    const std::pair<int, int> cases[] = {
-        {1440, 96}, {11640, 776}, {975, 65}, {400, 27}, {500, 33}, {700, 47}, {2000, 133},
-        {3400, 227}, {0, 0},
-    };
-    for (const auto& [twips, pixels] : cases) {
-        EXPECT_EQ(Pixels(twips), pixels) << twips;
     }
 }
 
