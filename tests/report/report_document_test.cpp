@@ -4,6 +4,8 @@
 
 #include <stdexcept>
 
+#include <QCoreApplication>
+#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStringList>
@@ -17,7 +19,9 @@ constexpr double kMarginPt = 10 / 25.4 * 72;
 constexpr double kA4LongSidePt = 841.89;
 constexpr double kA4ShortSidePt = 595.28;
 // Where the report of the worked example is left in the build tree, for a look at the pages.
-const QString kPdfPath = QStringLiteral(WORKED_EXAMPLE_PDF);
+// One file per test process: CTest runs the tests of this suite side by side.
+const QString kPdfPath = QStringLiteral(WORKED_EXAMPLE_PDF).replace(
+    QStringLiteral(".pdf"), QStringLiteral("-%1.pdf").arg(QCoreApplication::applicationPid()));
 
 QString Extract(const QStringList& options)
 {
@@ -76,6 +80,8 @@ protected:
         ASSERT_TRUE(ReportDocument(WorkedExampleReport()).SaveAsPdf(kPdfPath));
         pages_ = ExtractPages();
     }
+
+    static void TearDownTestSuite() { QFile::remove(kPdfPath); }
 
     static const Word& WordOn(const Page& page, const QString& text)
     {
