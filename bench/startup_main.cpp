@@ -1,0 +1,43 @@
+// Start to first paint: the program's window, or with BARE_WINDOW a plain Qt
+// window holding one line edit, built the same way for comparison. Quits from
+// the first paint event, so the time includes building and painting.
+#include <QApplication>
+#include <QEvent>
+#include <QLineEdit>
+#include <QVBoxLayout>
+#include <QWidget>
+
+#ifndef BARE_WINDOW
+#include "window/form1.h"
+#endif
+
+namespace {
+
+class QuitOnFirstPaint : public QObject {
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            QCoreApplication::quit();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+#ifdef BARE_WINDOW
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    layout->addWidget(new QLineEdit(&window));
+#else
+    pali::Form1 window;
+#endif
+    QuitOnFirstPaint quitter;
+    window.installEventFilter(&quitter);
+    window.showMaximized();
+    return QApplication::exec();
+}

@@ -1,0 +1,216 @@
+#!/usr/bin/env bash
+# Drives the installed program the way a person does: under Xvfb with a window
+# manager, clicks into boxes by their position, types, presses buttons, picks
+# options, reads the boxes back through the clipboard, and prints the report
+# on a real CUPS queue whose PDF is checked with pdftotext.
+#
+# Usage: tests/e2e/e2e.sh [program]   (default: the installed portanza-pali)
+set -uo pipefail
+
+PROGRAM="${1:-/usr/bin/portanza-pali}"
+WORK="$(mktemp -d)"
+FAILURES=0
+PASSES=0
+PIDS=()
+
+stop_all() {
+    for pid in "${PIDS[@]}"; do
+        kill "$pid" 2>/dev/null
+    done
+    for pid in "${PIDS[@]}"; do
+        wait "$pid" 2>/dev/null
+    done
+    PIDS=()
+}
+trap 'stop_all; rm -rf "$WORK"' EXIT
+
+fail() { echo "FAIL: $*"; FAILURES=$((FAILURES + 1)); }
+pass() { PASSES=$((PASSES + 1)); }
+expect_eq() {  # what, expected, actual
+    if [[ "$2" == "$3" ]]; then pass; else fail "$1: expected '$2', got '$3'"; fi
+}
+
+# Centres of the controls, in pixels from the client area's top-left corner:
+# (Left + Width / 2) / 15, (Top + Height / 2) / 15 of the design in twips.
+declare -A AT=(
+    [A]="128 28" [B]="128 60" [C]="128 100" [I]="216 161" [E]="216 193" [F]="216 225"
+    [G]="216 265" [D]="216 289" [H]="148 364" [Z9]="368 420" [K1]="133 500" [M5]="133 532"
+    [CP]="172 588" [CPNS]="172 620" [CV]="172 660" [CARTOT]="780 353" [CARMAG]="776 392"
+    [M3]="671 492" [M4]="671 540" [K3]="671 572" [M8]="672 608"
+    [STRATO]="66 168" [OK]="208 324" [CALCOLA_LD]="80 360" [PORTANZA]="652 271"
+    [STAMPA]="614 664" [FINE]="696 664"
+    [COMB0]="340 548" [COMB1]="340 604" [COMB2]="348 660"
+)
+
+click() { xdotool mousemove --window "$WID" ${AT[$1]} click 1; sleep 0.1; }
+
+type_into() {  # box, text
+    click "$1"
+    xdotool key ctrl+a BackSpace
+    [[ -n "$2" ]] && xdotool type --delay 15 -- "$2"
+    sleep 0.05
+}
+
+read_box() {  # box; an empty box copies nothing, so a marker stands for it
+    printf '%s' '<empty>' | xclip -selection clipboard -i >/dev/null 2>&1
+    click "$1"
+    xdotool key ctrl+a ctrl+c
+    sleep 0.15
+    local text
+    text="$(timeout 3 xclip -o -selection clipboard 2>/dev/null)"
+    [[ "$text" == '<empty>' ]] && text=""
+    printf '%s' "$text"
+}
+
+window_count() { xdotool search --onlyvisible --pid "$APP" 2>/dev/null | wc -l; }
+
+start_display() {
+    # A free display number, chosen by the server itself.
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$WORK/display" >"$WORK/xvfb.log" 2>&1 &
+    PIDS+=($!)
+    for _ in $(seq 100); do [[ -s "$WORK/display" ]] && break; sleep 0.05; done
+    export DISPLAY=":$(head -1 "$WORK/display")"
+    for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
+    openbox >"$WORK/openbox.log" 2>&1 &
+    PIDS+=($!)
+    sleep 0.5
+}
+
+start_printer() {
+    mkdir -p /run/cups
+    /usr/sbin/cupsd -f >"$WORK/cupsd.log" 2>&1 &
+    PIDS+=($!)
+    for _ in $(seq 100); do lpstat -r 2>/dev/null | grep -qx 'scheduler is running' && break; sleep 0.1; done
+    lpadmin -p PDF -E -v cups-pdf:/ -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd 2>>"$WORK/cupsd.log"
+    lpadmin -p PDF -o pdftops-renderer-default=pdftocairo
+    lpadmin -d PDF
+}
+
+start_program() {
+    LANG=it_IT.UTF-8 LC_ALL= QT_QPA_PLATFORM=xcb "$PROGRAM" >"$WORK/program.log" 2>&1 &
+    APP=$!
+    PIDS+=("$APP")
+    WID="$(timeout 20 xdotool search --sync --onlyvisible --pid "$APP" | head -1)"
+    if [[ -z "$WID" ]]; then
+        echo "FAIL: the program's window did not appear"; cat "$WORK/program.log"; exit 1
+    fi
+    timeout 10 xdotool windowactivate --sync "$WID"
+    sleep 0.5
+}
+
+enter_layer() {  # angle thickness weight k
+    click STRATO
+    type_into E "$1"; type_into F "$2"; type_into G "$3"; type_into D "$4"
+    click OK
+}
+
+check_worked_example() {
+    type_into A 60; type_into B 12; type_into C 2
+    enter_layer 30 5 1,8 1
+    enter_layer 34 7 1,9 0,8
+    type_into K1 30; type_into M5 2; type_into CP 50; type_into CPNS 10; type_into CV 20
+
+    local combination expected
+    local -a results=("110 333,07 193,3 139,77 313,09" "89 190,82 113,7 77,12 179,37"
+                      "110 264,73 143,18 121,54 248,85")
+    for combination in 0 1 2; do
+        click "COMB$combination"
+        click PORTANZA
+        read -r -a expected <<<"${results[$combination]}"
+        expect_eq "CARTOT, combination $combination" 80 "$(read_box CARTOT)"
+        expect_eq "CARMAG, combination $combination" "${expected[0]}" "$(read_box CARMAG)"
+        expect_eq "K3, combination $combination" "${expected[1]}" "$(read_box K3)"
+        expect_eq "M3, combination $combination" "${expected[2]}" "$(read_box M3)"
+        expect_eq "M4, combination $combination" "${expected[3]}" "$(read_box M4)"
+        expect_eq "M8, combination $combination" "${expected[4]}" "$(read_box M8)"
+    done
+    click COMB0
+    click PORTANZA
+}
+
+check_layer_review() {
+    click STRATO   # the cursor wraps from layer 2 to layer 1
+    expect_eq "layer shown" 1 "$(read_box I)"
+    expect_eq "angle of layer 1" 30 "$(read_box E)"
+    expect_eq "unit weight of layer 1" 1,8 "$(read_box G)"
+    type_into G 1,85
+    click OK
+    click STRATO
+    click STRATO
+    expect_eq "layer shown after a round" 1 "$(read_box I)"
+    expect_eq "changed unit weight" 1,85 "$(read_box G)"
+    type_into G 1,8
+    click OK
+    click STRATO   # back on layer 2, as the worked example left it
+}
+
+check_failed_click() {
+    local slenderness before after
+    click CALCOLA_LD
+    slenderness="$(read_box H)"
+    expect_eq "slenderness" 20 "$slenderness"
+    expect_eq "tip angle" 34 "$(read_box Z9)"
+    type_into A ""
+    before="$(window_count)"
+    click CALCOLA_LD
+    sleep 0.5
+    after="$(window_count)"
+    if (( after > before )); then pass; else fail "no message box after a failed click"; fi
+    xdotool key Return
+    sleep 0.3
+    expect_eq "message box closed" "$before" "$(window_count)"
+    expect_eq "slenderness kept" "$slenderness" "$(read_box H)"
+    expect_eq "diameter still empty" "" "$(read_box A)"
+    type_into A 60
+}
+
+check_printed_report() {
+    local pdf_dir="$HOME/PDF" pdf text
+    rm -rf "$pdf_dir"
+    click STAMPA
+    for _ in $(seq 100); do
+        [[ -z "$(lpstat -o 2>/dev/null)" ]] && compgen -G "$pdf_dir/*.pdf" >/dev/null && break
+        sleep 0.2
+    done
+    pdf="$(compgen -G "$pdf_dir/*.pdf" | head -1)"
+    if [[ -z "$pdf" ]]; then
+        fail "no PDF from the print queue"
+        return
+    fi
+    text="$(pdftotext -layout "$pdf" -)"
+    local line
+    for line in "PORTANZA DEI PALI DI FONDAZIONE" "DIAMETRO DEL PALO (cm)=60" \
+                "LUNGHEZZA PALO (mt)=12" "NUMERO PALI=2" "DATI STRATIGRAFICI" \
+                "NQ(coefficiente TESK-ORBEL)=30" "CARICO  TOTALE(tonn.)=80," \
+                "CARICO TOTALE INCREMENTATO(tonn.)=110," "PORTANZA ALLA PUNTA(tonn.)=193,3" \
+                "PORTANZA LATERALE (tonn.)=139,77" "PORTANZA TOTALE(tonn.)=333,07" \
+                "PORTANZA TOTALE RIDOTTA(Np>1)(tonn.)=313,09" \
+                "APPROCCIO 1    COMBINAZIONE1(A1+M1+R1)" "IL TECNICO" \
+                "Il programma è stato realizzato"; do
+        # Text extraction may fold a run of blanks into one.
+        if tr -s ' ' <<<"$text" | grep -qF -- "$(tr -s ' ' <<<"$line")"; then
+            pass
+        else
+            fail "report lacks '$line'"
+        fi
+    done
+    if grep -qE '^ +1 +30 +5 +1,8 +1 *$' <<<"$text"; then pass; else fail "layer row 1 not in its columns"; fi
+}
+
+check_fine() {
+    click FINE
+    for _ in $(seq 50); do kill -0 "$APP" 2>/dev/null || break; sleep 0.1; done
+    if kill -0 "$APP" 2>/dev/null; then fail "FINE did not end the program"; else pass; fi
+}
+
+start_display
+start_printer
+start_program
+check_worked_example
+check_layer_review
+check_failed_click
+check_printed_report
+check_fine
+
+echo "e2e: $PASSES passed, $FAILURES failed"
+(( FAILURES == 0 ))
