@@ -13,7 +13,7 @@ class PinPointLocale : public testing::EmptyTestEventListener {
 
 }  // namespace
 
-// The window tests run without a display unless one is asked for.
+// The Qt tests run without a display unless one is asked for.
 int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
