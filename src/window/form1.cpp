@@ -35,19 +35,19 @@ QString Text(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QFont FontOf(const FontSpec& spec)
+QFont FontOf(const FontStyle& design)
 {
     QFont font;
     font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")});
     font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(spec.points);
-    font.setBold(spec.bold);
+    font.setPointSizeF(design.points);
+    font.setBold(design.bold);
     return font;
 }
 
-QRect PixelRect(const ControlSpec& spec)
+QRect PixelRect(const ControlDesign& design)
 {
-    return {Pixels(spec.left), Pixels(spec.top), Pixels(spec.width), Pixels(spec.height)};
+    return {Pixels(design.left), Pixels(design.top), Pixels(design.width), Pixels(design.height)};
 }
 
 // The conversions follow the user's decimal separator as it is at the click.
@@ -56,12 +56,12 @@ NumberFormat CurrentNumberFormat()
     return {QLocale().decimalPoint().toStdString()};
 }
 
-QWidget* CreateButton(const ControlSpec& spec, QWidget* parent)
+QWidget* CreateButton(const ControlDesign& design, QWidget* parent)
 {
-    auto* button = new CaptionButton(Text(spec.caption), parent);
+    auto* button = new CaptionButton(Text(design.caption), parent);
     // Enter presses a button that has the focus; there is no default button.
     button->setAutoDefault(true);
-    button->setAccessibleName(Text(spec.caption));
+    button->setAccessibleName(Text(design.caption));
     return button;
 }
 
@@ -83,8 +83,8 @@ Form1::Form1(QWidget* parent)
     setWindowTitle(QString::fromLatin1(kTitle));
     setFont(FontOf(kPlain));
     resize(Pixels(kRestoredWidthTwips), Pixels(kRestoredHeightTwips));
-    for (const ControlSpec& spec : kForm1Controls) {
-        createControl(spec);
+    for (const ControlDesign& design : kForm1Controls) {
+        createControl(design);
     }
     combinations_->button(0)->setChecked(true);
     orderTabs();
@@ -94,45 +94,45 @@ Form1::Form1(QWidget* parent)
     box(Box::A)->setFocus();
 }
 
-void Form1::createControl(const ControlSpec& spec)
+void Form1::createControl(const ControlDesign& design)
 {
     QWidget* control = nullptr;
-    switch (spec.kind) {
+    switch (design.kind) {
     case ControlKind::TextBox: {
-        const BoxSpec* boxSpec = BoxSpecNamed(spec.name);
+        const BoxDesign* boxDesign = BoxDesignNamed(design.name);
         auto* edit = new QLineEdit(this);
-        edit->setAccessibleName(Text(BoxCaption(boxSpec->box)));
-        boxes_[static_cast<std::size_t>(boxSpec->box)] = edit;
+        edit->setAccessibleName(Text(BoxCaption(boxDesign->box)));
+        boxes_[static_cast<std::size_t>(boxDesign->box)] = edit;
         control = edit;
         break;
     }
     case ControlKind::CommandButton:
-        control = CreateButton(spec, this);
+        control = CreateButton(design, this);
         break;
     case ControlKind::OptionButton: {
-        auto* option = new CaptionOption(Text(spec.caption), this);
-        option->setAccessibleName(Text(spec.caption));
+        auto* option = new CaptionOption(Text(design.caption), this);
+        option->setAccessibleName(Text(design.caption));
         combinations_->addButton(option, static_cast<int>(combinations_->buttons().size()));
         control = option;
         break;
     }
     case ControlKind::Label:
-        control = new CaptionLabel(Text(spec.caption), this);
+        control = new CaptionLabel(Text(design.caption), this);
         break;
     }
-    control->setObjectName(Text(spec.name));
-    control->setGeometry(PixelRect(spec));
-    if (spec.font != kPlain) {
-        control->setFont(FontOf(spec.font));
+    control->setObjectName(Text(design.name));
+    control->setGeometry(PixelRect(design));
+    if (design.font != kPlain) {
+        control->setFont(FontOf(design.font));
     }
 }
 
 void Form1::orderTabs()
 {
     std::map<int, QWidget*> byTab;
-    for (const ControlSpec& spec : kForm1Controls) {
-        if (spec.kind != ControlKind::Label) {
-            byTab.emplace(spec.tab, findChild<QWidget*>(Text(spec.name)));
+    for (const ControlDesign& design : kForm1Controls) {
+        if (design.kind != ControlKind::Label) {
+            byTab.emplace(design.tab, findChild<QWidget*>(Text(design.name)));
         }
     }
     QWidget* previous = nullptr;
@@ -146,9 +146,9 @@ void Form1::orderTabs()
 
 void Form1::wireEnterNavigation()
 {
-    for (const BoxSpec& spec : kForm1Boxes) {
-        if (!spec.enterTo.empty()) {
-            enterNavigation_->addStep(box(spec.box), findChild<QWidget*>(Text(spec.enterTo)));
+    for (const BoxDesign& design : kForm1Boxes) {
+        if (!design.enterTo.empty()) {
+            enterNavigation_->addStep(box(design.box), findChild<QWidget*>(Text(design.enterTo)));
         }
     }
 }

@@ -49,7 +49,7 @@ public:
     void setReportDelivery(ReportDelivery delivery);
 
 private:
-    void createControl(const ControlSpec& spec);
+    void createControl(const ControlDesign& design);
     void orderTabs();
     void wireEnterNavigation();
     void wireButtons();

@@ -16,17 +16,17 @@ static_assert([] {
     return true;
 }());
 
-const BoxSpec* BoxSpecNamed(std::string_view name)
+const BoxDesign* BoxDesignNamed(std::string_view name)
 {
     const auto found = std::ranges::find_if(
-        kForm1Boxes, [name](const BoxSpec& spec) { return BoxName(spec.box) == name; });
+        kForm1Boxes, [name](const BoxDesign& design) { return BoxName(design.box) == name; });
     return found == kForm1Boxes.end() ? nullptr : &*found;
 }
 
 std::string_view BoxCaption(Box box)
 {
-    const BoxSpec& spec = kForm1Boxes[static_cast<std::size_t>(box)];
-    std::string_view caption = ControlNamed(spec.captionedBy).caption;
+    const BoxDesign& design = kForm1Boxes[static_cast<std::size_t>(box)];
+    std::string_view caption = ControlNamed(design.captionedBy).caption;
     caption.remove_prefix(std::min(caption.find_first_not_of(' '), caption.size()));
     caption.remove_suffix(caption.size() - (caption.find_last_not_of(' ') + 1));
     return caption;

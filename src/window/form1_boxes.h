@@ -10,14 +10,14 @@ namespace pali {
 // What the window says about each text box besides its place: the control
 // whose caption names it for the user, and where Enter sends the focus from
 // it (nowhere when empty).
-struct BoxSpec {
+struct BoxDesign {
     Box box;
     std::string_view captionedBy;
     std::string_view enterTo;
 };
 
 // clang-format off
-inline constexpr std::array<BoxSpec, kBoxCount> kForm1Boxes = {{
+inline constexpr std::array<BoxDesign, kBoxCount> kForm1Boxes = {{
     // box          caption beside it   Enter to
     {Box::A,        "Label1(0)",        "B"},
     {Box::B,        "Label2",           "C"},
@@ -44,7 +44,7 @@ inline constexpr std::array<BoxSpec, kBoxCount> kForm1Boxes = {{
 // clang-format on
 
 // The row of the box, found by the box's own name.
-const BoxSpec* BoxSpecNamed(std::string_view name);
+const BoxDesign* BoxDesignNamed(std::string_view name);
 
 // The caption that names the box for the user, blanks at its ends dropped.
 std::string_view BoxCaption(Box box);

@@ -6,9 +6,9 @@
 
 namespace pali {
 
-const ControlSpec& ControlNamed(std::string_view name)
+const ControlDesign& ControlNamed(std::string_view name)
 {
-    const auto found = std::ranges::find(kForm1Controls, name, &ControlSpec::name);
+    const auto found = std::ranges::find(kForm1Controls, name, &ControlDesign::name);
     if (found == kForm1Controls.end()) {
         throw std::out_of_range("no control named " + std::string(name));
     }

@@ -10,20 +10,20 @@ enum class ControlKind { TextBox, CommandButton, OptionButton, Label };
 
 // Every caption font is one face at one of a few sizes; only the weight and
 // the size vary from control to control.
-struct FontSpec {
+struct FontStyle {
     double points = 8.25;
     bool bold = false;
 
-    constexpr bool operator==(const FontSpec&) const = default;
+    constexpr bool operator==(const FontStyle&) const = default;
 };
 
-inline constexpr FontSpec kPlain{8.25, false};
-constexpr FontSpec Bold(double points) { return {points, true}; }
+inline constexpr FontStyle kPlain{8.25, false};
+constexpr FontStyle Bold(double points) { return {points, true}; }
 
 // One control of the main window as the designer placed it. Positions and
 // sizes are in twips, measured from the top-left corner of the client area;
 // the tab position also counts the labels, which never take the focus.
-struct ControlSpec {
+struct ControlDesign {
     std::string_view name;
     ControlKind kind;
     std::string_view caption;
@@ -32,7 +32,7 @@ struct ControlSpec {
     int width;
     int height;
     int tab;
-    FontSpec font;
+    FontStyle font;
 };
 
 inline constexpr std::size_t kControlCount = 67;
@@ -44,7 +44,7 @@ inline constexpr ControlKind kOptionButton = ControlKind::OptionButton;
 inline constexpr ControlKind kLabel = ControlKind::Label;
 
 // clang-format off
-inline constexpr std::array<ControlSpec, kControlCount> kForm1Controls = {{
+inline constexpr std::array<ControlDesign, kControlCount> kForm1Controls = {{
     // name         kind            caption                                   Left   Top  Width Height Tab  font
     {"A",           kTextBox,       "",                                        1440,   240,  975,  375,   6, kPlain},
     {"B",           kTextBox,       "",                                        1440,   720,  975,  375,   7, kPlain},
@@ -131,6 +131,6 @@ inline constexpr std::array<ControlSpec, kControlCount> kForm1Controls = {{
 // clang-format on
 
 // The control of that name; every name the program uses is in the table.
-const ControlSpec& ControlNamed(std::string_view name);
+const ControlDesign& ControlNamed(std::string_view name);
 
 }  // namespace pali

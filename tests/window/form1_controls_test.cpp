@@ -22,9 +22,9 @@ TEST(Form1Controls, HoldTwentyOneBoxesSixButtonsThreeOptionsAndThirtySevenLabels
 {
     std::map<ControlKind, int> count;
     std::set<std::string_view> names;
-    for (const ControlSpec& spec : kForm1Controls) {
-        ++count[spec.kind];
-        names.insert(spec.name);
+    for (const ControlDesign& design : kForm1Controls) {
+        ++count[design.kind];
+        names.insert(design.name);
     }
     EXPECT_EQ(names.size(), 67U);
     EXPECT_EQ(count[ControlKind::TextBox], 21);
@@ -36,8 +36,8 @@ TEST(Form1Controls, HoldTwentyOneBoxesSixButtonsThreeOptionsAndThirtySevenLabels
 TEST(Form1Controls, TabPositionsRunFromZeroToSixtySixWithoutGaps)
 {
     std::set<int> tabs;
-    for (const ControlSpec& spec : kForm1Controls) {
-        tabs.insert(spec.tab);
+    for (const ControlDesign& design : kForm1Controls) {
+        tabs.insert(design.tab);
     }
     EXPECT_EQ(tabs.size(), 67U);
     EXPECT_EQ(*tabs.begin(), 0);
@@ -49,9 +49,9 @@ TEST(Form1Controls, NeedAClientAreaOf15020By10215Twips)
 {
     int right = 0;
     int bottom = 0;
-    for (const ControlSpec& spec : kForm1Controls) {
-        right = std::max(right, spec.left + spec.width);
-        bottom = std::max(bottom, spec.top + spec.height);
+    for (const ControlDesign& design : kForm1Controls) {
+        right = std::max(right, design.left + design.width);
+        bottom = std::max(bottom, design.top + design.height);
     }
     EXPECT_EQ(right, 15020);
     EXPECT_EQ(bottom, 10215);
@@ -79,27 +79,27 @@ TEST(Form1Controls, CaptionsKeepEveryQuoteAsteriskHyphenAndBlank)
 
 TEST(Form1Controls, OnlyTheHeadingsAndNotesHaveFontsOfTheirOwn)
 {
-    const std::map<std::string_view, FontSpec> ownFonts = {
+    const std::map<std::string_view, FontStyle> ownFonts = {
         {"Label17", {8.25, true}}, {"Label18", {8.25, true}}, {"Label13", {8.25, true}},
         {"Label31", {9.75, true}}, {"Label27", {13.5, true}}, {"Label35", {12.0, true}},
         {"Label34", {13.5, true}}, {"Label22", {18.0, true}},
     };
-    for (const ControlSpec& spec : kForm1Controls) {
-        const auto own = ownFonts.find(spec.name);
-        const FontSpec expected = own == ownFonts.end() ? FontSpec{8.25, false} : own->second;
-        EXPECT_EQ(spec.font, expected) << spec.name;
+    for (const ControlDesign& design : kForm1Controls) {
+        const auto own = ownFonts.find(design.name);
+        const FontStyle expected = own == ownFonts.end() ? FontStyle{8.25, false} : own->second;
+        EXPECT_EQ(design.font, expected) << design.name;
     }
 }
 
 TEST(Form1Boxes, NameTextBoxesAndCaptionsAndEnterTargetsThatExist)
 {
     int enterTargets = 0;
-    for (const BoxSpec& spec : kForm1Boxes) {
-        EXPECT_EQ(ControlNamed(BoxName(spec.box)).kind, ControlKind::TextBox);
-        EXPECT_NE(ControlNamed(spec.captionedBy).kind, ControlKind::TextBox);
-        if (!spec.enterTo.empty()) {
+    for (const BoxDesign& design : kForm1Boxes) {
+        EXPECT_EQ(ControlNamed(BoxName(design.box)).kind, ControlKind::TextBox);
+        EXPECT_NE(ControlNamed(design.captionedBy).kind, ControlKind::TextBox);
+        if (!design.enterTo.empty()) {
             ++enterTargets;
-            EXPECT_NE(ControlNamed(spec.enterTo).kind, ControlKind::Label) << spec.enterTo;
+            EXPECT_NE(ControlNamed(design.enterTo).kind, ControlKind::Label) << design.enterTo;
         }
     }
     EXPECT_EQ(enterTargets, 12);
@@ -153,35 +153,35 @@ int NearestPixel(int twips)
 TEST_F(Form1Widgets, StandWhereTheTablePutsThemWithTheirCaptionsAndFonts)
 {
     EXPECT_EQ(window.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly).size(), 67);
-    for (const ControlSpec& spec : kForm1Controls) {
-        const QString name = QString::fromUtf8(spec.name.data(), spec.name.size());
+    for (const ControlDesign& design : kForm1Controls) {
+        const QString name = QString::fromUtf8(design.name.data(), design.name.size());
         SCOPED_TRACE(name.toStdString());
         const QWidget* widget = window.findChild<QWidget*>(name);
         ASSERT_NE(widget, nullptr);
-        EXPECT_TRUE(HasKind(widget, spec.kind));
-        EXPECT_EQ(widget->mapTo(&window, QPoint(0, 0)), QPoint(spec.left / 15, spec.top / 15));
-        EXPECT_EQ(widget->size(), QSize(NearestPixel(spec.width), NearestPixel(spec.height)));
-        EXPECT_EQ(CaptionShown(widget).toStdString(), spec.caption);
+        EXPECT_TRUE(HasKind(widget, design.kind));
+        EXPECT_EQ(widget->mapTo(&window, QPoint(0, 0)), QPoint(design.left / 15, design.top / 15));
+        EXPECT_EQ(widget->size(), QSize(NearestPixel(design.width), NearestPixel(design.height)));
+        EXPECT_EQ(CaptionShown(widget).toStdString(), design.caption);
         EXPECT_EQ(widget->font().families().value(0), "MS Sans Serif");
         EXPECT_EQ(widget->font().families().value(1), "Liberation Sans");
-        EXPECT_DOUBLE_EQ(widget->font().pointSizeF(), spec.font.points);
-        EXPECT_EQ(widget->font().bold(), spec.font.bold);
+        EXPECT_DOUBLE_EQ(widget->font().pointSizeF(), design.font.points);
+        EXPECT_EQ(widget->font().bold(), design.font.bold);
         EXPECT_TRUE(widget->isVisible());
         EXPECT_TRUE(widget->isEnabled());
-        EXPECT_EQ(widget->focusPolicy() == Qt::NoFocus, spec.kind == ControlKind::Label);
+        EXPECT_EQ(widget->focusPolicy() == Qt::NoFocus, design.kind == ControlKind::Label);
     }
 }
 
 TEST_F(Form1Widgets, BoxesAndButtonsCarryAccessibleNames)
 {
-    for (const BoxSpec& spec : kForm1Boxes) {
-        EXPECT_EQ(window.box(spec.box)->accessibleName().toStdString(), BoxCaption(spec.box));
+    for (const BoxDesign& design : kForm1Boxes) {
+        EXPECT_EQ(window.box(design.box)->accessibleName().toStdString(), BoxCaption(design.box));
     }
     EXPECT_EQ(window.box(Box::C)->accessibleName(), "NUMERO DI STRATImax20");
-    for (const ControlSpec& spec : kForm1Controls) {
-        if (spec.kind == ControlKind::CommandButton || spec.kind == ControlKind::OptionButton) {
-            const auto* widget = window.findChild<QWidget*>(QString::fromUtf8(spec.name.data()));
-            EXPECT_EQ(widget->accessibleName().toStdString(), spec.caption) << spec.name;
+    for (const ControlDesign& design : kForm1Controls) {
+        if (design.kind == ControlKind::CommandButton || design.kind == ControlKind::OptionButton) {
+            const auto* widget = window.findChild<QWidget*>(QString::fromUtf8(design.name.data()));
+            EXPECT_EQ(widget->accessibleName().toStdString(), design.caption) << design.name;
         }
     }
 }
