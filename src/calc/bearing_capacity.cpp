@@ -17,25 +17,23 @@ namespace {
 constexpr double kPi = 3.14;
 constexpr const char* kCapacityPicture = "#####.##";
 
-double Load(const FormContents& form, Box box, const NumberFormat& format)
-{
-    return LeadingNumberOf(form, box, format);
-}
-
 void ShowTotalLoad(FormContents& form, const NumberFormat& format)
 {
-    const double total = CheckedAdd(CheckedAdd(Load(form, Box::CP, format), Load(form, Box::CPNS, format)),
-                                    Load(form, Box::CV, format));
+    const double total = CheckedAdd(CheckedAdd(LeadingNumberOf(form, Box::CP, format),
+                                               LeadingNumberOf(form, Box::CPNS, format)),
+                                    LeadingNumberOf(form, Box::CV, format));
     form[Box::CARTOT] = RealText(total, format);
 }
 
 void ShowFactoredLoad(FormContents& form, const DesignCombination& combination,
                       const NumberFormat& format)
 {
-    const double permanent = CheckedMultiply(Load(form, Box::CP, format), combination.permanentFactor);
+    const double permanent =
+        CheckedMultiply(LeadingNumberOf(form, Box::CP, format), combination.permanentFactor);
     const double nonStructural =
-        CheckedMultiply(Load(form, Box::CPNS, format), combination.nonStructuralFactor);
-    const double variable = CheckedMultiply(Load(form, Box::CV, format), combination.variableFactor);
+        CheckedMultiply(LeadingNumberOf(form, Box::CPNS, format), combination.nonStructuralFactor);
+    const double variable =
+        CheckedMultiply(LeadingNumberOf(form, Box::CV, format), combination.variableFactor);
     form[Box::CARMAG] = RealText(CheckedAdd(CheckedAdd(permanent, nonStructural), variable), format);
 }
 

@@ -10,7 +10,6 @@ namespace pali {
 CaptionLabel::CaptionLabel(const QString& caption, QWidget* parent) : QLabel(caption, parent)
 {
     setTextFormat(Qt::PlainText);
-    setWordWrap(true);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 

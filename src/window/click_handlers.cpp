@@ -8,14 +8,8 @@ namespace pali {
 
 const std::array<ButtonHandler, 4> kBoxAndStateButtons = {{
     {"Command6", ShowNextLayer},
-    {"Command1",
-     [](FormContents& form, ProjectState& state, const NumberFormat& format) {
-         StoreLayer(form, state, format);
-     }},
-    {"Command2",
-     [](FormContents& form, ProjectState& state, const NumberFormat& format) {
-         ComputeSlenderness(form, state, format);
-     }},
+    {"Command1", StoreLayer},
+    {"Command2", ComputeSlenderness},
     {"Command3", ComputeBearingCapacity},
 }};
 

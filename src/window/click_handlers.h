@@ -16,7 +16,7 @@ using ClickHandler = std::function<void(FormContents&, ProjectState&, const Numb
 
 struct ButtonHandler {
     std::string_view button;
-    void (*run)(FormContents&, ProjectState&, const NumberFormat&);
+    ClickHandler run;
 };
 
 // The buttons whose work lives entirely in the text boxes and the state.

@@ -6,17 +6,15 @@
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
-#include <QLocale>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTest>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <random>
 #include <string>
 
-#include "window/form1.h"
+#include "window_fixture.h"
 
 namespace pali {
 namespace {
@@ -27,9 +25,10 @@ long EnvironmentNumber(const char* name, long fallback)
     return value != nullptr ? std::strtol(value, nullptr, 10) : fallback;
 }
 
-class Monkey {
+// Random texts and choices from a seed, so that a failing run can be repeated.
+class RandomInput {
 public:
-    explicit Monkey(unsigned seed) : random_(seed) {}
+    explicit RandomInput(unsigned seed) : random_(seed) {}
 
     QString Text()
     {
@@ -63,29 +62,24 @@ struct Snapshot {
     ProjectState state;
 };
 
-TEST(Monkey, FailedClicksLeaveNoTraceAndNothingCrashes)
+class Monkey : public testing::WindowTest {};
+
+TEST_F(Monkey, FailedClicksLeaveNoTraceAndNothingCrashes)
 {
     const long events = EnvironmentNumber("MONKEY_EVENTS", 3000);
     const auto seed = static_cast<unsigned>(EnvironmentNumber("MONKEY_SEED", 20261207));
-    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
-
-    Form1 window;
-    int failures = 0;
-    int reports = 0;
-    window.setMessagePresenter([&](QWidget*, const QString&) { ++failures; });
-    window.setReportDelivery([&](const std::vector<PrintedLine>&, QWidget*) { ++reports; });
-    window.show();
+    UseDecimalComma();
 
     const char* buttons[] = {"Command6", "Command1", "Command2", "Command3", "Command4"};
-    Monkey monkey(seed);
+    RandomInput random(seed);
     int clicks = 0;
     int failedClicks = 0;
     for (long event = 0; event < events; ++event) {
-        switch (monkey.Pick(4)) {
+        switch (random.Pick(4)) {
         case 0:
         case 1: {
-            QLineEdit* box = window.box(kAllBoxes[monkey.Pick(kBoxCount)]);
-            const QString text = monkey.Text();
+            QLineEdit* box = window.box(kAllBoxes[random.Pick(kBoxCount)]);
+            const QString text = random.Text();
             box->clear();
             // Key events carry plain ASCII only; the rest is pasted in whole.
             const bool typeable = text.size() < 20 && std::ranges::all_of(text, [](QChar c) {
@@ -100,28 +94,23 @@ TEST(Monkey, FailedClicksLeaveNoTraceAndNothingCrashes)
         }
         case 2: {
             const Snapshot before{window.contents(), window.state()};
-            const int failuresBefore = failures;
-            auto* button = window.findChild<QPushButton*>(buttons[monkey.Pick(std::size(buttons))]);
-            QTest::mouseClick(button, Qt::LeftButton);
+            const std::size_t messagesBefore = messages.size();
+            click(buttons[random.Pick(std::size(buttons))]);
             ++clicks;
-            if (failures != failuresBefore) {
+            if (messages.size() != messagesBefore) {
                 ++failedClicks;
                 ASSERT_EQ(window.contents(), before.contents) << "event " << event;
                 ASSERT_EQ(window.state(), before.state) << "event " << event;
             }
             break;
         }
-        default: {
-            const QString name = QString("Comb1(%1)").arg(monkey.Pick(3));
-            QTest::mouseClick(window.findChild<QRadioButton*>(name), Qt::LeftButton);
+        default:
+            QTest::mouseClick(option(static_cast<int>(random.Pick(3))), Qt::LeftButton);
             break;
         }
-        }
     }
-    RecordProperty("clicks", clicks);
-    RecordProperty("failed_clicks", failedClicks);
-    std::printf("monkey: %ld events, %d clicks, %d failed and restored, %d reports\n", events,
-                clicks, failedClicks, reports);
+    std::printf("monkey: %ld events, %d clicks, %d failed and restored, %zu reports\n", events,
+                clicks, failedClicks, deliveredReports.size());
     EXPECT_GT(failedClicks, 0);
     EXPECT_LT(failedClicks, clicks);
 }
