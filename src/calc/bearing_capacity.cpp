@@ -17,24 +17,40 @@ namespace {
 constexpr double kPi = 3.14;
 constexpr const char* kCapacityPicture = "#####.##";
 
+// (CP + CPNS) + CV, of loads already read and factored. A sum beyond the
+// real range names the load that weighs most in it.
+double SumOfLoads(double permanent, double nonStructural, double variable)
+{
+    const double permanents =
+        BlamingHeaviest({Typed(Box::CP, permanent), Typed(Box::CPNS, nonStructural)},
+                        [&] { return CheckedAdd(permanent, nonStructural); });
+    return BlamingHeaviest({Typed(Box::CP, permanent), Typed(Box::CPNS, nonStructural),
+                            Typed(Box::CV, variable)},
+                           [&] { return CheckedAdd(permanents, variable); });
+}
+
 void ShowTotalLoad(FormContents& form, const NumberFormat& format)
 {
-    const double total = CheckedAdd(CheckedAdd(LeadingNumberOf(form, Box::CP, format),
-                                               LeadingNumberOf(form, Box::CPNS, format)),
-                                    LeadingNumberOf(form, Box::CV, format));
-    form[Box::CARTOT] = RealText(total, format);
+    const double permanent = LeadingNumberOf(form, Box::CP, format);
+    const double nonStructural = LeadingNumberOf(form, Box::CPNS, format);
+    const double variable = LeadingNumberOf(form, Box::CV, format);
+    form[Box::CARTOT] = RealText(SumOfLoads(permanent, nonStructural, variable), format);
+}
+
+double FactoredLoad(const FormContents& form, Box box, double factor, const NumberFormat& format)
+{
+    const double load = LeadingNumberOf(form, box, format);
+    return Blaming(box, [&] { return CheckedMultiply(load, factor); });
 }
 
 void ShowFactoredLoad(FormContents& form, const DesignCombination& combination,
                       const NumberFormat& format)
 {
-    const double permanent =
-        CheckedMultiply(LeadingNumberOf(form, Box::CP, format), combination.permanentFactor);
+    const double permanent = FactoredLoad(form, Box::CP, combination.permanentFactor, format);
     const double nonStructural =
-        CheckedMultiply(LeadingNumberOf(form, Box::CPNS, format), combination.nonStructuralFactor);
-    const double variable =
-        CheckedMultiply(LeadingNumberOf(form, Box::CV, format), combination.variableFactor);
-    form[Box::CARMAG] = RealText(CheckedAdd(CheckedAdd(permanent, nonStructural), variable), format);
+        FactoredLoad(form, Box::CPNS, combination.nonStructuralFactor, format);
+    const double variable = FactoredLoad(form, Box::CV, combination.variableFactor, format);
+    form[Box::CARMAG] = RealText(SumOfLoads(permanent, nonStructural, variable), format);
 }
 
 // The deepest layer, the row given by the layer count of C, carries the point.
@@ -46,28 +62,38 @@ const ValueCell& TipUnitWeight(const ProjectState& state, std::int32_t layers)
 void ComputePointCapacity(const FormContents& form, ProjectState& state, std::int32_t layers,
                           const DesignCombination& combination, const NumberFormat& format)
 {
-    state.QPUNTA = (TipUnitWeight(state, layers) * ValueCell(LeadingNumberOf(form, Box::B, format))) *
-                   ValueCell(LeadingNumberOf(form, Box::K1, format));
-    const double diameterM = CheckedDivide(LocaleRealOf(form, Box::A, format), 100.0);
-    const double diameterSquared = CheckedMultiply(diameterM, diameterM);
-    state.QPUNTA = ((state.QPUNTA * ValueCell(kPi)) * ValueCell(diameterSquared)) /
-                   ValueCell(combination.pointDivisor);
-}
+    const ValueCell& tipWeight = TipUnitWeight(state, layers);
+    const double lengthM = LeadingNumberOf(form, Box::B, format);
+    const double nq = LeadingNumberOf(form, Box::K1, format);
+    const ValueCell weightTimesLength =
+        BlamingHeaviest({Stored(tipWeight.Numeric()), Typed(Box::B, lengthM)},
+                        [&] { return tipWeight * ValueCell(lengthM); });
+    state.QPUNTA = BlamingHeaviest(
+        {Stored(tipWeight.Numeric()), Typed(Box::B, lengthM), Typed(Box::K1, nq)},
+        [&] { return weightTimesLength * ValueCell(nq); });
 
-std::int32_t LoopRow(const ProjectState& state)
-{
-    return CellLong(state.JSTRATO);
+    const double diameterCm = LocaleRealOf(form, Box::A, format);
+    const double diameterSquared = Blaming(Box::A, [&] {
+        const double diameterM = CheckedDivide(diameterCm, 100.0);
+        return CheckedMultiply(diameterM, diameterM);
+    });
+    state.QPUNTA = BlamingHeaviest({Stored(tipWeight.Numeric()), Typed(Box::B, lengthM),
+                                    Typed(Box::K1, nq), Typed(Box::A, diameterCm)},
+                                   [&] {
+                                       return ((state.QPUNTA * ValueCell(kPi)) *
+                                               ValueCell(diameterSquared)) /
+                                              ValueCell(combination.pointDivisor);
+                                   });
 }
 
 void AddLayerFriction(ProjectState& state, const DesignCombination& combination)
 {
-    state.ANGRAD[LoopRow(state)] = (state.ANG[LoopRow(state)] * ValueCell(kPi)) / ValueCell(180.0);
-    state.TGANG[LoopRow(state)] =
-        CheckedDivide(CheckedTan(CellReal(state.ANGRAD[LoopRow(state)])), combination.tanPhiDivisor);
-    state.QLAT = state.QLAT + ((((ValueCell(0.5) * state.KLAT[LoopRow(state)]) *
-                                 state.PESO[LoopRow(state)]) *
-                                state.LUNG[LoopRow(state)]) *
-                               ValueCell(state.TGANG[LoopRow(state)]));
+    const std::int32_t row = CellLong(state.JSTRATO);
+    state.ANGRAD[row] = (state.ANG[row] * ValueCell(kPi)) / ValueCell(180.0);
+    state.TGANG[row] = CheckedDivide(CheckedTan(CellReal(state.ANGRAD[row])), combination.tanPhiDivisor);
+    state.QLAT = state.QLAT + ((((ValueCell(0.5) * state.KLAT[row]) * state.PESO[row]) *
+                                state.LUNG[row]) *
+                               ValueCell(state.TGANG[row]));
 }
 
 // The shaft sums the same layers 1..n whose last one carries the point.
@@ -79,10 +105,13 @@ void ComputeShaftCapacity(const FormContents& form, ProjectState& state, std::in
          state.JSTRATO = state.JSTRATO + ValueCell::Integer(1)) {
         AddLayerFriction(state, combination);
     }
-    const ValueCell diameterCm(LocaleRealOf(form, Box::A, format));
-    const ValueCell lengthM(LocaleRealOf(form, Box::B, format));
-    state.QLAT = (((state.QLAT * ValueCell(kPi)) * diameterCm) * lengthM) /
-                 ValueCell(combination.shaftDivisor);
+    const double diameterCm = LocaleRealOf(form, Box::A, format);
+    const double lengthM = LocaleRealOf(form, Box::B, format);
+    state.QLAT = BlamingHeaviest(
+        {Stored(state.QLAT.Numeric()), Typed(Box::A, diameterCm), Typed(Box::B, lengthM)}, [&] {
+            return (((state.QLAT * ValueCell(kPi)) * ValueCell(diameterCm)) * ValueCell(lengthM)) /
+                   ValueCell(combination.shaftDivisor);
+        });
 }
 
 // Only a whole number of 1 to 6 piles has a reduction factor; any other

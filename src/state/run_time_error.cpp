@@ -1,5 +1,7 @@
 #include "state/run_time_error.h"
 
+#include <cmath>
+#include <limits>
 #include <string>
 
 namespace pali {
@@ -30,6 +32,24 @@ std::string Describe(ErrorKind kind, std::optional<Box> box)
 RunTimeError::RunTimeError(ErrorKind kind, std::optional<Box> box)
     : std::runtime_error(Describe(kind, box)), kind_(kind), box_(box)
 {
+}
+
+Operand Typed(Box box, double value)
+{
+    return {box, std::fabs(value)};
+}
+
+Operand TypedDivisor(Box box, double value)
+{
+    if (value == 0.0) {
+        return {box, std::numeric_limits<double>::infinity()};
+    }
+    return {box, 1.0 / std::fabs(value)};
+}
+
+Operand Stored(double value)
+{
+    return {std::nullopt, std::fabs(value)};
 }
 
 }  // namespace pali

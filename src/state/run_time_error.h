@@ -1,5 +1,7 @@
 #pragma once
 
+#include <algorithm>
+#include <initializer_list>
 #include <optional>
 #include <stdexcept>
 #include <string_view>
@@ -43,6 +45,38 @@ decltype(auto) Blaming(Box box, Step&& step)
             throw;
         }
         throw RunTimeError(error.kind(), box);
+    }
+}
+
+// A number that a step of arithmetic uses, with the box it was read from (none
+// for a value of the layer table) and its weight: how far it pushes a result
+// out of range, its magnitude as a term or factor, the reciprocal as a divisor.
+struct Operand {
+    std::optional<Box> box;
+    double weight;
+};
+
+Operand Typed(Box box, double value);
+Operand TypedDivisor(Box box, double value);
+Operand Stored(double value);
+
+// Runs a step of arithmetic on numbers read before it. An error it raises
+// without a box of its own is laid at the box of the heaviest operand: with
+// one typed number that number's box, with several the one that drove the
+// result out of range. When a stored layer value weighs most, no box is named.
+template <class Step>
+decltype(auto) BlamingHeaviest(std::initializer_list<Operand> operands, Step&& step)
+{
+    try {
+        return step();
+    } catch (const RunTimeError& error) {
+        if (error.box()) {
+            throw;
+        }
+        const Operand& heaviest = *std::max_element(
+            operands.begin(), operands.end(),
+            [](const Operand& left, const Operand& right) { return left.weight < right.weight; });
+        throw RunTimeError(error.kind(), heaviest.box);
     }
 }
 

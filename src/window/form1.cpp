@@ -1,6 +1,7 @@
 #include "window/form1.h"
 
 #include <algorithm>
+#include <limits>
 #include <map>
 
 #include <QButtonGroup>
@@ -101,6 +102,9 @@ void Form1::createControl(const ControlDesign& design)
     case ControlKind::TextBox: {
         const BoxDesign* boxDesign = BoxDesignNamed(design.name);
         auto* edit = new QLineEdit(this);
+        // A box keeps whatever is typed or pasted, however long; the line
+        // edit would otherwise cut it at 32 767 characters.
+        edit->setMaxLength(std::numeric_limits<int>::max());
         edit->setAccessibleName(Text(BoxCaption(boxDesign->box)));
         boxes_[static_cast<std::size_t>(boxDesign->box)] = edit;
         control = edit;

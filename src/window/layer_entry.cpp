@@ -1,5 +1,7 @@
 #include "window/layer_entry.h"
 
+#include <array>
+
 #include "state/checked_real.h"
 #include "state/conversions.h"
 #include "state/run_time_error.h"
@@ -8,11 +10,18 @@ namespace pali {
 
 namespace {
 
-// The row on display, converted and checked anew at every access.
-std::int32_t CursorRow(const ProjectState& state)
-{
-    return CellLong(state.NSTRATO);
-}
+// The four boxes of a layer and the columns they fill, in the order OK stores them.
+struct LayerField {
+    Box box;
+    LayerColumn<ValueCell> ProjectState::*column;
+};
+
+constexpr std::array<LayerField, 4> kLayerFields = {{
+    {Box::E, &ProjectState::ANG},
+    {Box::F, &ProjectState::LUNG},
+    {Box::G, &ProjectState::PESO},
+    {Box::D, &ProjectState::KLAT},
+}};
 
 // After the last layer the cursor starts again from the first. A cursor
 // already past the end (the count was lowered, or is not a whole number)
@@ -30,12 +39,12 @@ void StepCursor(const FormContents& form, ProjectState& state, const NumberForma
 
 void ShowCursorRow(FormContents& form, const ProjectState& state, const NumberFormat& format)
 {
-    form[Box::E] = CellText(state.ANG[CursorRow(state)], format);
-    form[Box::F] = CellText(state.LUNG[CursorRow(state)], format);
-    form[Box::G] = CellText(state.PESO[CursorRow(state)], format);
-    form[Box::D] = CellText(state.KLAT[CursorRow(state)], format);
+    const std::int32_t row = CellLong(state.NSTRATO);
+    for (const LayerField& field : kLayerFields) {
+        form[field.box] = CellText((state.*field.column)[row], format);
+    }
     // A coefficient K of 0 means "not given": the box stays empty.
-    if (NumericallyEqual(state.KLAT[CursorRow(state)], ValueCell::Integer(0))) {
+    if (NumericallyEqual(state.KLAT[row], ValueCell::Integer(0))) {
         form[Box::D].clear();
     }
 }
@@ -52,10 +61,11 @@ void ShowNextLayer(FormContents& form, ProjectState& state, const NumberFormat& 
 
 void StoreLayer(const FormContents& form, ProjectState& state, const NumberFormat& format)
 {
-    state.ANG[CursorRow(state)] = LeadingNumberOf(form, Box::E, format);
-    state.LUNG[CursorRow(state)] = LeadingNumberOf(form, Box::F, format);
-    state.PESO[CursorRow(state)] = LeadingNumberOf(form, Box::G, format);
-    state.KLAT[CursorRow(state)] = LeadingNumberOf(form, Box::D, format);
+    const std::int32_t row = CellLong(state.NSTRATO);
+    for (const LayerField& field : kLayerFields) {
+        const double value = LeadingNumberOf(form, field.box, format);
+        (state.*field.column)[row] = value;
+    }
 }
 
 }  // namespace pali

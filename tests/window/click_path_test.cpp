@@ -1,5 +1,8 @@
 // The working buttons driven through the real window by clicks and typing:
 // what reaches the boxes, and what a failed click leaves behind (nothing).
+#include <QClipboard>
+
+#include "window/form1_boxes.h"
 #include "window_fixture.h"
 
 namespace pali {
@@ -125,6 +128,69 @@ TEST_F(ClickPath, EveryRefusedBearingCapacityNamesItsBoxAndChangesNothing)
         expectRefused(before, refused.caption, BoxName(refused.box).data());
         type(refused.box, kept);
     }
+}
+
+// With two boxes at fault the step that reads first decides, whatever order a
+// compiler gives the operands of one expression; an overflow in the arithmetic
+// names the typed number that drove the result out of range.
+TEST_F(ClickPath, TheFirstStepThatFailsNamesTheBoxAtFault)
+{
+    struct Fault {
+        Box box;
+        const char* typed;
+    };
+    struct Case {
+        const char* button;
+        std::vector<Fault> faults;
+        Box named;
+        const char* kind;
+    };
+    const Case cases[] = {
+        {"Command3", {{Box::C, "21"}, {Box::K1, "1e999"}}, Box::C, "Indice"},
+        {"Command3", {{Box::CP, "1e999"}, {Box::CV, "1e999"}}, Box::CP, "Overflow"},
+        {"Command3", {{Box::B, "1e999"}, {Box::K1, "1e999"}}, Box::B, "Overflow"},
+        {"Command3", {{Box::A, ""}, {Box::M5, ""}}, Box::A, "Tipo non corrispondente"},
+        {"Command2", {{Box::C, "21"}, {Box::B, "abc"}}, Box::B, "Tipo non corrispondente"},
+        {"Command1", {{Box::E, "1e999"}, {Box::D, "1e999"}}, Box::E, "Overflow"},
+        {"Command2", {{Box::A, "1"}, {Box::B, "1e307"}}, Box::B, "Overflow"},
+        {"Command2", {{Box::A, "1e-307"}, {Box::B, "5"}}, Box::A, "Overflow"},
+        {"Command3", {{Box::K1, "1e307"}}, Box::K1, "Overflow"},
+        {"Command3", {{Box::B, "1e200"}, {Box::K1, "1e300"}}, Box::K1, "Overflow"},
+        {"Command3", {{Box::B, "1e300"}, {Box::K1, "1e200"}}, Box::B, "Overflow"},
+        {"Command3", {{Box::CP, "9e307"}, {Box::CPNS, "1e308"}}, Box::CPNS, "Overflow"},
+    };
+    enterWorkedExample();
+    for (const Case& refused : cases) {
+        SCOPED_TRACE(std::string(refused.button) + " naming " + std::string(BoxName(refused.named)));
+        std::vector<QString> kept;
+        for (const Fault& fault : refused.faults) {
+            kept.push_back(text(fault.box));
+            type(fault.box, fault.typed);
+        }
+        messages.clear();
+        const Snapshot before = snapshot();
+        click(refused.button);
+        expectRefused(before, std::string(BoxCaption(refused.named)).c_str(),
+                      BoxName(refused.named).data());
+        EXPECT_TRUE(messages[0].contains(refused.kind)) << messages[0].toStdString();
+        for (std::size_t each = 0; each < kept.size(); ++each) {
+            type(refused.faults[each].box, kept[each]);
+        }
+    }
+}
+
+TEST_F(ClickPath, AMegabytePastedIntoABoxIsKeptWholeAndReadAsANumber)
+{
+    const QString length = QString(1 << 20, '0') + "12";
+    type(Box::A, "40");
+    type(Box::C, "1");
+    window.box(Box::B)->setFocus();
+    QApplication::clipboard()->setText(length);
+    window.box(Box::B)->paste();
+    EXPECT_EQ(text(Box::B), length);
+    click("Command2");
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(text(Box::H), "30");
 }
 
 }  // namespace
