@@ -27,11 +27,11 @@ void Exercise(std::string_view text, const pali::NumberFormat& format)
     Try([&] { pali::LocaleInteger(text, format); });
     pali::PictureText(text, "#####.##", format);
     Try([&] {
-        const double value = pali::LocaleReal(text, format);
-        const std::string written = pali::RealText(value, format);
-        // What RealText writes, LocaleReal must read back.
-        if (pali::LocaleReal(written, format) != pali::LocaleReal(pali::RealText(
-                pali::LocaleReal(written, format), format), format)) {
+        const std::string written = pali::RealText(pali::LocaleReal(text, format), format);
+        // LocaleReal reads back every text RealText writes, and a number once
+        // written stays the same however often it is written and read again.
+        const double value = pali::LocaleReal(written, format);
+        if (pali::LocaleReal(pali::RealText(value, format), format) != value) {
             __builtin_trap();
         }
     });

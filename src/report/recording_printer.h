@@ -1,12 +1,23 @@
 #pragma once
 
+#include <cstddef>
+#include <string>
+#include <string_view>
 #include <vector>
 
-#include "report/printed_line.h"
 #include "report/report_printer.h"
 #include "state/number_format.h"
 
 namespace pali {
+
+// One line of a composed report as it goes on paper: its text, spaces
+// included, and the size of the face it is printed in.
+struct PrintedLine {
+    float fontSize;
+    std::string text;
+
+    bool operator==(const PrintedLine&) const = default;
+};
 
 // A printer that keeps the report as text lines tagged with their font size.
 // The report is composed here in full before anything reaches paper, so a
@@ -30,5 +41,13 @@ private:
     std::vector<PrintedLine> lines_;
     bool documentEnded_ = false;
 };
+
+// The text lines one PrintLine occupies. Usually one; a column item that finds
+// the position already past its column ends the line there, and the remaining
+// items continue on a new line from that column.
+std::vector<std::string> LayOutLine(const PrintItems& items, const NumberFormat& format);
+
+// Characters, not bytes: "è" takes one column like any other letter.
+std::size_t CharacterCount(std::string_view utf8);
 
 }  // namespace pali

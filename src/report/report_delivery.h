@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "report/printed_line.h"
+#include "report/recording_printer.h"
 
 class QWidget;
 

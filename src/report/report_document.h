@@ -4,7 +4,7 @@
 
 #include <QString>
 
-#include "report/printed_line.h"
+#include "report/recording_printer.h"
 
 class QPrinter;
 

@@ -40,7 +40,6 @@ struct ScannedNumber {
     bool negative = false;
     std::string mantissa;  // digits with at most one "."
     std::string exponent;  // optional sign and digits, without the letter
-    std::size_t end = 0;   // position just past what was taken
 };
 
 class Scanner {
@@ -128,7 +127,6 @@ std::optional<ScannedNumber> ScanNumber(Scanner& scanner,
         return std::nullopt;
     }
     number.exponent = scanner.TakeExponent();
-    number.end = scanner.position();
     return number;
 }
 

@@ -2,37 +2,8 @@
 
 #include <cmath>
 #include <limits>
-#include <string>
 
 namespace pali {
-
-std::string_view ErrorKindName(ErrorKind kind)
-{
-    switch (kind) {
-    case ErrorKind::TypeMismatch: return "type mismatch";
-    case ErrorKind::Overflow: return "overflow";
-    case ErrorKind::DivisionByZero: return "division by zero";
-    case ErrorKind::SubscriptOutOfRange: return "subscript out of range";
-    }
-    return "unknown";
-}
-
-namespace {
-std::string Describe(ErrorKind kind, std::optional<Box> box)
-{
-    std::string text(ErrorKindName(kind));
-    if (box) {
-        text += " in ";
-        text += BoxName(*box);
-    }
-    return text;
-}
-}  // namespace
-
-RunTimeError::RunTimeError(ErrorKind kind, std::optional<Box> box)
-    : std::runtime_error(Describe(kind, box)), kind_(kind), box_(box)
-{
-}
 
 Operand Typed(Box box, double value)
 {

@@ -3,8 +3,7 @@
 #include <algorithm>
 #include <initializer_list>
 #include <optional>
-#include <stdexcept>
-#include <string_view>
+#include <exception>
 
 #include "state/box.h"
 
@@ -17,13 +16,14 @@ enum class ErrorKind {
     SubscriptOutOfRange,  // a layer row outside 0..20
 };
 
-std::string_view ErrorKindName(ErrorKind kind);
-
 // The one failure of the program's steps. A handler stops at the step that
 // raises it; the box, when known, is the text box whose text caused it.
-class RunTimeError : public std::runtime_error {
+class RunTimeError : public std::exception {
 public:
-    explicit RunTimeError(ErrorKind kind, std::optional<Box> box = std::nullopt);
+    explicit RunTimeError(ErrorKind kind, std::optional<Box> box = std::nullopt)
+        : kind_(kind), box_(box)
+    {
+    }
 
     ErrorKind kind() const { return kind_; }
     std::optional<Box> box() const { return box_; }

@@ -6,7 +6,7 @@
 
 #include <QWidget>
 
-#include "report/printed_line.h"
+#include "report/recording_printer.h"
 #include "state/box.h"
 #include "state/form_contents.h"
 #include "state/project_state.h"

@@ -12,8 +12,8 @@
 namespace pali {
 namespace {
 
-using testing::EnterWorkedExample;
-using testing::StoreLayerRow;
+using fixtures::EnterWorkedExample;
+using fixtures::StoreLayerRow;
 
 // Under a "." locale the displayed texts are the comma ones with a point.
 std::string InLocale(std::string text, const NumberFormat& format)

@@ -3,7 +3,7 @@
 #include "state/form_contents.h"
 #include "state/project_state.h"
 
-namespace pali::testing {
+namespace pali::fixtures {
 
 struct Layer {
     double angle;
@@ -36,4 +36,4 @@ inline void EnterWorkedExample(FormContents& form, ProjectState& state, int comb
     StoreLayerRow(state, 2, {34.0, 7.0, 1.9, 0.8});
 }
 
-}  // namespace pali::testing
+}  // namespace pali::fixtures

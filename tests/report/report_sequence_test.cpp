@@ -4,7 +4,6 @@
 
 #include <sstream>
 
-#include "report/item_text.h"
 #include "report/recording_printer.h"
 #include "state/run_time_error.h"
 #include "worked_example.h"

@@ -10,7 +10,7 @@ namespace pali {
 Project WorkedExampleProject()
 {
     Project project;
-    testing::EnterWorkedExample(project.form, project.state, 0);
+    fixtures::EnterWorkedExample(project.form, project.state, 0);
     return project;
 }
 

@@ -3,7 +3,7 @@
 #include <ostream>
 #include <vector>
 
-#include "report/printed_line.h"
+#include "report/recording_printer.h"
 #include "state/form_contents.h"
 #include "state/project_state.h"
 

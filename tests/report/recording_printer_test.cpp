@@ -1,4 +1,4 @@
-#include "report/line_layout.h"
+#include "report/recording_printer.h"
 
 #include <gtest/gtest.h>
 
@@ -12,9 +12,9 @@ std::vector<std::string> CommaLayout(const PrintItems& items)
 
 PrintItems LayerRow(std::int16_t row, double angle, double thickness, double weight, double k)
 {
-    return {Column{7},  Number{row},         Column{20}, Cell{ValueCell(angle)},
-            Column{37}, Cell{ValueCell(thickness)}, Column{55}, Cell{ValueCell(weight)},
-            Column{80}, Cell{ValueCell(k)}};
+    return {print::Column{7},  print::Number{row},         print::Column{20}, print::Cell{ValueCell(angle)},
+            print::Column{37}, print::Cell{ValueCell(thickness)}, print::Column{55}, print::Cell{ValueCell(weight)},
+            print::Column{80}, print::Cell{ValueCell(k)}};
 }
 
 TEST(LineLayout, LayerOneOfTheExampleFallsUnderItsHeadings)
@@ -51,27 +51,27 @@ TEST_P(ItemRules, LayOutAsWritten)
 
 const LayoutCase kItemCases[] = {
     {"NoItemsGiveAnEmptyLine", {}, {""}},
-    {"LiteralKeepsEveryBlank", {Literal{"  a  b "}}, {"  a  b "}},
-    {"ItemsFollowWithoutSeparator", {Literal{"NUMERO PALI="}, BoxText{"2"}}, {"NUMERO PALI=2"}},
-    {"EmptyBoxContributesNothing", {Literal{"L="}, BoxText{""}}, {"L="}},
-    {"BoxTextIsNotConverted", {BoxText{"12.50 m"}}, {"12.50 m"}},
-    {"PictureKeepsTheSeparator", {Picture{"80", "#######.##"}}, {"80,"}},
-    {"PictureOfEmptyTextIsEmpty", {Literal{"T="}, Picture{"", "#######.##"}}, {"T="}},
-    {"PictureOfNonNumberIsUnchanged", {Picture{"abc", "######.##"}}, {"abc"}},
-    {"NumberBetweenSpaces", {Number{7}}, {" 7 "}},
-    {"ZeroTakesTheLeadingSpace", {Number{0}}, {" 0 "}},
-    {"NegativeNumberSignReplacesTheSpace", {Number{-3}}, {"-3 "}},
-    {"EmptyCellContributesNothing", {Literal{"a"}, Cell{ValueCell()}, Literal{"b"}}, {"ab"}},
-    {"IntegerCell", {Cell{ValueCell::Integer(21)}}, {" 21 "}},
-    {"RealCellInTheLocale", {Cell{ValueCell(18.5)}}, {" 18,5 "}},
+    {"LiteralKeepsEveryBlank", {print::Literal{"  a  b "}}, {"  a  b "}},
+    {"ItemsFollowWithoutSeparator", {print::Literal{"NUMERO PALI="}, print::BoxText{"2"}}, {"NUMERO PALI=2"}},
+    {"EmptyBoxContributesNothing", {print::Literal{"L="}, print::BoxText{""}}, {"L="}},
+    {"BoxTextIsNotConverted", {print::BoxText{"12.50 m"}}, {"12.50 m"}},
+    {"PictureKeepsTheSeparator", {print::Picture{"80", "#######.##"}}, {"80,"}},
+    {"PictureOfEmptyTextIsEmpty", {print::Literal{"T="}, print::Picture{"", "#######.##"}}, {"T="}},
+    {"PictureOfNonNumberIsUnchanged", {print::Picture{"abc", "######.##"}}, {"abc"}},
+    {"NumberBetweenSpaces", {print::Number{7}}, {" 7 "}},
+    {"ZeroTakesTheLeadingSpace", {print::Number{0}}, {" 0 "}},
+    {"NegativeNumberSignReplacesTheSpace", {print::Number{-3}}, {"-3 "}},
+    {"EmptyCellContributesNothing", {print::Literal{"a"}, print::Cell{ValueCell()}, print::Literal{"b"}}, {"ab"}},
+    {"IntegerCell", {print::Cell{ValueCell::Integer(21)}}, {" 21 "}},
+    {"RealCellInTheLocale", {print::Cell{ValueCell(18.5)}}, {" 18,5 "}},
     {"NegativeCellSignStandsInTheColumn",
-     {Column{20}, Cell{ValueCell(-4.25)}},
+     {print::Column{20}, print::Cell{ValueCell(-4.25)}},
      {std::string(19, ' ') + "-4,25 "}},
-    {"ColumnAtThePositionAddsNothing", {Literal{"abc"}, Column{4}, Literal{"d"}}, {"abcd"}},
+    {"ColumnAtThePositionAddsNothing", {print::Literal{"abc"}, print::Column{4}, print::Literal{"d"}}, {"abcd"}},
     {"ColumnBehindThePositionStartsANewLine",
-     {Literal{"abcde"}, Column{3}, Literal{"x"}},
+     {print::Literal{"abcde"}, print::Column{3}, print::Literal{"x"}},
      {"abcde", "  x"}},
-    {"AccentedLetterTakesOneColumn", {Literal{"è"}, Column{3}, Literal{"x"}}, {"è x"}},
+    {"AccentedLetterTakesOneColumn", {print::Literal{"è"}, print::Column{3}, print::Literal{"x"}}, {"è x"}},
     // 15 significant digits fill the gap from column 20 exactly: the next
     // value starts in column 37 with no space added.
     {"ValueExactlyFillingTheGap",
