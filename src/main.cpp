@@ -1,6 +1,6 @@
 #include <QApplication>
 
-#include "window/display_guard.h"
+#include "window/open_application.h"
 #include "window/form1.h"
 
 int main(int argc, char* argv[])

@@ -11,6 +11,8 @@ namespace pali {
 // key itself still goes to the box it was typed in, which ignores it, so an
 // Enter that lands on a button never presses that button.
 class EnterNavigation : public QObject {
+    Q_OBJECT
+
 public:
     explicit EnterNavigation(QObject* parent);
 

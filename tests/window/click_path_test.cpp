@@ -8,7 +8,7 @@
 namespace pali {
 namespace {
 
-class ClickPath : public testing::WindowTest {
+class ClickPath : public fixtures::WindowTest {
 protected:
     struct Snapshot {
         FormContents contents;

@@ -26,7 +26,7 @@ TEST(ErrorMessage, NamesTheKindInItalianAndTheBoxByItsCaption)
     EXPECT_EQ(ErrorMessage(RunTimeError(ErrorKind::Overflow)).find("Campo"), std::string::npos);
 }
 
-class Dispatcher : public testing::WindowTest {
+class Dispatcher : public fixtures::WindowTest {
 protected:
     // Some typed data, a chosen combination and a layer cursor that moved.
     void SetUp() override
@@ -106,7 +106,7 @@ TEST_F(Dispatcher, HandlersSeeTheDecimalSeparatorOfTheLocaleAtTheClick)
     EXPECT_EQ(seen, ".,");
 }
 
-class Printing : public testing::WindowTest {};
+class Printing : public fixtures::WindowTest {};
 
 TEST_F(Printing, AReportGoesOutOnlyWhenItWasComposedInFull)
 {

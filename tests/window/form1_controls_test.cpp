@@ -121,7 +121,7 @@ TEST(Form1Boxes, AreNamedByTheCaptionBesideThemWithoutOuterBlanks)
     }
 }
 
-class Form1Widgets : public testing::WindowTest {};
+class Form1Widgets : public fixtures::WindowTest {};
 
 bool HasKind(const QWidget* widget, ControlKind kind)
 {

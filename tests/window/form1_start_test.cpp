@@ -13,7 +13,7 @@ TEST(Form1Restored, ShowsAClientAreaOf7650By5820Twips)
     EXPECT_EQ(window.size(), QSize(510, 388));
 }
 
-class Form1Start : public testing::WindowTest {
+class Form1Start : public fixtures::WindowTest {
 protected:
     // Runs the event loop as the program does; should the window fail to end
     // it, the loop is ended from outside with a status the test rejects.

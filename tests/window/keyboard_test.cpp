@@ -7,7 +7,7 @@
 namespace pali {
 namespace {
 
-class Keyboard : public testing::WindowTest {};
+class Keyboard : public fixtures::WindowTest {};
 
 TEST_F(Keyboard, EnterMovesAlongTheThreeChainsWithoutTouchingTheText)
 {

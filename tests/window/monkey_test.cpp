@@ -62,7 +62,7 @@ struct Snapshot {
     ProjectState state;
 };
 
-class Monkey : public testing::WindowTest {};
+class Monkey : public fixtures::WindowTest {};
 
 TEST_F(Monkey, FailedClicksLeaveNoTraceAndNothingCrashes)
 {

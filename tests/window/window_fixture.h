@@ -21,7 +21,7 @@ inline void PrintTo(const QString& text, std::ostream* out)
     *out << '"' << text.toStdString() << '"';
 }
 
-namespace pali::testing {
+namespace pali::fixtures {
 
 // The real window, shown on the offscreen screen, with its messages and its
 // finished reports recorded instead of shown or printed.
@@ -106,4 +106,4 @@ protected:
     std::vector<std::vector<PrintedLine>> deliveredReports;
 };
 
-}  // namespace pali::testing
+}  // namespace pali::fixtures

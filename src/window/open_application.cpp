@@ -1,4 +1,4 @@
-#include "window/display_guard.h"
+#include "window/open_application.h"
 
 #include <cstdio>
 #include <cstdlib>
