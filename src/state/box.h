@@ -13,14 +13,28 @@ enum class Box : std::size_t {
     CARTOT, CARMAG, M3, M4, K3, M8,
 };
 
-inline constexpr std::size_t kBoxCount = 21;
-
-inline constexpr std::array<Box, kBoxCount> kAllBoxes = {
-    Box::A, Box::B, Box::C, Box::I, Box::E, Box::F, Box::G, Box::D, Box::H, Box::Z9, Box::K1,
-    Box::M5, Box::CP, Box::CPNS, Box::CV, Box::CARTOT, Box::CARMAG, Box::M3, Box::M4, Box::K3,
-    Box::M8,
+// The name of each box as the window and the messages spell it, in the order
+// of the enumeration. The window's control table is checked against it when
+// the program is compiled.
+inline constexpr std::array<std::string_view, 21> kBoxNames = {
+    "A", "B", "C", "I", "E", "F", "G", "D", "H", "Z9", "K1",
+    "M5", "CP", "CPNS", "CV", "CARTOT", "CARMAG", "M3", "M4", "K3", "M8",
 };
 
-std::string_view BoxName(Box box);
+inline constexpr std::size_t kBoxCount = kBoxNames.size();
+static_assert(static_cast<std::size_t>(Box::M8) + 1 == kBoxCount, "one name for each box");
+
+inline constexpr std::array<Box, kBoxCount> kAllBoxes = [] {
+    std::array<Box, kBoxCount> boxes{};
+    for (std::size_t index = 0; index < kBoxCount; ++index) {
+        boxes[index] = static_cast<Box>(index);
+    }
+    return boxes;
+}();
+
+constexpr std::string_view BoxName(Box box)
+{
+    return kBoxNames[static_cast<std::size_t>(box)];
+}
 
 }  // namespace pali

@@ -1,6 +1,6 @@
 #include "window/error_message.h"
 
-#include "window/form1_boxes.h"
+#include "window/form1_controls.h"
 
 namespace pali {
 

@@ -1,6 +1,5 @@
 #include "window/form1.h"
 
-#include <algorithm>
 #include <limits>
 #include <map>
 
@@ -10,14 +9,15 @@
 #include <QLocale>
 #include <QMessageBox>
 
+#include "calc/bearing_capacity.h"
+#include "calc/slenderness.h"
 #include "report/recording_printer.h"
 #include "report/report_delivery.h"
 #include "report/report_sequence.h"
 #include "window/caption_widgets.h"
 #include "window/enter_navigation.h"
 #include "window/error_message.h"
-#include "window/form1_boxes.h"
-#include "window/twips.h"
+#include "window/layer_entry.h"
 
 namespace pali {
 
@@ -55,13 +55,30 @@ NumberFormat CurrentNumberFormat()
     return {QLocale().decimalPoint().toStdString()};
 }
 
-QWidget* CreateButton(const ControlDesign& design, QWidget* parent)
+QLineEdit* CreateBox(Box box, QWidget* parent)
+{
+    auto* edit = new QLineEdit(parent);
+    // A box keeps whatever is typed or pasted, however long; the line edit
+    // would otherwise cut it at 32 767 characters.
+    edit->setMaxLength(std::numeric_limits<int>::max());
+    edit->setAccessibleName(Text(BoxCaption(box)));
+    return edit;
+}
+
+QPushButton* CreateButton(const ControlDesign& design, QWidget* parent)
 {
     auto* button = new CaptionButton(Text(design.caption), parent);
     // Enter presses a button that has the focus; there is no default button.
     button->setAutoDefault(true);
     button->setAccessibleName(Text(design.caption));
     return button;
+}
+
+QRadioButton* CreateOption(const ControlDesign& design, QWidget* parent)
+{
+    auto* option = new CaptionOption(Text(design.caption), parent);
+    option->setAccessibleName(Text(design.caption));
+    return option;
 }
 
 void ShowErrorMessage(QWidget* parent, const QString& message)
@@ -82,39 +99,33 @@ Form1::Form1(QWidget* parent)
     setWindowTitle(QString::fromLatin1(kTitle));
     setFont(FontOf(kPlain));
     resize(Pixels(kRestoredWidthTwips), Pixels(kRestoredHeightTwips));
-    for (const ControlDesign& design : kForm1Controls) {
-        createControl(design);
+    Controls controls{};
+    for (std::size_t row = 0; row < kControlCount; ++row) {
+        controls[row] = createControl(row);
     }
     combinations_->button(0)->setChecked(true);
-    orderTabs();
-    wireEnterNavigation();
+    orderTabs(controls);
+    wireEnterNavigation(controls);
     wireButtons();
     setWindowState(Qt::WindowMaximized);
     box(Box::A)->setFocus();
 }
 
-void Form1::createControl(const ControlDesign& design)
+QWidget* Form1::createControl(std::size_t row)
 {
+    const ControlDesign& design = kForm1Controls[row];
+    const std::size_t number = kNumberInKind[row];
     QWidget* control = nullptr;
     switch (design.kind) {
-    case ControlKind::TextBox: {
-        const BoxDesign* boxDesign = BoxDesignNamed(design.name);
-        auto* edit = new QLineEdit(this);
-        // A box keeps whatever is typed or pasted, however long; the line
-        // edit would otherwise cut it at 32 767 characters.
-        edit->setMaxLength(std::numeric_limits<int>::max());
-        edit->setAccessibleName(Text(BoxCaption(boxDesign->box)));
-        boxes_[static_cast<std::size_t>(boxDesign->box)] = edit;
-        control = edit;
+    case ControlKind::TextBox:
+        control = boxes_[number] = CreateBox(kAllBoxes[number], this);
         break;
-    }
     case ControlKind::CommandButton:
-        control = CreateButton(design, this);
+        control = buttons_[number] = CreateButton(design, this);
         break;
     case ControlKind::OptionButton: {
-        auto* option = new CaptionOption(Text(design.caption), this);
-        option->setAccessibleName(Text(design.caption));
-        combinations_->addButton(option, static_cast<int>(combinations_->buttons().size()));
+        QRadioButton* option = CreateOption(design, this);
+        combinations_->addButton(option, static_cast<int>(number));
         control = option;
         break;
     }
@@ -127,14 +138,15 @@ void Form1::createControl(const ControlDesign& design)
     if (design.font != kPlain) {
         control->setFont(FontOf(design.font));
     }
+    return control;
 }
 
-void Form1::orderTabs()
+void Form1::orderTabs(const Controls& controls)
 {
     std::map<int, QWidget*> byTab;
-    for (const ControlDesign& design : kForm1Controls) {
-        if (design.kind != ControlKind::Label) {
-            byTab.emplace(design.tab, findChild<QWidget*>(Text(design.name)));
+    for (std::size_t row = 0; row < kControlCount; ++row) {
+        if (kForm1Controls[row].kind != ControlKind::Label) {
+            byTab.emplace(kForm1Controls[row].tab, controls[row]);
         }
     }
     QWidget* previous = nullptr;
@@ -146,26 +158,27 @@ void Form1::orderTabs()
     }
 }
 
-void Form1::wireEnterNavigation()
+void Form1::wireEnterNavigation(const Controls& controls)
 {
     for (const BoxDesign& design : kForm1Boxes) {
-        if (!design.enterTo.empty()) {
-            enterNavigation_->addStep(box(design.box), findChild<QWidget*>(Text(design.enterTo)));
+        if (design.enterTo.named()) {
+            enterNavigation_->addStep(box(design.box), controls[design.enterTo.row]);
         }
     }
 }
 
 void Form1::wireButtons()
 {
-    const auto clicked = [this](std::string_view name) {
-        return findChild<QPushButton*>(Text(name));
-    };
-    for (const ButtonHandler& handler : kBoxAndStateButtons) {
-        connect(clicked(handler.button), &QPushButton::clicked, this,
-                [this, run = handler.run] { dispatch(run); });
-    }
-    connect(clicked("Command4"), &QPushButton::clicked, this, &Form1::printReport);
-    connect(clicked("Command5"), &QPushButton::clicked, qApp, &QCoreApplication::quit);
+    connect(button(Button::Command6), &QPushButton::clicked, this,
+            [this] { dispatch(ShowNextLayer); });
+    connect(button(Button::Command1), &QPushButton::clicked, this,
+            [this] { dispatch(StoreLayer); });
+    connect(button(Button::Command2), &QPushButton::clicked, this,
+            [this] { dispatch(ComputeSlenderness); });
+    connect(button(Button::Command3), &QPushButton::clicked, this,
+            [this] { dispatch(ComputeBearingCapacity); });
+    connect(button(Button::Command4), &QPushButton::clicked, this, &Form1::printReport);
+    connect(button(Button::Command5), &QPushButton::clicked, qApp, &QCoreApplication::quit);
 }
 
 void Form1::setMessagePresenter(MessagePresenter presenter)

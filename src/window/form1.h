@@ -9,17 +9,22 @@
 #include "report/recording_printer.h"
 #include "state/box.h"
 #include "state/form_contents.h"
+#include "state/number_format.h"
 #include "state/project_state.h"
 #include "state/run_time_error.h"
-#include "window/click_handlers.h"
 #include "window/form1_controls.h"
 
 class QButtonGroup;
 class QLineEdit;
+class QPushButton;
 
 namespace pali {
 
 class EnterNavigation;
+
+// A click handler as the window runs it: on the contents of the window and the
+// project state, in the user's number conventions of the moment.
+using ClickHandler = std::function<void(FormContents&, ProjectState&, const NumberFormat&)>;
 
 // The program's one window: the pile data, the soil layers, the design
 // combination and the results, all held as text in its boxes, and the
@@ -49,15 +54,20 @@ public:
     void setReportDelivery(ReportDelivery delivery);
 
 private:
-    void createControl(const ControlDesign& design);
-    void orderTabs();
-    void wireEnterNavigation();
+    // The widget of each row of the control table.
+    using Controls = std::array<QWidget*, kControlCount>;
+
+    QWidget* createControl(std::size_t row);
+    void orderTabs(const Controls& controls);
+    void wireEnterNavigation(const Controls& controls);
     void wireButtons();
+    QPushButton* button(Button button) const { return buttons_[static_cast<std::size_t>(button)]; }
     void printReport();
     void showContents(const FormContents& before, const FormContents& after);
     void reportFailure(const RunTimeError& error);
 
     std::array<QLineEdit*, kBoxCount> boxes_{};
+    std::array<QPushButton*, kButtonCount> buttons_{};
     QButtonGroup* combinations_;
     EnterNavigation* enterNavigation_;
     ProjectState state_;

@@ -2,9 +2,22 @@
 
 #include <array>
 #include <cstddef>
+#include <stdexcept>
+#include <string>
 #include <string_view>
 
+#include "state/box.h"
+
 namespace pali {
+
+// The window is laid out in twips; 15 of them make one device-independent
+// pixel (1440 per inch at 96 pixels per inch). Every position on the window
+// is a whole number of pixels; a size that is not is rounded to the nearest
+// pixel (none lies halfway).
+constexpr int Pixels(int twips)
+{
+    return (twips + 7) / 15;
+}
 
 enum class ControlKind { TextBox, CommandButton, OptionButton, Label };
 
@@ -130,7 +143,99 @@ inline constexpr std::array<ControlDesign, kControlCount> kForm1Controls = {{
 }};
 // clang-format on
 
-// The control of that name; every name the program uses is in the table.
-const ControlDesign& ControlNamed(std::string_view name);
+// The row of the control of that name. Every name the window itself uses is
+// looked up while the program is compiled, where a missing name stops the
+// build; a test that asks for a name that is not there gets an exception.
+constexpr std::size_t RowNamed(std::string_view name)
+{
+    for (std::size_t row = 0; row < kControlCount; ++row) {
+        if (kForm1Controls[row].name == name) {
+            return row;
+        }
+    }
+    throw std::out_of_range("no control named " + std::string(name));
+}
+
+constexpr const ControlDesign& ControlNamed(std::string_view name)
+{
+    return kForm1Controls[RowNamed(name)];
+}
+
+// The command buttons, in the order of the table.
+enum class Button : std::size_t { Command6, Command1, Command2, Command3, Command4, Command5 };
+
+inline constexpr std::array<std::string_view, 6> kButtonNames = {
+    "Command6", "Command1", "Command2", "Command3", "Command4", "Command5",
+};
+
+inline constexpr std::size_t kButtonCount = kButtonNames.size();
+static_assert(static_cast<std::size_t>(Button::Command5) + 1 == kButtonCount,
+              "one name for each button");
+
+// The controls of each kind are numbered in the order of the table, as the
+// options of Comb1 are by their index: the text boxes take the numbers of
+// their Box, the command buttons those of their Button. The compiler checks
+// the names against this numbering below the table of the boxes.
+inline constexpr std::array<std::size_t, kControlCount> kNumberInKind = [] {
+    std::array<std::size_t, kControlCount> numbers{};
+    std::array<std::size_t, 4> counted{};
+    for (std::size_t row = 0; row < kControlCount; ++row) {
+        numbers[row] = counted[static_cast<std::size_t>(kForm1Controls[row].kind)]++;
+    }
+    return numbers;
+}();
+
+// A control named in the table of the boxes, found by the compiler; an empty
+// name stands for none.
+struct ControlRef {
+    consteval ControlRef(const char* name)
+        : row(std::string_view(name).empty() ? kControlCount : RowNamed(name))
+    {
+    }
+
+    constexpr bool named() const { return row < kControlCount; }
+    constexpr const ControlDesign& design() const { return kForm1Controls[row]; }
+
+    std::size_t row;
+};
+
+// What the window says about each text box besides its place: the control
+// whose caption names it for the user, and where Enter sends the focus from
+// it (nowhere when empty). The rows follow the order of Box.
+struct BoxDesign {
+    Box box;
+    ControlRef captionedBy;
+    ControlRef enterTo;
+};
+
+// clang-format off
+inline constexpr std::array<BoxDesign, kBoxCount> kForm1Boxes = {{
+    // box          caption beside it   Enter to
+    {Box::A,        "Label1(0)",        "B"},
+    {Box::B,        "Label2",           "C"},
+    {Box::C,        "Label3",           "Command6"},
+    {Box::I,        "Command6",         ""},
+    {Box::E,        "Label5",           "F"},
+    {Box::F,        "Label6",           "G"},
+    {Box::G,        "Label7",           "D"},
+    {Box::D,        "Label25",          "Command1"},
+    {Box::H,        "Command2",         "K1"},
+    {Box::Z9,       "Label15",          ""},
+    {Box::K1,       "Label12",          "M5"},
+    {Box::M5,       "Label23",          "CP"},
+    {Box::CP,       "Label30(0)",       "CPNS"},
+    {Box::CPNS,     "Label30(1)",       "CV"},
+    {Box::CV,       "Label30(2)",       ""},
+    {Box::CARTOT,   "Label32",          ""},
+    {Box::CARMAG,   "Label33",          ""},
+    {Box::M3,       "Label20",          ""},
+    {Box::M4,       "Label21",          ""},
+    {Box::K3,       "Label14",          ""},
+    {Box::M8,       "Label24",          ""},
+}};
+// clang-format on
+
+// The caption that names the box for the user, blanks at its ends dropped.
+std::string_view BoxCaption(Box box);
 
 }  // namespace pali

@@ -4,10 +4,14 @@
 # options, reads the boxes back through the clipboard, and prints the report
 # on a real CUPS queue whose PDF is checked with pdftotext.
 #
-# Usage: tests/e2e/e2e.sh [program]   (default: the installed portanza-pali)
+# Usage: tests/e2e/e2e.sh [program [control-centres]]
+#   program          default: the installed portanza-pali
+#   control-centres  the tool built with the tests that prints where each
+#                    control is clicked; default: the one in build/
 set -uo pipefail
 
 PROGRAM="${1:-/usr/bin/portanza-pali}"
+CONTROL_CENTRES="${2:-$(dirname "$0")/../../build/tests/e2e/control_centres}"
 WORK="$(mktemp -d)"
 FAILURES=0
 PASSES=0
@@ -30,18 +34,19 @@ expect_eq() {  # what, expected, actual
     if [[ "$2" == "$3" ]]; then pass; else fail "$1: expected '$2', got '$3'"; fi
 }
 
-# Centres of the controls, in pixels from the client area's top-left corner:
-# (Left + Width / 2) / 15, (Top + Height / 2) / 15 of the design in twips.
-declare -A AT=(
-    [A]="128 28" [B]="128 60" [C]="128 100" [I]="216 161" [E]="216 193" [F]="216 225"
-    [G]="216 265" [D]="216 289" [H]="148 364" [Z9]="368 420" [K1]="133 500" [M5]="133 532"
-    [CP]="172 588" [CPNS]="172 620" [CV]="172 660" [CARTOT]="780 353" [CARMAG]="776 392"
-    [M3]="671 492" [M4]="671 540" [K3]="671 572" [M8]="672 608"
-    [STRATO]="66 168" [OK]="208 324" [CALCOLA_LD]="80 360" [PORTANZA]="652 271"
-    [STAMPA]="614 664" [FINE]="696 664"
-    [COMB0]="340 548" [COMB1]="340 604" [COMB2]="348 660"
-)
+# Centres of the controls, in pixels from the client area's top-left corner,
+# as the window's own control table places them: "name x y" a line.
+declare -A AT=()
+if ! centres="$("$CONTROL_CENTRES")"; then
+    echo "FAIL: no control centres from $CONTROL_CENTRES"; exit 1
+fi
+while read -r name x y; do
+    AT[$name]="$x $y"
+done <<<"$centres"
 
+# Buttons are clicked by their names: Command6 STRATO N, Command1 OK,
+# Command2 CALCOLA L/D, Command3 CALCOLA PORTANZA, Command4 STAMPA, Command5 FINE;
+# the options by theirs, Comb1(0) to Comb1(2).
 click() { xdotool mousemove --window "$WID" ${AT[$1]} click 1; sleep 0.1; }
 
 type_into() {  # box, text
@@ -99,9 +104,9 @@ start_program() {
 }
 
 enter_layer() {  # angle thickness weight k
-    click STRATO
+    click Command6
     type_into E "$1"; type_into F "$2"; type_into G "$3"; type_into D "$4"
-    click OK
+    click Command1
 }
 
 check_worked_example() {
@@ -114,8 +119,8 @@ check_worked_example() {
     local -a results=("110 333,07 193,3 139,77 313,09" "89 190,82 113,7 77,12 179,37"
                       "110 264,73 143,18 121,54 248,85")
     for combination in 0 1 2; do
-        click "COMB$combination"
-        click PORTANZA
+        click "Comb1($combination)"
+        click Command3
         read -r -a expected <<<"${results[$combination]}"
         expect_eq "CARTOT, combination $combination" 80 "$(read_box CARTOT)"
         expect_eq "CARMAG, combination $combination" "${expected[0]}" "$(read_box CARMAG)"
@@ -124,35 +129,35 @@ check_worked_example() {
         expect_eq "M4, combination $combination" "${expected[3]}" "$(read_box M4)"
         expect_eq "M8, combination $combination" "${expected[4]}" "$(read_box M8)"
     done
-    click COMB0
-    click PORTANZA
+    click "Comb1(0)"
+    click Command3
 }
 
 check_layer_review() {
-    click STRATO   # the cursor wraps from layer 2 to layer 1
+    click Command6   # the cursor wraps from layer 2 to layer 1
     expect_eq "layer shown" 1 "$(read_box I)"
     expect_eq "angle of layer 1" 30 "$(read_box E)"
     expect_eq "unit weight of layer 1" 1,8 "$(read_box G)"
     type_into G 1,85
-    click OK
-    click STRATO
-    click STRATO
+    click Command1
+    click Command6
+    click Command6
     expect_eq "layer shown after a round" 1 "$(read_box I)"
     expect_eq "changed unit weight" 1,85 "$(read_box G)"
     type_into G 1,8
-    click OK
-    click STRATO   # back on layer 2, as the worked example left it
+    click Command1
+    click Command6   # back on layer 2, as the worked example left it
 }
 
 check_failed_click() {
     local slenderness before after
-    click CALCOLA_LD
+    click Command2
     slenderness="$(read_box H)"
     expect_eq "slenderness" 20 "$slenderness"
     expect_eq "tip angle" 34 "$(read_box Z9)"
     type_into A ""
     before="$(window_count)"
-    click CALCOLA_LD
+    click Command2
     sleep 0.5
     after="$(window_count)"
     if (( after > before )); then pass; else fail "no message box after a failed click"; fi
@@ -167,7 +172,7 @@ check_failed_click() {
 check_printed_report() {
     local pdf_dir="$HOME/PDF" pdf text
     rm -rf "$pdf_dir"
-    click STAMPA
+    click Command4
     for _ in $(seq 100); do
         [[ -z "$(lpstat -o 2>/dev/null)" ]] && compgen -G "$pdf_dir/*.pdf" >/dev/null && break
         sleep 0.2
@@ -198,7 +203,7 @@ check_printed_report() {
 }
 
 check_fine() {
-    click FINE
+    click Command5
     for _ in $(seq 50); do kill -0 "$APP" 2>/dev/null || break; sleep 0.1; done
     if kill -0 "$APP" 2>/dev/null; then fail "FINE did not end the program"; else pass; fi
 }

@@ -2,7 +2,7 @@
 // what reaches the boxes, and what a failed click leaves behind (nothing).
 #include <QClipboard>
 
-#include "window/form1_boxes.h"
+#include "window/form1_controls.h"
 #include "window_fixture.h"
 
 namespace pali {

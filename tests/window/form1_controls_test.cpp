@@ -11,7 +11,6 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "window/form1_boxes.h"
 #include "window/form1_controls.h"
 #include "window_fixture.h"
 
@@ -89,20 +88,6 @@ TEST(Form1Controls, OnlyTheHeadingsAndNotesHaveFontsOfTheirOwn)
         const FontStyle expected = own == ownFonts.end() ? FontStyle{8.25, false} : own->second;
         EXPECT_EQ(design.font, expected) << design.name;
     }
-}
-
-TEST(Form1Boxes, NameTextBoxesAndCaptionsAndEnterTargetsThatExist)
-{
-    int enterTargets = 0;
-    for (const BoxDesign& design : kForm1Boxes) {
-        EXPECT_EQ(ControlNamed(BoxName(design.box)).kind, ControlKind::TextBox);
-        EXPECT_NE(ControlNamed(design.captionedBy).kind, ControlKind::TextBox);
-        if (!design.enterTo.empty()) {
-            ++enterTargets;
-            EXPECT_NE(ControlNamed(design.enterTo).kind, ControlKind::Label) << design.enterTo;
-        }
-    }
-    EXPECT_EQ(enterTargets, 12);
 }
 
 TEST(Form1Boxes, AreNamedByTheCaptionBesideThemWithoutOuterBlanks)

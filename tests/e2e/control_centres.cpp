@@ -1,0 +1,14 @@
+// Prints where the end-to-end test clicks each control of the window: one
+// line a control, its name and its centre in pixels from the top-left corner
+// of the client area, all taken from the window's own control table.
+#include <iostream>
+
+#include "window/form1_controls.h"
+
+int main()
+{
+    for (const pali::ControlDesign& design : pali::kForm1Controls) {
+        std::cout << design.name << ' ' << pali::Pixels(design.left) + pali::Pixels(design.width) / 2
+                  << ' ' << pali::Pixels(design.top) + pali::Pixels(design.height) / 2 << '\n';
+    }
+}
