@@ -14,6 +14,8 @@
 namespace {
 
 class QuitOnFirstPaint : public QObject {
+    Q_OBJECT
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
@@ -41,3 +43,5 @@ int main(int argc, char* argv[])
     window.showMaximized();
     return QApplication::exec();
 }
+
+#include "startup_main.moc"
