@@ -174,11 +174,11 @@ static_assert(static_cast<std::size_t>(Button::Command5) + 1 == kButtonCount,
 
 // The controls of each kind are numbered in the order of the table, as the
 // options of Comb1 are by their index: the text boxes take the numbers of
-// their Box, the command buttons those of their Button. The compiler checks
-// the names against this numbering below the table of the boxes.
+// their Box, the command buttons those of their Button. form1_controls.cpp
+// checks the names against this numbering while compiling.
 inline constexpr std::array<std::size_t, kControlCount> kNumberInKind = [] {
     std::array<std::size_t, kControlCount> numbers{};
-    std::array<std::size_t, 4> counted{};
+    std::array<std::size_t, 4> counted{};  // one count for each ControlKind
     for (std::size_t row = 0; row < kControlCount; ++row) {
         numbers[row] = counted[static_cast<std::size_t>(kForm1Controls[row].kind)]++;
     }
