@@ -94,7 +94,9 @@ TEST(LocaleReal, RefusesWhatIsNotOneNumberInTheLocale)
         {"1 2", kPoint},    {std::string("1\0", 2), kPoint},     {"3 m", kPoint},
     };
     for (const auto& [text, format] : mismatches) {
-        EXPECT_EQ(KindRaisedBy([&] { LocaleReal(text, format); }), ErrorKind::TypeMismatch)
+        // clang captures a structured binding itself only from version 16.
+        EXPECT_EQ(KindRaisedBy([&text = text, &format = format] { LocaleReal(text, format); }),
+                  ErrorKind::TypeMismatch)
             << '"' << text << '"';
     }
     EXPECT_EQ(KindRaisedBy([] { LocaleReal("1e999", kPoint); }), ErrorKind::Overflow);
