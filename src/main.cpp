@@ -2,10 +2,12 @@
 
 #include "window/display_guard.h"
 #include "window/form1.h"
+#include "window/italian_qt_texts.h"
 
 int main(int argc, char* argv[])
 {
     const auto application = pali::OpenApplication(argc, argv);
+    const pali::ItalianQtTexts qtTexts;
     pali::Form1 window;
     window.show();
     return QApplication::exec();
