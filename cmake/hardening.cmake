@@ -35,7 +35,10 @@ endif()
 # is mapped after it, so that it wins for the files generated inside it.
 list(APPEND hardening_cxxflags -ffile-prefix-map=${CMAKE_BINARY_DIR}=build)
 
+# Optimisation and debug information stay the build type's choice, and
+# _FORTIFY_SOURCE works only on optimised code.
+list(FILTER hardening_cxxflags EXCLUDE REGEX "^-(O.*|g)$")
 list(REMOVE_DUPLICATES hardening_cxxflags)
-add_compile_options(${hardening_cppflags} ${hardening_cxxflags})
+add_compile_options("$<$<NOT:$<CONFIG:Debug>>:${hardening_cppflags}>" ${hardening_cxxflags})
 add_link_options(${hardening_ldflags})
 message(STATUS "Hardening: ${hardening_cppflags} ${hardening_cxxflags} ${hardening_ldflags}")
