@@ -35,6 +35,15 @@ QString AskPdfPath(QWidget* parent)
     return dialog.selectedFiles().constFirst();
 }
 
+// The message names a file: its text can be selected and copied, so that the
+// engineer can find the file again or paste its path elsewhere.
+void TellAboutFile(QWidget* parent, QMessageBox::Icon icon, const QString& text)
+{
+    QMessageBox box(icon, kTitle, text, QMessageBox::Ok, parent);
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    box.exec();
+}
+
 void OfferPdf(const ReportDocument& document, QWidget* parent)
 {
     const QString path = AskPdfPath(parent);
@@ -43,12 +52,11 @@ void OfferPdf(const ReportDocument& document, QWidget* parent)
     }
     const QString shown = QDir::toNativeSeparators(path);
     if (document.SaveAsPdf(path)) {
-        QMessageBox::information(parent, kTitle,
-                                 QStringLiteral("La relazione è stata salvata in:\n%1").arg(shown));
+        TellAboutFile(parent, QMessageBox::Information,
+                      QStringLiteral("La relazione è stata salvata in:\n%1").arg(shown));
     } else {
-        QMessageBox::warning(
-            parent, kTitle,
-            QStringLiteral("Non è stato possibile salvare la relazione in:\n%1").arg(shown));
+        TellAboutFile(parent, QMessageBox::Warning,
+                      QStringLiteral("Non è stato possibile salvare la relazione in:\n%1").arg(shown));
     }
 }
 

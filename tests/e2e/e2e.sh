@@ -2,7 +2,8 @@
 # Drives the installed program the way a person does: under Xvfb with a window
 # manager, clicks into boxes by their position, types, presses buttons, picks
 # options, reads the boxes back through the clipboard, and prints the report
-# on a real CUPS queue whose PDF is checked with pdftotext.
+# on a real CUPS queue whose PDF is checked with pdftotext; then, with the
+# queue out of reach, saves the report as PDF through the save dialog.
 #
 # Usage: tests/e2e/e2e.sh [program [control-centres]]
 #   program          default: the installed portanza-pali
@@ -91,8 +92,8 @@ start_printer() {
     lpadmin -d PDF
 }
 
-start_program() {
-    LANG=it_IT.UTF-8 LC_ALL= QT_QPA_PLATFORM=xcb "$PROGRAM" >"$WORK/program.log" 2>&1 &
+start_program() {  # [NAME=value ...] for the program's environment
+    env "$@" LANG=it_IT.UTF-8 LC_ALL= QT_QPA_PLATFORM=xcb "$PROGRAM" >"$WORK/program.log" 2>&1 &
     APP=$!
     PIDS+=("$APP")
     WID="$(timeout 20 xdotool search --sync --onlyvisible --pid "$APP" | head -1)"
@@ -109,11 +110,15 @@ enter_layer() {  # angle thickness weight k
     click Command1
 }
 
-check_worked_example() {
+enter_worked_example() {
     type_into A 60; type_into B 12; type_into C 2
     enter_layer 30 5 1,8 1
     enter_layer 34 7 1,9 0,8
     type_into K1 30; type_into M5 2; type_into CP 50; type_into CPNS 10; type_into CV 20
+}
+
+check_worked_example() {
+    enter_worked_example
 
     local combination expected
     local -a results=("110 333,07 193,3 139,77 313,09" "89 190,82 113,7 77,12 179,37"
@@ -170,7 +175,7 @@ check_failed_click() {
 }
 
 check_printed_report() {
-    local pdf_dir="$HOME/PDF" pdf text
+    local pdf_dir="$HOME/PDF" pdf
     rm -rf "$pdf_dir"
     click Command4
     for _ in $(seq 100); do
@@ -182,8 +187,13 @@ check_printed_report() {
         fail "no PDF from the print queue"
         return
     fi
-    text="$(pdftotext -layout "$pdf" -)"
-    local line
+    check_report_text "$pdf"
+}
+
+# The worked example's report under combination 1, as the PDF's text.
+check_report_text() {  # pdf
+    local text line
+    text="$(pdftotext -layout "$1" -)"
     for line in "PORTANZA DEI PALI DI FONDAZIONE" "DIAMETRO DEL PALO (cm)=60" \
                 "LUNGHEZZA PALO (mt)=12" "NUMERO PALI=2" "DATI STRATIGRAFICI" \
                 "NQ(coefficiente TESK-ORBEL)=30" "CARICO  TOTALE(tonn.)=80," \
@@ -202,6 +212,53 @@ check_printed_report() {
     if grep -qE '^ +1 +30 +5 +1,8 +1 *$' <<<"$text"; then pass; else fail "layer row 1 not in its columns"; fi
 }
 
+wait_for_window() {  # title pattern; true once such a window is shown
+    for _ in $(seq 50); do
+        xdotool search --all --onlyvisible --pid "$APP" --name "$1" >/dev/null 2>&1 && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# With no print queue reachable, STAMPA offers to save the report as a PDF:
+# Enter takes the suggested name, and the message that follows names the file.
+check_saved_report() {
+    local home="$WORK/home" message saved
+    mkdir -p "$home/Documents"
+    start_program HOME="$home" CUPS_SERVER=/nonexistent/socket
+    enter_worked_example
+    click PORTANZA
+    click STAMPA
+    if ! wait_for_window '^Nessuna stampante predefinita'; then
+        fail "no save dialog without a printer"
+        return
+    fi
+    sleep 0.3
+    [[ -n "${E2E_SAVE_DIALOG_PNG:-}" ]] && import -window root "$E2E_SAVE_DIALOG_PNG"
+    xdotool key Return
+    if ! wait_for_window '^STAMPA$'; then
+        fail "no message after saving"
+        return
+    fi
+    sleep 0.3
+    # The message's text is selectable: click into it, then copy it all.
+    xdotool mousemove --window "$(xdotool getactivewindow)" 100 32 click 1
+    xdotool key ctrl+a ctrl+c
+    sleep 0.15
+    message="$(timeout 3 xclip -o -selection clipboard 2>/dev/null)"
+    saved="$(grep -A1 'La relazione è stata salvata in:' <<<"$message" | tail -1)"
+    xdotool key Return
+    sleep 0.3
+    expect_eq "windows after the message" 1 "$(window_count)"
+    expect_eq "where the report was saved" "$home/Documents/Relazione portanza pali.pdf" "$saved"
+    if [[ -s "$saved" ]]; then
+        pass
+        check_report_text "$saved"
+    else
+        fail "no PDF at '$saved'"
+    fi
+}
+
 check_fine() {
     click Command5
     for _ in $(seq 50); do kill -0 "$APP" 2>/dev/null || break; sleep 0.1; done
@@ -215,6 +272,8 @@ check_worked_example
 check_layer_review
 check_failed_click
 check_printed_report
+check_fine
+check_saved_report
 check_fine
 
 echo "e2e: $PASSES passed, $FAILURES failed"

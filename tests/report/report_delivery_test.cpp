@@ -27,6 +27,7 @@ public:
 
     QString suggestedName;
     QString message;
+    bool messageSelectable = false;
 
 private:
     void Answer()
@@ -38,6 +39,8 @@ private:
             static_cast<QDialog*>(dialog)->accept();
         } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
             message = box->text();
+            messageSelectable = box->textInteractionFlags().testFlags(
+                Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
             box->accept();
         }
     }
@@ -61,6 +64,7 @@ TEST(ReportDelivery, WithoutADefaultPrinterTheReportIsSavedAsPdf)
     const QString saved = path + QStringLiteral(".pdf");
     EXPECT_TRUE(QFileInfo(saved).size() > 0);
     EXPECT_TRUE(engineer.message.contains(saved)) << engineer.message.toStdString();
+    EXPECT_TRUE(engineer.messageSelectable) << "the path cannot be copied from the message";
 }
 
 }  // namespace
