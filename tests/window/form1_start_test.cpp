@@ -74,7 +74,7 @@ TEST_F(Form1Start, TheCloseControlEndsTheProgram)
 
 // Qt's own texts as the program installs them at start: the window is
 // Italian, so the toolkit's menus and dialogs must be too.
-class Form1QtTexts : public testing::WindowTest {
+class Form1QtTexts : public fixtures::WindowTest {
 protected:
     // The words of a list of actions or buttons, without their accelerator
     // marks and shortcuts: "&Copia\tCtrl+C" reads "Copia".
