@@ -227,8 +227,8 @@ check_saved_report() {
     mkdir -p "$home/Documents"
     start_program HOME="$home" CUPS_SERVER=/nonexistent/socket
     enter_worked_example
-    click PORTANZA
-    click STAMPA
+    click Command3
+    click Command4
     if ! wait_for_window '^Nessuna stampante predefinita'; then
         fail "no save dialog without a printer"
         return
