@@ -1,0 +1,549 @@
+#!/usr/bin/env python3
+"""Calcolo indipendente dei casi prova della relazione di validazione.
+
+Ripete a mano, in aritmetica decimale a 50 cifre, quello che il programma fa
+con i dati di ogni file di input: le letture delle caselle, i passi di
+CALCOLA L/D e di CALCOLA PORTANZA, la scrittura a 15 cifre significative e a
+due decimali. Non usa nulla del codice del programma. Scrive:
+
+  - per ogni caso un frammento groff (tbl, eqn) con i dati, la soluzione passo
+    per passo e le letture attese, incluso dalla relazione;
+  - cifre.tsv: ogni cifra che la relazione mostra, caso per caso, che i test
+    confrontano con quello che il programma visualizza e stampa.
+
+Uso: calcolo.py CARTELLA_CASI CARTELLA_USCITA
+"""
+
+import copy
+import re
+import sys
+from decimal import ROUND_HALF_EVEN, Decimal, getcontext
+from pathlib import Path
+
+getcontext().prec = 50
+
+SEPARATORE = ","          # i casi sono digitati con le impostazioni italiane
+PI = Decimal("3.14")      # il programma usa 3,14 per pi greco ovunque
+RIGHE = 21                # la tabella degli strati ha le righe da 0 a 20
+
+# Il programma calcola in doppia precisione (circa 16 cifre significative).
+# Una cifra arrotondata a due decimali è la stessa del calcolo esatto se il
+# valore esatto dista dal limite di arrotondamento più di quanto il calcolo
+# in doppia precisione possa sbagliare: il margine chiesto, relativo al valore,
+# è molto più largo di quell'errore. Un numero scritto a 15 cifre che la
+# finestra mostra deve invece avere al più 12 cifre significative esatte.
+MARGINE_MINIMO = Decimal("1e-9")
+CIFRE_ESATTE = 12
+
+# Le tre combinazioni nell'ordine dei pulsanti d'opzione: fattori sui carichi
+# CP, CPNS, CV, divisore di tan φ, divisore della punta (4 × γb), divisore
+# della laterale (100 × γs).
+COMBINAZIONI = [
+    ("Approccio 1 Combinazione 1 (A1+M1+R1)", "1,3", "1,5", "1,5", "1", "4", "100"),
+    ("Approccio 1 Combinazione 2 (A2+M2+R2)", "1", "1,3", "1,3", "1,25", "6,8", "145"),
+    ("Approccio 2 (A1+M1+R3)", "1,3", "1,5", "1,5", "1", "5,4", "115"),
+]
+RIGA_COMBINAZIONE = [
+    " APPROCCIO 1    COMBINAZIONE1(A1+M1+R1)",
+    " APPROCCIO 1    COMBINAZIONE2(A2+M2+R2)",
+    " APPROCCIO 2    COMBINAZIONE1(A1+M1+R3)",
+]
+COEFFICIENTI_GRUPPO = ["1", "0,94", "0,87", "0,84", "0,82", "0,80"]
+
+CASELLE = ["A", "B", "C", "I", "E", "F", "G", "D", "H", "Z9", "K1", "M5", "CP", "CPNS",
+           "CV", "CARTOT", "CARMAG", "M3", "M4", "K3", "M8"]
+DIGITATE = ["A", "B", "C", "K1", "M5", "CP", "CPNS", "CV"]
+LETTURE = ["I", "H", "Z9", "CARTOT", "CARMAG", "M3", "M4", "K3", "M8"]
+DIDASCALIE = {
+    "A": 'DIAMETRO PALO "cm"', "B": "LUNGHEZZA PALO (mt)", "C": "NUMERO DI STRATImax20",
+    "E": "ANGOLO D'ATTRITO(gradi)", "F": "LUNGHEZZA DELLO STRATO(mt)",
+    "G": "PESO SPECIFICO t/mc", "D": "COEFFICIENTE DI PRESSIONE LATERALE",
+    "K1": "VALORE DI Nq", "M5": "NUMERO DI PALI(max6)", "CP": "CARICO PERMANENTE  tonn",
+    "CPNS": "CARICO PERMANENTE  NON STRUTT.  tonn", "CV": "CARICO VARIABILE  tonn.",
+    "CARTOT": "CARICO TOTALE  tonn", "CARMAG": "CARICO INCREMENTATO tonn",
+    "M3": "PORTANZA ALLA PUNTA tonn", "M4": "PORTANZA LATERALE tonn",
+    "K3": "PORTANZA  TOTALE(Tonn)", "M8": "PORTANZA   RIDOTTA  (Npali>1) tonn",
+    "H": "CALCOLA L/D", "Z9": "angolo d' attrito alla punta del palo",
+    "I": "STRATO N .dal piano campagna",
+}
+TIPO_NON_CORRISPONDENTE = "Tipo non corrispondente"
+INDICE_FUORI = "Indice non compreso nell'intervallo"
+
+
+def numero(testo):
+    """Un numero scritto con la virgola, come nelle tabelle qui sopra."""
+    return Decimal(testo.replace(",", "."))
+
+
+class Errore(Exception):
+    """Un passo che non riesce: il tipo e la casella che lo ha causato."""
+
+    def __init__(self, tipo, casella):
+        super().__init__(tipo)
+        self.tipo = tipo
+        self.casella = casella
+
+    def messaggio(self):
+        return ("Errore: " + self.tipo + "\nCampo: \u00ab" + DIDASCALIE[self.casella]
+                + "\u00bb\nDati e risultati sono rimasti come prima del comando.")
+
+
+# --- Le letture dei testi -------------------------------------------------
+
+NUMERO_INIZIALE = re.compile(r"[ \t]*([+-]?)(\d*)(?:[.,](\d*))?")
+NUMERO_INTERO = re.compile(r"[ \t]*([+-]?)(\d*)(?:,(\d*))?[ \t]*")
+
+
+def valore(segno, interi, decimali):
+    testo = (interi or "0") + "." + (decimali or "0")
+    return -Decimal(testo) if segno == "-" else Decimal(testo)
+
+
+def numero_iniziale(testo):
+    """Il numero con cui il testo comincia; il primo segno decimale, punto o
+    virgola, è il solo. Un testo che non comincia con un numero vale 0."""
+    m = NUMERO_INIZIALE.match(testo)
+    if not (m.group(2) or m.group(3)):
+        return Decimal(0)
+    return valore(*m.groups())
+
+
+def numero_locale(testo, casella):
+    """Tutto il testo come numero con la virgola decimale; altrimenti errore."""
+    m = NUMERO_INTERO.fullmatch(testo)
+    if not m or not (m.group(2) or m.group(3)):
+        raise Errore(TIPO_NON_CORRISPONDENTE, casella)
+    return valore(*m.groups())
+
+
+def intero_locale(testo, casella):
+    return numero_locale(testo, casella).to_integral_value(ROUND_HALF_EVEN)
+
+
+# --- Le scritture dei numeri, con il margine di ogni arrotondamento -------
+
+class Margini:
+    """Per ogni cifra arrotondata, la distanza dal limite di arrotondamento."""
+
+    def __init__(self):
+        self.voci = []
+
+    def controlla(self, nome, esatto, passo):
+        if esatto == 0:
+            return
+        resto = (esatto / passo) % 1
+        distanza = abs(abs(resto) - Decimal("0.5")) * passo
+        relativa = distanza / abs(esatto)
+        if relativa < MARGINE_MINIMO:
+            sys.exit(f"calcolo.py: {nome} = {esatto} è troppo vicino al limite di arrotondamento")
+        self.voci.append((nome, esatto, passo, distanza))
+
+
+def virgola(testo):
+    return testo.replace(".", SEPARATORE)
+
+
+def testo_reale(x, nome, mostrato=True):
+    """15 cifre significative, zeri finali tolti, la virgola decimale. Un
+    numero che resta sulla finestra così com'è ha poche cifre esatte; uno che
+    la finestra riscrive a due decimali è controllato lì."""
+    if x == 0:
+        return "0"
+    passo = Decimal(1).scaleb(x.adjusted() - 14)
+    if mostrato and len(x.normalize().as_tuple().digits) > CIFRE_ESATTE:
+        sys.exit(f"calcolo.py: {nome} = {x} ha più di {CIFRE_ESATTE} cifre: cambiare il caso")
+    arrotondato = x.quantize(passo, ROUND_HALF_EVEN)
+    testo = format(arrotondato, "f")
+    if "." in testo:
+        testo = testo.rstrip("0").rstrip(".")
+    return virgola(testo)
+
+
+def testo_cella(cella, nome):
+    return "" if cella is None else testo_reale(cella, nome)
+
+
+def figura(contenuto, margini, nome):
+    """Il modello "#####.##": riletto come numero, due decimali, niente zero
+    davanti alla virgola, zeri finali tolti, la virgola sempre scritta."""
+    try:
+        x = numero_locale(contenuto, nome)
+    except Errore:
+        return contenuto
+    passo = Decimal("0.01")
+    margini.controlla(nome + " a due decimali", x, passo)
+    interi, decimali = format(abs(x).quantize(passo, ROUND_HALF_EVEN), "f").split(".")
+    interi = "" if interi == "0" else interi
+    decimali = decimali.rstrip("0")
+    segno = "-" if x < 0 and (interi or decimali) else ""
+    return segno + interi + SEPARATORE + decimali
+
+
+# --- La tangente, in serie, a 50 cifre ------------------------------------
+
+def seno_coseno(x):
+    seno, coseno, termine, n = Decimal(0), Decimal(0), Decimal(1), 0
+    while True:
+        if n % 2 == 0:
+            nuovo = coseno + (termine if n % 4 == 0 else -termine)
+            if nuovo == coseno and n > 0:
+                break
+            coseno = nuovo
+        else:
+            seno += termine if n % 4 == 1 else -termine
+        n += 1
+        termine = termine * x / n
+    return seno, coseno
+
+
+def tangente(x):
+    seno, coseno = seno_coseno(x)
+    return seno / coseno
+
+
+# --- La finestra e i suoi comandi -----------------------------------------
+
+class Finestra:
+    """Le caselle come testi, la combinazione scelta e lo stato del progetto."""
+
+    def __init__(self):
+        self.caselle = {nome: "" for nome in CASELLE}
+        self.combinazione = 0
+        self.strati = [dict(ANG=None, LUNG=None, PESO=None, KLAT=None) for _ in range(RIGHE)]
+        self.cursore = None
+        self.coefgr = Decimal(0)
+
+
+def riga(n, casella):
+    if n < 0 or n >= RIGHE:
+        raise Errore(INDICE_FUORI, casella)
+    return int(n)
+
+
+def mostra_strato_seguente(f, passi, margini):
+    """STRATO N: il cursore avanza e torna a 1 dopo l'ultimo strato."""
+    f.cursore = (f.cursore or 0) + 1
+    if f.cursore >= numero_locale(f.caselle["C"], "C") + 1:
+        f.cursore = 1
+    f.caselle["I"] = str(f.cursore)
+    strato = f.strati[riga(f.cursore, "C")]
+    for casella, colonna in zip("EFGD", ["ANG", "LUNG", "PESO", "KLAT"]):
+        f.caselle[casella] = testo_cella(strato[colonna], casella)
+    if not strato["KLAT"]:
+        f.caselle["D"] = ""
+
+
+def conferma_strato(f, passi, margini):
+    """OK: i numeri iniziali di E, F, G, D nella riga del cursore."""
+    strato = f.strati[riga(f.cursore or 0, "C")]
+    for casella, colonna in zip("EFGD", ["ANG", "LUNG", "PESO", "KLAT"]):
+        strato[colonna] = numero_iniziale(f.caselle[casella])
+
+
+def calcola_snellezza(f, passi, margini):
+    """CALCOLA L/D: H = 100 L / D, Z9 l'angolo dell'ultimo strato."""
+    lunghezza = numero_locale(f.caselle["B"], "B")
+    diametro = numero_locale(f.caselle["A"], "A")
+    snellezza = lunghezza * 100 / diametro
+    f.caselle["H"] = testo_reale(snellezza, "H")
+    punta = riga(intero_locale(f.caselle["C"], "C"), "C")
+    f.caselle["Z9"] = testo_cella(f.strati[punta]["ANG"], "Z9")
+    passi.update(L=lunghezza, Dcm=diametro, LD=snellezza, punta=punta)
+
+
+def calcola_portanza(f, passi, margini):
+    """CALCOLA PORTANZA, passo per passo come il programma."""
+    _, fcp, fcpns, fcv, div_tan, div_punta, div_lat = (numero(v) if i else v for i, v in
+                                                     enumerate(COMBINAZIONI[f.combinazione]))
+    cp, cpns, cv = (numero_iniziale(f.caselle[c]) for c in ("CP", "CPNS", "CV"))
+    cartot = cp + cpns + cv
+    f.caselle["CARTOT"] = testo_reale(cartot, "CARTOT")
+    n = riga(intero_locale(f.caselle["C"], "C"), "C")
+    peso_punta = f.strati[n]["PESO"] or Decimal(0)
+    lunghezza_punta = numero_iniziale(f.caselle["B"])
+    nq = numero_iniziale(f.caselle["K1"])
+    gamma_l_nq = peso_punta * lunghezza_punta * nq
+    diametro = numero_locale(f.caselle["A"], "A")
+    d = diametro / 100
+    qpunta = gamma_l_nq * PI * d * d / div_punta
+    carmag = cp * fcp + cpns * fcpns + cv * fcv
+    f.caselle["CARMAG"] = testo_reale(carmag, "CARMAG")
+
+    termini = []
+    for j in range(1, n + 1):
+        s = f.strati[j]
+        ang, lung, peso, klat = (s[c] or Decimal(0) for c in ("ANG", "LUNG", "PESO", "KLAT"))
+        angrad = ang * PI / 180
+        tg = tangente(angrad)
+        tgang = tg / div_tan
+        termine = Decimal("0.5") * klat * peso * lung * tgang
+        termini.append(dict(j=j, ang=ang, lung=lung, peso=peso, klat=klat, angrad=angrad,
+                            tan=tg, tgang=tgang, termine=termine))
+    somma = sum((t["termine"] for t in termini), Decimal(0))
+    lunghezza_lat = numero_locale(f.caselle["B"], "B")
+    qlat = somma * PI * diametro * lunghezza_lat / div_lat
+    totale = qpunta + qlat
+    f.caselle["K3"] = testo_reale(totale, "K3", mostrato=False)
+    f.caselle["M3"] = testo_reale(qpunta, "M3", mostrato=False)
+    f.caselle["M4"] = testo_reale(qlat, "M4", mostrato=False)
+    pali = numero_locale(f.caselle["M5"], "M5")
+    if pali not in range(1, 7):
+        raise Errore(INDICE_FUORI, "M5")
+    f.coefgr = numero(COEFFICIENTI_GRUPPO[int(pali) - 1])
+    for casella in ("K3", "M3", "M4"):
+        f.caselle[casella] = figura(f.caselle[casella], margini, casella)
+    totale_visto = Decimal(0) if f.caselle["K3"] == SEPARATORE else numero(f.caselle["K3"])
+    gruppo = totale_visto * f.coefgr
+    f.caselle["M8"] = figura(testo_reale(gruppo, "M8", mostrato=False), margini, "M8")
+    passi.update(cp=cp, cpns=cpns, cv=cv, cartot=cartot, fattori=(fcp, fcpns, fcv),
+                 carmag=carmag, n=n, peso_punta=peso_punta, lunghezza_punta=lunghezza_punta,
+                 nq=nq, gamma_l_nq=gamma_l_nq, diametro=diametro, d=d, div_punta=div_punta,
+                 qpunta=qpunta, div_tan=div_tan, termini=termini, somma=somma,
+                 lunghezza_lat=lunghezza_lat, div_lat=div_lat, qlat=qlat, totale=totale,
+                 pali=pali, coefgr=f.coefgr, totale_visto=totale_visto, gruppo=gruppo,
+                 combinazione=f.combinazione)
+
+
+def relazione(f, margini):
+    """Le righe della relazione stampata che portano un dato o un risultato."""
+    c = f.caselle
+    righe = ["        DIAMETRO DEL PALO (cm)=" + c["A"],
+             "        LUNGHEZZA PALO (mt)=" + c["B"],
+             "        NUMERO PALI=" + c["M5"]]
+    for j in range(1, int(intero_locale(c["C"], "C")) + 1):
+        s = f.strati[riga(j, "C")]
+        valori = [str(j)] + [testo_cella(s[k], "strato")
+                             for k in ("ANG", "LUNG", "PESO", "KLAT")]
+        righe.append("STRATO " + " ".join(v for v in valori if v))
+    righe += ["        NQ(coefficiente TESK-ORBEL)=" + c["K1"]]
+    for testo, casella in [("        CARICO  TOTALE(tonn.)=", "CARTOT"),
+                           ("       CARICO TOTALE INCREMENTATO(tonn.)=", "CARMAG"),
+                           ("        PORTANZA ALLA PUNTA(tonn.)=", "M3"),
+                           ("        PORTANZA LATERALE (tonn.)=", "M4"),
+                           ("        PORTANZA TOTALE(tonn.)=", "K3"),
+                           ("        PORTANZA TOTALE RIDOTTA(Np>1)(tonn.)=", "M8")]:
+        righe.append(testo + figura(c[casella], margini, casella))
+    righe.append(RIGA_COMBINAZIONE[f.combinazione])
+    return righe
+
+
+COMANDI = {
+    "CALCOLA L/D": calcola_snellezza,
+    "CALCOLA PORTANZA": calcola_portanza,
+}
+
+
+class Caso:
+    """Un file di input ripetuto sulla finestra modello."""
+
+    def __init__(self, percorso):
+        self.nome = percorso.stem
+        self.righe = percorso.read_text(encoding="utf-8").splitlines()
+        self.titolo = self.righe[0].lstrip("# ").split(": ", 1)[1]
+        self.finestra = Finestra()
+        self.digitati = []       # (casella, testo) nell'ordine in cui sono scritti
+        self.strati = []         # i quattro testi di ogni strato
+        self.passi = {}
+        self.messaggi = []
+        self.relazione = None
+        self.margini = Margini()
+        for numero_riga, testo in enumerate(self.righe, 1):
+            if testo and not testo.startswith("#"):
+                self.esegui(testo, numero_riga)
+
+    def esegui(self, testo, numero_riga):
+        parola, _, resto = testo.partition(" ")
+        f = self.finestra
+        if parola in DIGITATE:
+            f.caselle[parola] = resto
+            self.digitati.append((parola, resto))
+        elif parola == "STRATO":
+            valori = resto.split()
+            if len(valori) != 4:
+                sys.exit(f"{self.nome}:{numero_riga}: STRATO vuole quattro valori")
+            self.premi(mostra_strato_seguente)
+            for casella, v in zip("EFGD", valori):
+                self.finestra.caselle[casella] = v
+            self.premi(conferma_strato)
+            self.strati.append(valori)
+        elif parola == "COMBINAZIONE":
+            f.combinazione = int(resto) - 1
+        elif testo in COMANDI:
+            self.premi(COMANDI[testo])
+        elif testo == "STAMPA":
+            self.relazione = relazione(f, Margini())
+        else:
+            sys.exit(f"{self.nome}:{numero_riga}: riga non compresa: {testo}")
+
+    def premi(self, comando):
+        """Un clic: su copie, che valgono solo se il comando arriva in fondo."""
+        copia, passi = copy.deepcopy(self.finestra), {}
+        try:
+            comando(copia, passi, self.margini)
+        except Errore as errore:
+            self.messaggi.append(errore.messaggio())
+            return
+        self.finestra = copia
+        self.passi.update(passi)
+
+
+# --- La composizione in groff ---------------------------------------------
+
+def cifre(x, significative=10):
+    """Un valore intermedio per la stampa: 10 cifre significative."""
+    if x == 0:
+        return "0"
+    passo = Decimal(1).scaleb(x.adjusted() - significative + 1)
+    testo = format(x.quantize(passo, ROUND_HALF_EVEN), "f")
+    if "." in testo:
+        testo = testo.rstrip("0").rstrip(".")
+    return virgola(testo)
+
+
+def protetto(testo):
+    """Un testo qualsiasi dentro una tabella o una riga groff."""
+    testo = testo.replace("\\", "\\e")
+    return ("\\&" + testo) if testo[:1] in ".'" else testo
+
+
+def riquadro(intestazione, formato, righe):
+    out = [".TS", "center box tab(;);", formato + "."]
+    out.append(intestazione)
+    out.append("=")
+    out += righe
+    out.append(".TE")
+    return out
+
+
+def frammento(caso, figure):
+    p, f = caso.passi, caso.finestra
+    out = [f'.ds {caso.nome}-titolo "{caso.titolo}']
+    for nome in LETTURE:
+        out.append(f'.ds {caso.nome}-{nome} "{f.caselle[nome]}')
+    if "totale" in p:
+        out.append(f'.ds {caso.nome}-gruppo "{cifre(p["gruppo"])}')
+        out.append(f'.ds {caso.nome}-gruppo-esatto "{cifre(p["totale"] * p["coefgr"])}')
+    out.append(".SH 2")
+    out.append("Dati digitati")
+    out.append(".LP")
+    out.append("Nell'ordine della finestra, come nel file di input "
+               f"\\f(CW{caso.nome}.txt\\fP (capitolo 5).")
+    out += riquadro("Casella;Didascalia;Testo digitato", "l l l",
+                    [f"{c};{protetto(DIDASCALIE[c])};\\f(CW{protetto(t)}\\fP"
+                     for c, t in caso.digitati])
+    out.append(".LP")
+    out += riquadro("Strato;E (φ, gradi);F (spessore, m);G (γ, t/m³);D (K)", "n l l l l",
+                    [f"{j};" + ";".join(f"\\f(CW{v}\\fP" for v in valori)
+                     for j, valori in enumerate(caso.strati, 1)])
+    out.append(".LP")
+    out.append(f"Combinazione scelta: {COMBINAZIONI[f.combinazione][0]}.")
+    if "LD" in p:
+        out += [".SH 2", "Soluzione a mano: CALCOLA L/D", ".LP",
+                f".EQ\nL/D = 100 times {virgola(str(p['L']))} / {virgola(str(p['Dcm']))}"
+                f' = "{f.caselle["H"]}"\n.EN',
+                f"L'angolo d'attrito alla punta è quello dello strato {p['punta']}: "
+                f"Z9 = {f.caselle['Z9']}."]
+    if "totale" in p:
+        out += soluzione_portanza(caso)
+    out += [".SH 2", "Letture del programma", ".LP"]
+    out += riquadro("Casella;Didascalia;Valore atteso", "l l l",
+                    [f"{c};{protetto(DIDASCALIE[c])};\\f(CW{protetto(f.caselle[c]) or '(vuota)'}\\fP"
+                     for c in LETTURE])
+    for messaggio in caso.messaggi:
+        out += [".LP", "Il messaggio mostrato dal programma:", ".DS I", "\\f(CW"]
+        out += [protetto(r) for r in messaggio.split("\n")]
+        out += ["\\fP", ".DE"]
+    out += figure
+    return out
+
+
+def soluzione_portanza(caso):
+    p = caso.passi
+    nome, *_ = COMBINAZIONI[p["combinazione"]]
+    fcp, fcpns, fcv = (virgola(str(x)) for x in p["fattori"])
+    v = lambda x: virgola(str(x))
+    out = [".SH 2", "Soluzione a mano: CALCOLA PORTANZA", ".LP",
+           f"Combinazione {nome}. I valori intermedi sono scritti a 10 cifre significative;"
+           " il calcolo ne porta 50.", ".LP"]
+    righe = [
+        f"1;carico totale;CP + CPNS + CV = {v(p['cp'])} + {v(p['cpns'])} + {v(p['cv'])};{cifre(p['cartot'])}",
+        f"4;γ@n@ L Nq;{v(p['peso_punta'])} × {v(p['lunghezza_punta'])} × {v(p['nq'])}"
+        f" (γ dello strato {p['n']});{cifre(p['gamma_l_nq'])}",
+        f"5;d = D / 100;{v(p['diametro'])} / 100 (m);{cifre(p['d'])}",
+        f"5;Q@p@ (punta);{cifre(p['gamma_l_nq'])} × 3,14 × {cifre(p['d'])}² / {v(p['div_punta'])};"
+        f"{cifre(p['qpunta'])}",
+        f"5;carico incrementato;{fcp} × {v(p['cp'])} + {fcpns} × {v(p['cpns'])} + {fcv} × {v(p['cv'])};"
+        f"{cifre(p['carmag'])}",
+    ]
+    out += riquadro("Passo;Grandezza;Calcolo;Valore", "n l l n", righe)
+    out += [".LP", f"Gli strati (passo 7): φ in radianti = φ × 3,14 / 180, tan φ@d@ = tan φ / "
+            f"{v(p['div_tan'])}, termine = ½ K γ L tan φ@d@.", ".LP"]
+    out += riquadro("j;φ;K;γ;L;φ rad;tan φ;tan φ@d@;termine", "n n n n n n n n n",
+                    [f"{t['j']};{v(t['ang'])};{v(t['klat'])};{v(t['peso'])};{v(t['lung'])};"
+                     f"{cifre(t['angrad'])};{cifre(t['tan'])};{cifre(t['tgang'])};{cifre(t['termine'])}"
+                     for t in p["termini"]]
+                    + ["_", f"\\s-2Σ\\s0;;;;;;;;{cifre(p['somma'])}"])
+    out.append(".LP")
+    righe = [
+        f"8;Q@l@ (laterale);{cifre(p['somma'])} × 3,14 × {v(p['diametro'])} × {v(p['lunghezza_lat'])}"
+        f" / {v(p['div_lat'])};{cifre(p['qlat'])}",
+        f"9;Q@p@ + Q@l@;{cifre(p['qpunta'])} + {cifre(p['qlat'])};{cifre(p['totale'])}",
+        f"12;coefficiente di gruppo;{v(p['pali'])} pali;{v(p['coefgr'])}",
+        f"14;gruppo;K3 visualizzato × coefficiente = {v(p['totale_visto'])} × {v(p['coefgr'])};"
+        f"{cifre(p['gruppo'])}",
+    ]
+    out += riquadro("Passo;Grandezza;Calcolo;Valore", "n l l n", righe)
+    out += [".LP", "Arrotondamenti: ogni cifra visualizzata e la sua distanza dal limite di "
+            "arrotondamento più vicino (mezza unità dell'ultima cifra scritta). Il calcolo in "
+            "doppia precisione del programma sbaglia di meno di 10⁻¹² in relazione al valore: "
+            "ogni distanza qui sotto è molto maggiore, e la cifra visualizzata è la stessa.", ".LP"]
+    out += riquadro("Cifra;Valore a 15 cifre;Passo;Distanza", "l n n n",
+                    [f"{protetto(n)};{cifre(x, 15)};{virgola(str(s.normalize()))};{cifre(dist, 3)}"
+                     for n, x, s, dist in caso.margini.voci
+                     if n.split()[0] in ("CARTOT", "CARMAG", "K3", "M3", "M4", "M8")])
+    return out
+
+
+def figure_del_caso(nome):
+    return [".SH 2", "La finestra dopo l'ultimo comando", ".LP",
+            f".PDFPIC -C figure/{nome}-finestra.pdf 6.3i", ".LP",
+            "La relazione stampata (prima pagina):", ".LP",
+            f".PDFPIC -C figure/{nome}-relazione.pdf 6.3i"]
+
+
+def righe_cifre(caso):
+    out = []
+    for nome in LETTURE:
+        out.append(f"{caso.nome}\t{nome}\t{caso.finestra.caselle[nome]}")
+    for messaggio in caso.messaggi:
+        out.append(f"{caso.nome}\tMESSAGGIO\t" + messaggio.replace("\n", "\\n"))
+    for r in caso.relazione or []:
+        out.append(f"{caso.nome}\tRELAZIONE\t{r}")
+    return out
+
+
+def elenco_file(casi):
+    out = []
+    for caso in casi:
+        out += [".SH 2", f"\\f(CW{caso.nome}.txt\\fP", ".DS L", ".ft CW", ".ps 9"]
+        out += [protetto(r) for r in caso.righe]
+        out += [".ps", ".ft", ".DE"]
+    return out
+
+
+def main():
+    cartella_casi, uscita = Path(sys.argv[1]), Path(sys.argv[2])
+    uscita.mkdir(parents=True, exist_ok=True)
+    casi = [Caso(p) for p in sorted(cartella_casi.glob("caso*.txt"))]
+    tsv = []
+    for caso in casi:
+        testo = "\n".join(frammento(caso, figure_del_caso(caso.nome))) + "\n"
+        (uscita / f"{caso.nome}.ms").write_text(testo, encoding="utf-8")
+        tsv += righe_cifre(caso)
+    (uscita / "file-di-input.ms").write_text("\n".join(elenco_file(casi)) + "\n", encoding="utf-8")
+    (uscita / "casi.ms").write_text(f".ds numero-casi {len(casi)}\n", encoding="utf-8")
+    (uscita / "cifre.tsv").write_text("\n".join(tsv) + "\n", encoding="utf-8")
+
+
+if __name__ == "__main__":
+    main()
