@@ -95,7 +95,7 @@ NUMERO_INTERO = re.compile(r"[ \t]*([+-]?)(\d*)(?:,(\d*))?[ \t]*")
 
 
 def valore(segno, interi, decimali):
-    testo = (interi or "0") + "." + (decimali or "0")
+    testo = (interi or "0") + ("." + decimali if decimali else "")
     return -Decimal(testo) if segno == "-" else Decimal(testo)
 
 
@@ -415,15 +415,24 @@ def riquadro(intestazione, formato, righe):
     return out
 
 
-def frammento(caso, figure):
+def stringhe(caso):
+    """Le cifre che il testo della relazione cita, come stringhe groff."""
     p, f = caso.passi, caso.finestra
     out = [f'.ds {caso.nome}-titolo "{caso.titolo}']
     for nome in LETTURE:
         out.append(f'.ds {caso.nome}-{nome} "{f.caselle[nome]}')
     if "totale" in p:
+        pieno = p["totale"] * p["coefgr"]
+        out.append(f'.ds {caso.nome}-totale "{cifre(p["totale"])}')
         out.append(f'.ds {caso.nome}-gruppo "{cifre(p["gruppo"])}')
-        out.append(f'.ds {caso.nome}-gruppo-esatto "{cifre(p["totale"] * p["coefgr"])}')
-    out.append(".SH 2")
+        out.append(f'.ds {caso.nome}-gruppo-pieno "{cifre(pieno)}')
+        out.append(f'.ds {caso.nome}-gruppo-pieno-visto "{figura(virgola(str(pieno)), Margini(), "M8")}')
+    return out
+
+
+def frammento(caso, figure):
+    p, f = caso.passi, caso.finestra
+    out = [".SH 2"]
     out.append("Dati digitati")
     out.append(".LP")
     out.append("Nell'ordine della finestra, come nel file di input "
@@ -432,14 +441,14 @@ def frammento(caso, figure):
                     [f"{c};{protetto(DIDASCALIE[c])};\\f(CW{protetto(t)}\\fP"
                      for c, t in caso.digitati])
     out.append(".LP")
-    out += riquadro("Strato;E (φ, gradi);F (spessore, m);G (γ, t/m³);D (K)", "n l l l l",
+    out += riquadro("Strato;E (φ, gradi);F (spessore, m);G (γ, t/m³);D (K)", "r l l l l",
                     [f"{j};" + ";".join(f"\\f(CW{v}\\fP" for v in valori)
                      for j, valori in enumerate(caso.strati, 1)])
     out.append(".LP")
     out.append(f"Combinazione scelta: {COMBINAZIONI[f.combinazione][0]}.")
     if "LD" in p:
         out += [".SH 2", "Soluzione a mano: CALCOLA L/D", ".LP",
-                f".EQ\nL/D = 100 times {virgola(str(p['L']))} / {virgola(str(p['Dcm']))}"
+                f'.EQ\nL/D = 100 times "{virgola(str(p["L"]))}" / "{virgola(str(p["Dcm"]))}"'
                 f' = "{f.caselle["H"]}"\n.EN',
                 f"L'angolo d'attrito alla punta è quello dello strato {p['punta']}: "
                 f"Z9 = {f.caselle['Z9']}."]
@@ -475,14 +484,14 @@ def soluzione_portanza(caso):
         f"5;carico incrementato;{fcp} × {v(p['cp'])} + {fcpns} × {v(p['cpns'])} + {fcv} × {v(p['cv'])};"
         f"{cifre(p['carmag'])}",
     ]
-    out += riquadro("Passo;Grandezza;Calcolo;Valore", "n l l n", righe)
+    out += riquadro("Passo;Grandezza;Calcolo;Valore", "r l l r", righe)
     out += [".LP", f"Gli strati (passo 7): φ in radianti = φ × 3,14 / 180, tan φ@d@ = tan φ / "
             f"{v(p['div_tan'])}, termine = ½ K γ L tan φ@d@.", ".LP"]
-    out += riquadro("j;φ;K;γ;L;φ rad;tan φ;tan φ@d@;termine", "n n n n n n n n n",
+    out += riquadro("j;φ;K;γ;L;φ rad;tan φ;tan φ@d@;termine", "r r r r r r r r r",
                     [f"{t['j']};{v(t['ang'])};{v(t['klat'])};{v(t['peso'])};{v(t['lung'])};"
                      f"{cifre(t['angrad'])};{cifre(t['tan'])};{cifre(t['tgang'])};{cifre(t['termine'])}"
                      for t in p["termini"]]
-                    + ["_", f"\\s-2Σ\\s0;;;;;;;;{cifre(p['somma'])}"])
+                    + ["_", f"somma;;;;;;;;{cifre(p['somma'])}"])
     out.append(".LP")
     righe = [
         f"8;Q@l@ (laterale);{cifre(p['somma'])} × 3,14 × {v(p['diametro'])} × {v(p['lunghezza_lat'])}"
@@ -492,12 +501,12 @@ def soluzione_portanza(caso):
         f"14;gruppo;K3 visualizzato × coefficiente = {v(p['totale_visto'])} × {v(p['coefgr'])};"
         f"{cifre(p['gruppo'])}",
     ]
-    out += riquadro("Passo;Grandezza;Calcolo;Valore", "n l l n", righe)
+    out += riquadro("Passo;Grandezza;Calcolo;Valore", "r l l r", righe)
     out += [".LP", "Arrotondamenti: ogni cifra visualizzata e la sua distanza dal limite di "
             "arrotondamento più vicino (mezza unità dell'ultima cifra scritta). Il calcolo in "
-            "doppia precisione del programma sbaglia di meno di 10⁻¹² in relazione al valore: "
+            "doppia precisione del programma sbaglia di meno di $10 sup -12$ in relazione al valore: "
             "ogni distanza qui sotto è molto maggiore, e la cifra visualizzata è la stessa.", ".LP"]
-    out += riquadro("Cifra;Valore a 15 cifre;Passo;Distanza", "l n n n",
+    out += riquadro("Cifra;Valore a 15 cifre;Passo;Distanza", "l r r r",
                     [f"{protetto(n)};{cifre(x, 15)};{virgola(str(s.normalize()))};{cifre(dist, 3)}"
                      for n, x, s, dist in caso.margini.voci
                      if n.split()[0] in ("CARTOT", "CARMAG", "K3", "M3", "M4", "M8")])
@@ -505,10 +514,8 @@ def soluzione_portanza(caso):
 
 
 def figure_del_caso(nome):
-    return [".SH 2", "La finestra dopo l'ultimo comando", ".LP",
-            f".PDFPIC -C figure/{nome}-finestra.pdf 6.3i", ".LP",
-            "La relazione stampata (prima pagina):", ".LP",
-            f".PDFPIC -C figure/{nome}-relazione.pdf 6.3i"]
+    """Le figure le scrive la costruzione: la finestra e le pagine della relazione."""
+    return [f".so figure/{nome}.ms"]
 
 
 def righe_cifre(caso):
@@ -531,6 +538,12 @@ def elenco_file(casi):
     return out
 
 
+def ascii(testo):
+    """I frammenti inclusi non passano per preconv: ogni lettera fuori
+    dall'ASCII diventa il suo nome groff."""
+    return "".join(c if ord(c) < 128 else f"\\[u{ord(c):04X}]" for c in testo)
+
+
 def main():
     cartella_casi, uscita = Path(sys.argv[1]), Path(sys.argv[2])
     uscita.mkdir(parents=True, exist_ok=True)
@@ -538,10 +551,13 @@ def main():
     tsv = []
     for caso in casi:
         testo = "\n".join(frammento(caso, figure_del_caso(caso.nome))) + "\n"
-        (uscita / f"{caso.nome}.ms").write_text(testo, encoding="utf-8")
+        testo = re.sub(r"@(\w+)@", r"\\d\\s-2\1\\s+2\\u", testo)  # @n@: il pedice n
+        (uscita / f"{caso.nome}.ms").write_text(ascii(testo), encoding="ascii")
         tsv += righe_cifre(caso)
-    (uscita / "file-di-input.ms").write_text("\n".join(elenco_file(casi)) + "\n", encoding="utf-8")
-    (uscita / "casi.ms").write_text(f".ds numero-casi {len(casi)}\n", encoding="utf-8")
+    (uscita / "file-di-input.ms").write_text(ascii("\n".join(elenco_file(casi)) + "\n"),
+                                            encoding="ascii")
+    definizioni = [f".ds numero-casi {len(casi)}"] + [r for caso in casi for r in stringhe(caso)]
+    (uscita / "casi.ms").write_text(ascii("\n".join(definizioni) + "\n"), encoding="ascii")
     (uscita / "cifre.tsv").write_text("\n".join(tsv) + "\n", encoding="utf-8")
 
 

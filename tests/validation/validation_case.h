@@ -1,0 +1,64 @@
+#pragma once
+
+#include <array>
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "state/box.h"
+#include "window/form1_controls.h"
+
+namespace pali::validation {
+
+// One line of a case's input file: a box typed, a layer entered (STRATO N,
+// the four values, OK), a combination chosen, or a button pressed.
+struct CaseStep {
+    enum class Kind { Type, Layer, Combination, Press };
+    Kind kind = Kind::Type;
+    Box box = Box::A;
+    std::string text;
+    std::array<std::string, 4> layer;  // the texts of E, F, G and D
+    int combination = 0;               // the index of the option of Comb1
+    Button button = Button::Command2;
+};
+
+struct ValidationCase {
+    std::string name;  // the file's name without .txt
+    std::vector<CaseStep> steps;
+};
+
+// Reads a case's input file; a line it does not understand is an error.
+ValidationCase ReadCase(const std::filesystem::path& file);
+// Every case file of a folder, in the order of their names.
+std::vector<std::filesystem::path> CaseFiles(const std::filesystem::path& folder);
+
+// What a case's replay does to a window: the window itself, or its handlers.
+class CaseDriver {
+public:
+    virtual ~CaseDriver() = default;
+    virtual void type(Box box, const std::string& text) = 0;
+    virtual void press(Button button) = 0;
+    virtual void selectCombination(int index) = 0;
+};
+
+void Replay(const ValidationCase& validationCase, CaseDriver& driver);
+
+// The figures the validation document shows for one case: the read-outs at the
+// end, the messages of failed clicks in order, and the lines of its report.
+struct DocumentFigures {
+    std::map<Box, std::string> readOuts;
+    std::vector<std::string> messages;
+    std::vector<std::string> reportLines;
+};
+
+// The figures of every case, by case name, from the calculation's table.
+std::map<std::string, DocumentFigures> ReadDocumentFigures(const std::filesystem::path& table);
+
+// The document's report lines that the printed lines do not show. A layer
+// row, "STRATO n phi thickness weight K", is matched by its values alone,
+// whatever the spaces between them.
+std::vector<std::string> MissingReportLines(const std::vector<std::string>& printed,
+                                            const std::vector<std::string>& expected);
+
+}  // namespace pali::validation
