@@ -1,0 +1,116 @@
+// Every case of the validation document replayed on the window's own logic,
+// as the window runs it, under the Italian number conventions: what the
+// program displays, the messages of failed clicks and the printed report
+// must be the figures that the document's hand solution shows.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "validation_case.h"
+#include "window/form1_logic.h"
+
+namespace pali::validation {
+namespace {
+
+const std::filesystem::path kCasesFolder = PALI_VALIDATION_CASES;
+const std::filesystem::path kFiguresTable = PALI_VALIDATION_FIGURES;
+
+// The window as far as the logic sees it: texts, the option, the messages
+// and the reports, typed into and clicked as the input file says.
+class ReplayedWindow : public Form1View, public CaseDriver {
+public:
+    std::string boxText(Box box) const override { return form[box]; }
+    void setBoxText(Box box, const std::string& text) override { form[box] = text; }
+    int selectedCombination() const override { return form.selectedCombination; }
+    void selectCombination(int index) override { form.selectedCombination = index; }
+    void focusBox(Box) override {}
+    NumberFormat numberFormat() const override { return NumberFormat::Comma(); }
+    void showError(const std::string& message) override { messages.push_back(message); }
+    void deliverReport(const std::vector<PrintedLine>& lines) override { reports.push_back(lines); }
+    void quit() override {}
+
+    void type(Box box, const std::string& text) override { form[box] = text; }
+    void press(Button button) override { logic.press(button); }
+
+    FormContents form;
+    std::vector<std::string> messages;
+    std::vector<std::vector<PrintedLine>> reports;
+    Form1Logic logic{*this};
+};
+
+std::vector<std::string> Texts(const std::vector<PrintedLine>& lines)
+{
+    std::vector<std::string> texts;
+    for (const PrintedLine& line : lines) {
+        texts.push_back(line.text);
+    }
+    return texts;
+}
+
+std::string CaseName(const testing::TestParamInfo<std::filesystem::path>& info)
+{
+    return info.param.stem().string();
+}
+
+class DocumentCase : public testing::TestWithParam<std::filesystem::path> {
+protected:
+    static void SetUpTestSuite() { figures = ReadDocumentFigures(kFiguresTable); }
+    static inline std::map<std::string, DocumentFigures> figures;
+};
+
+TEST_P(DocumentCase, TheProgramShowsTheFiguresOfTheHandSolution)
+{
+    const ValidationCase validationCase = ReadCase(GetParam());
+    ASSERT_TRUE(figures.contains(validationCase.name)) << "no figures for " << validationCase.name;
+    const DocumentFigures& document = figures.at(validationCase.name);
+    ReplayedWindow window;
+    Replay(validationCase, window);
+
+    ASSERT_EQ(document.readOuts.size(), 9U) << "the document shows every read-out";
+    for (const auto& [box, text] : document.readOuts) {
+        EXPECT_EQ(window.form[box], text) << "read-out " << BoxName(box);
+    }
+    EXPECT_EQ(window.messages, document.messages);
+    if (document.reportLines.empty()) {
+        EXPECT_TRUE(window.reports.empty());
+        return;
+    }
+    ASSERT_EQ(window.reports.size(), 1U);
+    EXPECT_EQ(MissingReportLines(Texts(window.reports[0]), document.reportLines),
+              std::vector<std::string>{});
+}
+
+INSTANTIATE_TEST_SUITE_P(Validation, DocumentCase, testing::ValuesIn(CaseFiles(kCasesFolder)),
+                         CaseName);
+
+TEST(DocumentCases, EveryCaseOfTheDocumentHasItsInputFile)
+{
+    std::set<std::string> files;
+    for (const std::filesystem::path& file : CaseFiles(kCasesFolder)) {
+        files.insert(file.stem().string());
+    }
+    std::set<std::string> solved;
+    for (const auto& [name, figures] : ReadDocumentFigures(kFiguresTable)) {
+        solved.insert(name);
+    }
+    EXPECT_EQ(solved, files);
+    EXPECT_GE(files.size(), 6U);
+}
+
+// The comparison of report lines must not pass a layer row whose values differ.
+TEST(DocumentCases, ALayerRowIsMatchedByItsValuesWhateverItsSpacing)
+{
+    const std::vector<std::string> printed = {"      1            30               5"};
+    EXPECT_TRUE(MissingReportLines(printed, {"STRATO 1 30 5"}).empty());
+    EXPECT_EQ(MissingReportLines(printed, {"STRATO 1 30 6"}),
+              std::vector<std::string>{"STRATO 1 30 6"});
+    EXPECT_EQ(MissingReportLines(printed, {"        NUMERO PALI=2"}),
+              std::vector<std::string>{"        NUMERO PALI=2"});
+}
+
+}  // namespace
+}  // namespace pali::validation
