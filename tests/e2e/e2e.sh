@@ -13,96 +13,7 @@ set -uo pipefail
 
 PROGRAM="${1:-/usr/bin/portanza-pali}"
 CONTROL_CENTRES="${2:-$(dirname "$0")/../../build/tests/e2e/control_centres}"
-WORK="$(mktemp -d)"
-FAILURES=0
-PASSES=0
-PIDS=()
-
-stop_all() {
-    for pid in "${PIDS[@]}"; do
-        kill "$pid" 2>/dev/null
-    done
-    for pid in "${PIDS[@]}"; do
-        wait "$pid" 2>/dev/null
-    done
-    PIDS=()
-}
-trap 'stop_all; rm -rf "$WORK"' EXIT
-
-fail() { echo "FAIL: $*"; FAILURES=$((FAILURES + 1)); }
-pass() { PASSES=$((PASSES + 1)); }
-expect_eq() {  # what, expected, actual
-    if [[ "$2" == "$3" ]]; then pass; else fail "$1: expected '$2', got '$3'"; fi
-}
-
-# Centres of the controls, in pixels from the client area's top-left corner,
-# as the window's own control table places them: "name x y" a line.
-declare -A AT=()
-if ! centres="$("$CONTROL_CENTRES")"; then
-    echo "FAIL: no control centres from $CONTROL_CENTRES"; exit 1
-fi
-while read -r name x y; do
-    AT[$name]="$x $y"
-done <<<"$centres"
-
-# Buttons are clicked by their names: Command6 STRATO N, Command1 OK,
-# Command2 CALCOLA L/D, Command3 CALCOLA PORTANZA, Command4 STAMPA, Command5 FINE;
-# the options by theirs, Comb1(0) to Comb1(2).
-click() { xdotool mousemove --window "$WID" ${AT[$1]} click 1; sleep 0.1; }
-
-type_into() {  # box, text
-    click "$1"
-    xdotool key ctrl+a BackSpace
-    [[ -n "$2" ]] && xdotool type --delay 15 -- "$2"
-    sleep 0.05
-}
-
-read_box() {  # box; an empty box copies nothing, so a marker stands for it
-    printf '%s' '<empty>' | xclip -selection clipboard -i >/dev/null 2>&1
-    click "$1"
-    xdotool key ctrl+a ctrl+c
-    sleep 0.15
-    local text
-    text="$(timeout 3 xclip -o -selection clipboard 2>/dev/null)"
-    [[ "$text" == '<empty>' ]] && text=""
-    printf '%s' "$text"
-}
-
-window_count() { xdotool search --onlyvisible --pid "$APP" 2>/dev/null | wc -l; }
-
-start_display() {
-    # A free display number, chosen by the server itself.
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$WORK/display" >"$WORK/xvfb.log" 2>&1 &
-    PIDS+=($!)
-    for _ in $(seq 100); do [[ -s "$WORK/display" ]] && break; sleep 0.05; done
-    export DISPLAY=":$(head -1 "$WORK/display")"
-    for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
-    openbox >"$WORK/openbox.log" 2>&1 &
-    PIDS+=($!)
-    sleep 0.5
-}
-
-start_printer() {
-    mkdir -p /run/cups
-    /usr/sbin/cupsd -f >"$WORK/cupsd.log" 2>&1 &
-    PIDS+=($!)
-    for _ in $(seq 100); do lpstat -r 2>/dev/null | grep -qx 'scheduler is running' && break; sleep 0.1; done
-    lpadmin -p PDF -E -v cups-pdf:/ -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd 2>>"$WORK/cupsd.log"
-    lpadmin -p PDF -o pdftops-renderer-default=pdftocairo
-    lpadmin -d PDF
-}
-
-start_program() {  # [NAME=value ...] for the program's environment
-    env "$@" LANG=it_IT.UTF-8 LC_ALL= QT_QPA_PLATFORM=xcb "$PROGRAM" >"$WORK/program.log" 2>&1 &
-    APP=$!
-    PIDS+=("$APP")
-    WID="$(timeout 20 xdotool search --sync --onlyvisible --pid "$APP" | head -1)"
-    if [[ -z "$WID" ]]; then
-        echo "FAIL: the program's window did not appear"; cat "$WORK/program.log"; exit 1
-    fi
-    timeout 10 xdotool windowactivate --sync "$WID"
-    sleep 0.5
-}
+source "$(dirname "$0")/e2e_helpers.sh"
 
 enter_layer() {  # angle thickness weight k
     click Command6
@@ -175,19 +86,7 @@ check_failed_click() {
 }
 
 check_printed_report() {
-    local pdf_dir="$HOME/PDF" pdf
-    rm -rf "$pdf_dir"
-    click Command4
-    for _ in $(seq 100); do
-        [[ -z "$(lpstat -o 2>/dev/null)" ]] && compgen -G "$pdf_dir/*.pdf" >/dev/null && break
-        sleep 0.2
-    done
-    pdf="$(compgen -G "$pdf_dir/*.pdf" | head -1)"
-    if [[ -z "$pdf" ]]; then
-        fail "no PDF from the print queue"
-        return
-    fi
-    check_report_text "$pdf"
+    print_report && check_report_text "$PRINTED_PDF"
 }
 
 # The worked example's report under combination 1, as the PDF's text.
@@ -210,14 +109,6 @@ check_report_text() {  # pdf
         fi
     done
     if grep -qE '^ +1 +30 +5 +1,8 +1 *$' <<<"$text"; then pass; else fail "layer row 1 not in its columns"; fi
-}
-
-wait_for_window() {  # title pattern; true once such a window is shown
-    for _ in $(seq 50); do
-        xdotool search --all --onlyvisible --pid "$APP" --name "$1" >/dev/null 2>&1 && return 0
-        sleep 0.1
-    done
-    return 1
 }
 
 # With no print queue reachable, STAMPA offers to save the report as a PDF:
@@ -257,12 +148,6 @@ check_saved_report() {
     else
         fail "no PDF at '$saved'"
     fi
-}
-
-check_fine() {
-    click Command5
-    for _ in $(seq 50); do kill -0 "$APP" 2>/dev/null || break; sleep 0.1; done
-    if kill -0 "$APP" 2>/dev/null; then fail "FINE did not end the program"; else pass; fi
 }
 
 start_display
