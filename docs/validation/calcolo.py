@@ -432,7 +432,7 @@ def stringhe(caso):
 
 def frammento(caso, figure):
     p, f = caso.passi, caso.finestra
-    out = [".SH 2"]
+    out = [".ne 3i", ".SH 2"]
     out.append("Dati digitati")
     out.append(".LP")
     out.append("Nell'ordine della finestra, come nel file di input "
@@ -476,27 +476,27 @@ def soluzione_portanza(caso):
            " il calcolo ne porta 50.", ".LP"]
     righe = [
         f"1;carico totale;CP + CPNS + CV = {v(p['cp'])} + {v(p['cpns'])} + {v(p['cv'])};{cifre(p['cartot'])}",
-        f"4;γ@n@ L Nq;{v(p['peso_punta'])} × {v(p['lunghezza_punta'])} × {v(p['nq'])}"
+        f"4;$gamma sub n L N sub q$;{v(p['peso_punta'])} × {v(p['lunghezza_punta'])} × {v(p['nq'])}"
         f" (γ dello strato {p['n']});{cifre(p['gamma_l_nq'])}",
         f"5;d = D / 100;{v(p['diametro'])} / 100 (m);{cifre(p['d'])}",
-        f"5;Q@p@ (punta);{cifre(p['gamma_l_nq'])} × 3,14 × {cifre(p['d'])}² / {v(p['div_punta'])};"
+        f"5;$Q sub p$ (punta);{cifre(p['gamma_l_nq'])} × 3,14 × {cifre(p['d'])}² / {v(p['div_punta'])};"
         f"{cifre(p['qpunta'])}",
         f"5;carico incrementato;{fcp} × {v(p['cp'])} + {fcpns} × {v(p['cpns'])} + {fcv} × {v(p['cv'])};"
         f"{cifre(p['carmag'])}",
     ]
     out += riquadro("Passo;Grandezza;Calcolo;Valore", "r l l r", righe)
-    out += [".LP", f"Gli strati (passo 7): φ in radianti = φ × 3,14 / 180, tan φ@d@ = tan φ / "
-            f"{v(p['div_tan'])}, termine = ½ K γ L tan φ@d@.", ".LP"]
-    out += riquadro("j;φ;K;γ;L;φ rad;tan φ;tan φ@d@;termine", "r r r r r r r r r",
+    out += [".LP", f"Gli strati (passo 7): φ in radianti = φ × 3,14 / 180, $tan phi sub d$ = tan φ / "
+            f"{v(p['div_tan'])}, termine = ½ K γ L $tan phi sub d$.", ".LP"]
+    out += riquadro("j;φ;K;γ;L;φ rad;tan φ;$tan phi sub d$;termine", "r r r r r r r r r",
                     [f"{t['j']};{v(t['ang'])};{v(t['klat'])};{v(t['peso'])};{v(t['lung'])};"
                      f"{cifre(t['angrad'])};{cifre(t['tan'])};{cifre(t['tgang'])};{cifre(t['termine'])}"
                      for t in p["termini"]]
                     + ["_", f"somma;;;;;;;;{cifre(p['somma'])}"])
     out.append(".LP")
     righe = [
-        f"8;Q@l@ (laterale);{cifre(p['somma'])} × 3,14 × {v(p['diametro'])} × {v(p['lunghezza_lat'])}"
+        f"8;$Q sub l$ (laterale);{cifre(p['somma'])} × 3,14 × {v(p['diametro'])} × {v(p['lunghezza_lat'])}"
         f" / {v(p['div_lat'])};{cifre(p['qlat'])}",
-        f"9;Q@p@ + Q@l@;{cifre(p['qpunta'])} + {cifre(p['qlat'])};{cifre(p['totale'])}",
+        f"9;$Q sub p + Q sub l$;{cifre(p['qpunta'])} + {cifre(p['qlat'])};{cifre(p['totale'])}",
         f"12;coefficiente di gruppo;{v(p['pali'])} pali;{v(p['coefgr'])}",
         f"14;gruppo;K3 visualizzato × coefficiente = {v(p['totale_visto'])} × {v(p['coefgr'])};"
         f"{cifre(p['gruppo'])}",
@@ -551,7 +551,7 @@ def main():
     tsv = []
     for caso in casi:
         testo = "\n".join(frammento(caso, figure_del_caso(caso.nome))) + "\n"
-        testo = re.sub(r"@(\w+)@", r"\\d\\s-2\1\\s+2\\u", testo)  # @n@: il pedice n
+        testo = testo.replace(".SH 2\n", ".ne 1.5i\n.SH 2\n")  # un titolo resta col suo testo
         (uscita / f"{caso.nome}.ms").write_text(ascii(testo), encoding="ascii")
         tsv += righe_cifre(caso)
     (uscita / "file-di-input.ms").write_text(ascii("\n".join(elenco_file(casi)) + "\n"),
