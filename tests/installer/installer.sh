@@ -1,0 +1,135 @@
+#!/usr/bin/env bash
+# Installs the Windows program under Wine as a user's silent install would:
+# first an older version, then the new one over it. Checks that one program,
+# one Start-menu entry and one entry in the list of installed programs
+# remain, with the texts the user sees; that the installed program starts;
+# and that the silent uninstall leaves no file, shortcut or registry key of
+# the program behind. The Wine prefix is made afresh in the folder of the new
+# installer's build. Needs a display (tests/support/with-xvfb).
+# Usage: tests/installer/installer.sh NEW-setup.exe OLD-setup.exe [CA.pem]
+#   CA.pem: the certificate the new release was signed with; the installed
+#   program and uninstaller must then carry signatures it verifies.
+set -euo pipefail
+new_setup="$(realpath "$1")"
+old_setup="$(realpath "$2")"
+ca="${3:+$(realpath "$3")}"
+version_of() { [[ "$(basename "$1")" =~ ^portanza-pali-(.+)-setup\.exe$ ]] && echo "${BASH_REMATCH[1]}"; }
+new_version="$(version_of "$new_setup")"
+old_version="$(version_of "$old_setup")"
+
+name="Portanza dei pali"
+publisher="The portanza-pali developers"
+description="Portanza dei pali per terreni incoerenti"
+key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\portanza-pali'
+
+export WINEPREFIX="$(dirname "$new_setup")/../installer-test/wine-prefix" WINEARCH=win64 WINEDEBUG=-all
+# No Mono or Gecko to offer, and no menu entries of the host's desktop for
+# the shortcuts: everything stays inside the prefix.
+export WINEDLLOVERRIDES='mscoree,mshtml=;winemenubuilder.exe=d'
+rm -rf "$WINEPREFIX"
+mkdir -p "$WINEPREFIX"
+WINEPREFIX="$(realpath "$WINEPREFIX")"
+wineboot -i 2>/dev/null
+wineserver -w
+
+passed=0 failed=0
+check() {
+  local what="$1"; shift
+  if "$@"; then
+    passed=$((passed + 1))
+  else
+    failed=$((failed + 1))
+    echo "FAIL: $what" >&2
+  fi
+}
+equal() { [[ "$1" == "$2" ]] || { echo "  '$1' is not '$2'" >&2; return 1; }; }
+not() { ! "$@" >/dev/null 2>&1; }
+contains() { grep -qF -- "$2" <<<"$1" || { echo "  '$2' is missing" >&2; return 1; }; }
+
+# Runs a Windows program and waits for it and everything it started.
+run() { wine "$@"; wineserver -w; }
+reg_value() { wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$2 *REG_[A-Z_]* *//p"; }
+unix_path() { realpath -m "$(winepath -u "$1" 2>/dev/null)"; }
+shell_folder() { reg_value 'HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\Shell Folders' "$1"; }
+start_menu="$(unix_path "$(shell_folder Programs)")"
+temp_dir="$(unix_path "$(wine cmd /c echo %TEMP% 2>/dev/null | tr -d '\r')")"
+local_programs="$(unix_path "$(shell_folder 'Local AppData')\\Programs")"
+# Every file and folder of the prefix but Windows' own folder and two the
+# uninstall cannot keep clean: the user's temporary folder, where the
+# uninstaller runs from a copy of itself that Windows deletes only at a
+# restart, and only where the user may ask for that; and Windows' known
+# folder of per-user programs, %LOCALAPPDATA%\Programs, which a fresh Wine
+# prefix lacks and the installer creates as Windows would.
+user_files() {
+  find "$WINEPREFIX/drive_c" \( -path "$WINEPREFIX/drive_c/windows" -o -path "$temp_dir" \) -prune -o \
+       ! -path "$local_programs" -print | sort
+}
+shortcuts_of_ours() { find "$start_menu" -iname "*$name*" | sort; }
+
+files_before="$(user_files)"
+
+run "$old_setup" /S
+check "the older version $old_version is installed" equal "$(reg_value "$key" DisplayVersion)" "$old_version"
+run "$new_setup" /S
+
+# One program, one entry, the shortcuts once.
+install_dir_windows="$(reg_value "$key" InstallLocation)"
+install_dir="$(unix_path "$install_dir_windows")"
+program="$install_dir/portanza-pali.exe"
+check "installed for the user under %LOCALAPPDATA%\\Programs" \
+  equal "$install_dir_windows" "$(shell_folder 'Local AppData')\\Programs\\$name"
+check "one program, the new one" \
+  equal "$(find "$WINEPREFIX/drive_c" -iname 'portanza-pali*.exe' | sort)" "$program"
+check "the program is the one of the release" cmp -s "$program" "$(dirname "$new_setup")/portanza-pali.exe"
+check "one entry in the installed programs" \
+  equal "$(wine reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s 2>/dev/null |
+           grep -c "DisplayName.*$name")" 1
+check "the shortcuts once each" \
+  equal "$(shortcuts_of_ours)" "$start_menu/$name - Manuale.lnk"$'\n'"$start_menu/$name.lnk"
+
+# The texts the user sees.
+check "entry: name" equal "$(reg_value "$key" DisplayName)" "$name"
+check "entry: version" equal "$(reg_value "$key" DisplayVersion)" "$new_version"
+check "entry: publisher" equal "$(reg_value "$key" Publisher)" "$publisher"
+check "entry: icon" equal "$(reg_value "$key" DisplayIcon)" "\"$install_dir_windows\\portanza-pali.exe\",0"
+check "entry: uninstall command" \
+  equal "$(reg_value "$key" UninstallString)" "\"$install_dir_windows\\uninstall.exe\""
+size_kb=$(( $(reg_value "$key" EstimatedSize) ))
+actual_kb=$(( $(find "$install_dir" -type f -printf '%s+')0 ))
+actual_kb=$((actual_kb / 1024))
+check "entry: size $size_kb KiB, the files' $actual_kb KiB" test "$size_kb" -ge $((actual_kb - 4)) -a "$size_kb" -le $((actual_kb + 4))
+link="$start_menu/$name.lnk"
+check "shortcut: starts the installed program" contains "$(strings "$link")" "$install_dir_windows\\portanza-pali.exe"
+check "shortcut: its description" contains "$(strings -el "$link")" "$description"
+check "shortcut: the program's icon" contains "$(strings -el "$link")" "$install_dir_windows\\portanza-pali.exe"
+check "manual shortcut: opens the manual" \
+  contains "$(strings "$start_menu/$name - Manuale.lnk")" "$install_dir_windows\\manuale.html"
+check "the manual is in Italian" grep -q '<html lang="it">' "$install_dir/manuale.html"
+
+if [[ -n "$ca" ]]; then
+  for signed in "$program" "$install_dir/uninstall.exe"; do
+    check "$(basename "$signed") is signed" osslsigncode verify -CAfile "$ca" -in "$signed" >/dev/null
+  done
+fi
+
+# The installed program opens its window.
+wine "$program" &
+started=$!
+check "the installed program opens a window" \
+  timeout 60 xdotool search --sync --onlyvisible --pid "$started" >/dev/null
+wineserver -k
+wait "$started" || true
+
+uninstall="$(reg_value "$key" QuietUninstallString)"
+check "the silent uninstall command" equal "$uninstall" "\"$install_dir_windows\\uninstall.exe\" /S"
+[[ "$uninstall" =~ ^\"([^\"]+)\"\ (.*)$ ]]
+run "${BASH_REMATCH[1]}" ${BASH_REMATCH[2]}
+
+check "no file or folder left" diff <(echo "$files_before") <(user_files) >&2
+check "no shortcut left" equal "$(shortcuts_of_ours)" ""
+check "no uninstall entry left" not wine reg query "$key"
+check "no registry key or value of ours left" \
+  equal "$(grep -il -e portanza "$WINEPREFIX"/*.reg || true)" ""
+
+echo "installer: $passed passed, $failed failed"
+((failed == 0))
