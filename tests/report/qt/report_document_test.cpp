@@ -1,4 +1,4 @@
-#include "report/report_document.h"
+#include "report/qt/report_document.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 #include <QRegularExpression>
 #include <QStringList>
 
-#include "worked_example.h"
+#include "report/worked_example.h"
 
 namespace pali {
 namespace {

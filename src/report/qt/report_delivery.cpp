@@ -1,4 +1,4 @@
-#include "report/report_delivery.h"
+#include "report/qt/report_delivery.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -7,7 +7,7 @@
 #include <QPrinterInfo>
 #include <QStandardPaths>
 
-#include "report/report_document.h"
+#include "report/qt/report_document.h"
 #include "report/report_texts.h"
 
 namespace pali {

@@ -1,4 +1,4 @@
-#include "report/report_document.h"
+#include "report/qt/report_document.h"
 
 #include <algorithm>
 #include <map>
