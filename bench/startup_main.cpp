@@ -8,7 +8,7 @@
 #include <QWidget>
 
 #ifndef BARE_WINDOW
-#include "window/form1.h"
+#include "window/qt/form1.h"
 #endif
 
 namespace {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <stdexcept>
@@ -234,6 +235,34 @@ inline constexpr std::array<BoxDesign, kBoxCount> kForm1Boxes = {{
     {Box::M8,       "Label24",          ""},
 }};
 // clang-format on
+
+// The rows of the controls that take the focus, in the order Tab visits them;
+// the labels keep their tab positions but never take the focus.
+inline constexpr auto kTabOrder = [] {
+    constexpr std::size_t kFocusable = kControlCount - static_cast<std::size_t>(std::ranges::count(
+        kForm1Controls, ControlKind::Label, &ControlDesign::kind));
+    std::array<std::size_t, kFocusable> rows{};
+    std::size_t count = 0;
+    for (std::size_t row = 0; row < kControlCount; ++row) {
+        if (kForm1Controls[row].kind != ControlKind::Label) {
+            rows[count++] = row;
+        }
+    }
+    std::ranges::sort(rows, {}, [](std::size_t row) { return kForm1Controls[row].tab; });
+    return rows;
+}();
+
+inline constexpr std::string_view kTitle =
+    "PORTANZA DEI PALI PER TERRENI INCOERENTI   BEREZANTZEV(TESK-ORBEL)";
+
+// The restored window shows this much of its client area, in twips.
+inline constexpr int kRestoredWidthTwips = 7650;
+inline constexpr int kRestoredHeightTwips = 5820;
+
+// The window opens with the focus in the diameter and the first design
+// combination selected.
+inline constexpr Box kStartFocus = Box::A;
+inline constexpr int kStartCombination = 0;
 
 // The caption that names the box for the user, blanks at its ends dropped.
 std::string_view BoxCaption(Box box);

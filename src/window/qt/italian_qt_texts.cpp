@@ -1,4 +1,4 @@
-#include "window/italian_qt_texts.h"
+#include "window/qt/italian_qt_texts.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

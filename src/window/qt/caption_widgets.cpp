@@ -1,4 +1,4 @@
-#include "window/caption_widgets.h"
+#include "window/qt/caption_widgets.h"
 
 #include <QStyle>
 #include <QStyleOption>

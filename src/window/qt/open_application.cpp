@@ -1,4 +1,4 @@
-#include "window/open_application.h"
+#include "window/qt/open_application.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-#include "report/report_delivery.h"
+#include "report/qt/report_delivery.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include "worked_example.h"
+#include "report/worked_example.h"
 
 namespace pali {
 namespace {

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include <QWidget>
@@ -11,8 +12,8 @@
 #include "state/form_contents.h"
 #include "state/number_format.h"
 #include "state/project_state.h"
-#include "state/run_time_error.h"
 #include "window/form1_controls.h"
+#include "window/form1_logic.h"
 
 class QButtonGroup;
 class QLineEdit;
@@ -22,14 +23,9 @@ namespace pali {
 
 class EnterNavigation;
 
-// A click handler as the window runs it: on the contents of the window and the
-// project state, in the user's number conventions of the moment.
-using ClickHandler = std::function<void(FormContents&, ProjectState&, const NumberFormat&)>;
-
-// The program's one window: the pile data, the soil layers, the design
-// combination and the results, all held as text in its boxes, and the
-// project state that the button handlers share.
-class Form1 : public QWidget {
+// The program's one window on Qt: the controls of the table as widgets, their
+// texts, the focus and the dialogs. What a click does is Form1Logic's.
+class Form1 : public QWidget, private Form1View {
     Q_OBJECT
 
 public:
@@ -38,15 +34,11 @@ public:
 
     explicit Form1(QWidget* parent = nullptr);
 
-    FormContents contents() const;
-    const ProjectState& state() const { return state_; }
+    FormContents contents() const { return logic_.contents(); }
+    const ProjectState& state() const { return logic_.state(); }
     QLineEdit* box(Box box) const { return boxes_[static_cast<std::size_t>(box)]; }
 
-    // Runs one click on copies of the window's contents and of the state and
-    // keeps the result only when the handler finished: a failed click shows
-    // what went wrong, puts the focus into the box at fault and leaves every
-    // text, the option and the state as they were.
-    bool dispatch(const ClickHandler& handler);
+    bool dispatch(const ClickHandler& handler) { return logic_.dispatch(handler); }
 
     // How failures and finished reports leave the window; replaceable so
     // that the window can be driven without modal dialogs or a printer.
@@ -62,15 +54,22 @@ private:
     void wireEnterNavigation(const Controls& controls);
     void wireButtons();
     QPushButton* button(Button button) const { return buttons_[static_cast<std::size_t>(button)]; }
-    void printReport();
-    void showContents(const FormContents& before, const FormContents& after);
-    void reportFailure(const RunTimeError& error);
+
+    std::string boxText(Box box) const override;
+    void setBoxText(Box box, const std::string& text) override;
+    int selectedCombination() const override;
+    void selectCombination(int index) override;
+    void focusBox(Box box) override;
+    NumberFormat numberFormat() const override;
+    void showError(const std::string& message) override;
+    void deliverReport(const std::vector<PrintedLine>& lines) override;
+    void quit() override;
 
     std::array<QLineEdit*, kBoxCount> boxes_{};
     std::array<QPushButton*, kButtonCount> buttons_{};
     QButtonGroup* combinations_;
     EnterNavigation* enterNavigation_;
-    ProjectState state_;
+    Form1Logic logic_;
     MessagePresenter presentMessage_;
     ReportDelivery deliverReport_;
 };

@@ -13,7 +13,7 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "window/form1.h"
+#include "window/qt/form1.h"
 
 // Readable failures for texts of the window.
 inline void PrintTo(const QString& text, std::ostream* out)

@@ -1,7 +1,6 @@
-#include "window/form1.h"
+#include "window/qt/form1.h"
 
 #include <limits>
-#include <map>
 
 #include <QButtonGroup>
 #include <QCoreApplication>
@@ -9,25 +8,13 @@
 #include <QLocale>
 #include <QMessageBox>
 
-#include "calc/bearing_capacity.h"
-#include "calc/slenderness.h"
-#include "report/recording_printer.h"
-#include "report/report_delivery.h"
-#include "report/report_sequence.h"
-#include "window/caption_widgets.h"
-#include "window/enter_navigation.h"
-#include "window/error_message.h"
-#include "window/layer_entry.h"
+#include "report/qt/report_delivery.h"
+#include "window/qt/caption_widgets.h"
+#include "window/qt/enter_navigation.h"
 
 namespace pali {
 
 namespace {
-
-const char* const kTitle = "PORTANZA DEI PALI PER TERRENI INCOERENTI   BEREZANTZEV(TESK-ORBEL)";
-
-// The restored window shows 7650 x 5820 twips of its client area.
-constexpr int kRestoredWidthTwips = 7650;
-constexpr int kRestoredHeightTwips = 5820;
 
 QString Text(std::string_view text)
 {
@@ -47,12 +34,6 @@ QFont FontOf(const FontStyle& design)
 QRect PixelRect(const ControlDesign& design)
 {
     return {Pixels(design.left), Pixels(design.top), Pixels(design.width), Pixels(design.height)};
-}
-
-// The conversions follow the user's decimal separator as it is at the click.
-NumberFormat CurrentNumberFormat()
-{
-    return {QLocale().decimalPoint().toStdString()};
 }
 
 QLineEdit* CreateBox(Box box, QWidget* parent)
@@ -92,23 +73,24 @@ Form1::Form1(QWidget* parent)
     : QWidget(parent),
       combinations_(new QButtonGroup(this)),
       enterNavigation_(new EnterNavigation(this)),
+      logic_(*this),
       presentMessage_(ShowErrorMessage),
       deliverReport_(DeliverReport)
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QString::fromLatin1(kTitle));
+    setWindowTitle(Text(kTitle));
     setFont(FontOf(kPlain));
     resize(Pixels(kRestoredWidthTwips), Pixels(kRestoredHeightTwips));
     Controls controls{};
     for (std::size_t row = 0; row < kControlCount; ++row) {
         controls[row] = createControl(row);
     }
-    combinations_->button(0)->setChecked(true);
+    combinations_->button(kStartCombination)->setChecked(true);
     orderTabs(controls);
     wireEnterNavigation(controls);
     wireButtons();
     setWindowState(Qt::WindowMaximized);
-    box(Box::A)->setFocus();
+    box(kStartFocus)->setFocus();
 }
 
 QWidget* Form1::createControl(std::size_t row)
@@ -143,18 +125,8 @@ QWidget* Form1::createControl(std::size_t row)
 
 void Form1::orderTabs(const Controls& controls)
 {
-    std::map<int, QWidget*> byTab;
-    for (std::size_t row = 0; row < kControlCount; ++row) {
-        if (kForm1Controls[row].kind != ControlKind::Label) {
-            byTab.emplace(kForm1Controls[row].tab, controls[row]);
-        }
-    }
-    QWidget* previous = nullptr;
-    for (const auto& [tab, control] : byTab) {
-        if (previous) {
-            setTabOrder(previous, control);
-        }
-        previous = control;
+    for (std::size_t step = 1; step < kTabOrder.size(); ++step) {
+        setTabOrder(controls[kTabOrder[step - 1]], controls[kTabOrder[step]]);
     }
 }
 
@@ -169,16 +141,10 @@ void Form1::wireEnterNavigation(const Controls& controls)
 
 void Form1::wireButtons()
 {
-    connect(button(Button::Command6), &QPushButton::clicked, this,
-            [this] { dispatch(ShowNextLayer); });
-    connect(button(Button::Command1), &QPushButton::clicked, this,
-            [this] { dispatch(StoreLayer); });
-    connect(button(Button::Command2), &QPushButton::clicked, this,
-            [this] { dispatch(ComputeSlenderness); });
-    connect(button(Button::Command3), &QPushButton::clicked, this,
-            [this] { dispatch(ComputeBearingCapacity); });
-    connect(button(Button::Command4), &QPushButton::clicked, this, &Form1::printReport);
-    connect(button(Button::Command5), &QPushButton::clicked, qApp, &QCoreApplication::quit);
+    for (std::size_t number = 0; number < kButtonCount; ++number) {
+        const auto pressed = static_cast<Button>(number);
+        connect(buttons_[number], &QPushButton::clicked, this, [this, pressed] { logic_.press(pressed); });
+    }
 }
 
 void Form1::setMessagePresenter(MessagePresenter presenter)
@@ -191,64 +157,50 @@ void Form1::setReportDelivery(ReportDelivery delivery)
     deliverReport_ = std::move(delivery);
 }
 
-FormContents Form1::contents() const
+std::string Form1::boxText(Box box) const
 {
-    FormContents form;
-    for (Box each : kAllBoxes) {
-        form[each] = box(each)->text().toStdString();
-    }
-    form.selectedCombination = combinations_->checkedId();
-    return form;
+    return this->box(box)->text().toStdString();
 }
 
-bool Form1::dispatch(const ClickHandler& handler)
+void Form1::setBoxText(Box box, const std::string& text)
 {
-    const FormContents before = contents();
-    FormContents after = before;
-    ProjectState state = state_;
-    try {
-        handler(after, state, CurrentNumberFormat());
-    } catch (const RunTimeError& error) {
-        reportFailure(error);
-        return false;
-    }
-    showContents(before, after);
-    state_ = std::move(state);
-    return true;
+    this->box(box)->setText(QString::fromStdString(text));
 }
 
-void Form1::showContents(const FormContents& before, const FormContents& after)
+int Form1::selectedCombination() const
 {
-    for (Box each : kAllBoxes) {
-        if (after[each] != before[each]) {
-            box(each)->setText(QString::fromStdString(after[each]));
-        }
-    }
-    if (after.selectedCombination != before.selectedCombination) {
-        combinations_->button(after.selectedCombination)->setChecked(true);
-    }
+    return combinations_->checkedId();
 }
 
-void Form1::reportFailure(const RunTimeError& error)
+void Form1::selectCombination(int index)
 {
-    presentMessage_(this, QString::fromStdString(ErrorMessage(error)));
-    if (error.box()) {
-        box(*error.box())->setFocus(Qt::OtherFocusReason);
-    }
+    combinations_->button(index)->setChecked(true);
 }
 
-void Form1::printReport()
+void Form1::focusBox(Box box)
 {
-    std::vector<PrintedLine> lines;
-    const bool composed =
-        dispatch([&lines](FormContents& form, ProjectState& state, const NumberFormat& format) {
-            RecordingPrinter printer(format);
-            ComposeReport(form, state, printer, format);
-            lines = printer.lines();
-        });
-    if (composed) {
-        deliverReport_(lines, this);
-    }
+    this->box(box)->setFocus(Qt::OtherFocusReason);
+}
+
+// The conversions follow the user's decimal separator as it is at the click.
+NumberFormat Form1::numberFormat() const
+{
+    return {QLocale().decimalPoint().toStdString()};
+}
+
+void Form1::showError(const std::string& message)
+{
+    presentMessage_(this, QString::fromStdString(message));
+}
+
+void Form1::deliverReport(const std::vector<PrintedLine>& lines)
+{
+    deliverReport_(lines, this);
+}
+
+void Form1::quit()
+{
+    QCoreApplication::quit();
 }
 
 }  // namespace pali

@@ -1,4 +1,4 @@
-#include "window/enter_navigation.h"
+#include "window/qt/enter_navigation.h"
 
 #include <QKeyEvent>
 #include <QWidget>

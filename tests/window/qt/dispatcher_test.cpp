@@ -1,30 +1,9 @@
 // The one rule every click runs under: a handler that fails leaves no trace,
 // tells the engineer what failed and where, and the program goes on.
-#include "window/error_message.h"
 #include "window_fixture.h"
 
 namespace pali {
 namespace {
-
-TEST(ErrorMessage, NamesTheKindInItalianAndTheBoxByItsCaption)
-{
-    const std::pair<RunTimeError, std::vector<std::string>> cases[] = {
-        {RunTimeError(ErrorKind::TypeMismatch, Box::C),
-         {"Tipo non corrispondente", "\u00abNUMERO DI STRATImax20\u00bb"}},
-        {RunTimeError(ErrorKind::Overflow, Box::A), {"Overflow", "\u00abDIAMETRO PALO \"cm\"\u00bb"}},
-        {RunTimeError(ErrorKind::DivisionByZero, Box::H), {"Divisione per zero", "CALCOLA L/D"}},
-        {RunTimeError(ErrorKind::SubscriptOutOfRange, Box::I),
-         {"Indice non compreso nell'intervallo", "STRATO N .dal piano campagna"}},
-        {RunTimeError(ErrorKind::Overflow), {"Overflow", "come prima"}},
-    };
-    for (const auto& [error, parts] : cases) {
-        const std::string message = ErrorMessage(error);
-        for (const std::string& part : parts) {
-            EXPECT_NE(message.find(part), std::string::npos) << message;
-        }
-    }
-    EXPECT_EQ(ErrorMessage(RunTimeError(ErrorKind::Overflow)).find("Campo"), std::string::npos);
-}
 
 class Dispatcher : public fixtures::WindowTest {
 protected:

@@ -1,8 +1,8 @@
 #include <QApplication>
 
-#include "window/open_application.h"
-#include "window/form1.h"
-#include "window/italian_qt_texts.h"
+#include "window/qt/open_application.h"
+#include "window/qt/form1.h"
+#include "window/qt/italian_qt_texts.h"
 
 int main(int argc, char* argv[])
 {

@@ -8,8 +8,8 @@
 
 #include <memory>
 
-#include "report/report_delivery.h"
-#include "window/italian_qt_texts.h"
+#include "report/qt/report_delivery.h"
+#include "window/qt/italian_qt_texts.h"
 #include "window_fixture.h"
 
 namespace pali {
