@@ -37,7 +37,7 @@ SetDateSave off
 BrandingText "${PALI_NAME} ${PALI_VERSION}"
 
 !ifdef PALI_SIGN
-  !uninstfinalize '${PALI_SIGN} "%1"'
+  !uninstfinalize `${PALI_SIGN} "%1"` = 0
 !endif
 
 !define MUI_ICON "${PALI_ICON}"

@@ -67,6 +67,8 @@ user_files() {
 shortcuts_of_ours() { find "$start_menu" -iname "*$name*" | sort; }
 
 files_before="$(user_files)"
+check "$old_version is older than $new_version" \
+  equal "$(printf '%s\n' "$new_version" "$old_version" | sort -V | head -1)" "$old_version"
 
 run "$old_setup" /S
 check "the older version $old_version is installed" equal "$(reg_value "$key" DisplayVersion)" "$old_version"
