@@ -66,6 +66,17 @@ user_files() {
 }
 shortcuts_of_ours() { find "$start_menu" -iname "*$name*" | sort; }
 
+# The pages speak the user's language: Italian on an Italian system, English
+# on any other. The installer is left at its first page.
+first_page_title() {
+  LC_ALL="$1" wine "$new_setup" &
+  xdotool getwindowname "$(timeout 60 xdotool search --sync --onlyvisible --pid $! | head -1)"
+  wineserver -k
+  wait || true
+}
+check "Italian pages on an Italian system" equal "$(first_page_title it_IT.UTF-8)" "Installazione di $name"
+check "English pages on any other" equal "$(first_page_title de_DE.UTF-8)" "$name Setup"
+
 files_before="$(user_files)"
 check "$old_version is older than $new_version" \
   equal "$(printf '%s\n' "$new_version" "$old_version" | sort -V | head -1)" "$old_version"
