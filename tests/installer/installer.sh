@@ -54,12 +54,12 @@ shell_folder() { reg_value 'HKCU\Software\Microsoft\Windows\CurrentVersion\Explo
 start_menu="$(unix_path "$(shell_folder Programs)")"
 temp_dir="$(unix_path "$(wine cmd /c echo %TEMP% 2>/dev/null | tr -d '\r')")"
 local_programs="$(unix_path "$(shell_folder 'Local AppData')\\Programs")"
-# Every file and folder of the prefix but Windows' own folder and two the
-# uninstall cannot keep clean: the user's temporary folder, where the
-# uninstaller runs from a copy of itself that Windows deletes only at a
-# restart, and only where the user may ask for that; and Windows' known
-# folder of per-user programs, %LOCALAPPDATA%\Programs, which a fresh Wine
-# prefix lacks and the installer creates as Windows would.
+# Every file and folder of the prefix but Windows' own folder and two that
+# are not the program's: the user's temporary folder, where the uninstaller
+# runs from a copy of itself that Windows deletes at a restart (and only
+# then, and only for an administrator); and Windows' known folder of
+# per-user programs, %LOCALAPPDATA%\Programs, which a fresh Wine prefix
+# lacks and the installer creates as Windows would.
 user_files() {
   find "$WINEPREFIX/drive_c" \( -path "$WINEPREFIX/drive_c/windows" -o -path "$temp_dir" \) -prune -o \
        ! -path "$local_programs" -print | sort
