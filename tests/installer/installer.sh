@@ -119,6 +119,14 @@ check "manual shortcut: opens the manual" \
   contains "$(strings "$start_menu/$name - Manuale.lnk")" "$install_dir_windows\\manuale.html"
 check "the manual is in Italian" grep -q '<html lang="it">' "$install_dir/manuale.html"
 
+# What Windows shows in the program's properties, and its icon.
+version_texts="$(wrestool --extract --raw --type=16 "$program" | strings -el | paste -sd'|')"
+check "program: its version resource" contains "$version_texts" \
+  "CompanyName|$publisher|FileDescription|$description|FileVersion|$new_version|InternalName|portanza-pali|LegalCopyright|Copyright (c) 2026 $publisher|OriginalFilename|portanza-pali.exe|ProductName|$name|ProductVersion|$new_version"
+wrestool --extract --type=14 "$program" >"$WINEPREFIX/../program.ico"
+icon_sizes="$(icotool --list "$WINEPREFIX/../program.ico" | sed -n 's/.*--width=\([0-9]*\).*/\1/p' | paste -sd' ')"
+check "program: its icon at 16, 32, 48 and 256 pixels" equal "$icon_sizes" "16 32 48 256"
+
 if [[ -n "$ca" ]]; then
   for signed in "$program" "$install_dir/uninstall.exe"; do
     check "$(basename "$signed") is signed" osslsigncode verify -CAfile "$ca" -in "$signed" >/dev/null
