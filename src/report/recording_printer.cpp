@@ -7,6 +7,12 @@
 namespace pali {
 namespace {
 
+// The bytes after the first of a character encoded in UTF-8.
+bool IsContinuationByte(char byte)
+{
+    return (static_cast<unsigned char>(byte) & 0xC0U) == 0x80U;
+}
+
 // A number stands between two spaces; a minus sign takes the place of the
 // leading one, so a negative value starts right in its column.
 std::string SignedField(const std::string& digits)
@@ -104,10 +110,20 @@ std::size_t CharacterCount(std::string_view utf8)
 {
     std::size_t count = 0;
     for (const char byte : utf8) {
-        const bool continuation = (static_cast<unsigned char>(byte) & 0xC0U) == 0x80U;
-        count += continuation ? 0 : 1;
+        count += IsContinuationByte(byte) ? 0 : 1;
     }
     return count;
+}
+
+std::size_t ByteOfCharacter(std::string_view utf8, std::size_t character)
+{
+    std::size_t seen = 0;
+    for (std::size_t byte = 0; byte < utf8.size(); ++byte) {
+        if (!IsContinuationByte(utf8[byte]) && seen++ == character) {
+            return byte;
+        }
+    }
+    return utf8.size();
 }
 
 }  // namespace pali

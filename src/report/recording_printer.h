@@ -49,5 +49,8 @@ std::vector<std::string> LayOutLine(const PrintItems& items, const NumberFormat&
 
 // Characters, not bytes: "è" takes one column like any other letter.
 std::size_t CharacterCount(std::string_view utf8);
+// The byte at which the character of that index (from 0) begins; the text's
+// size when it has no more characters.
+std::size_t ByteOfCharacter(std::string_view utf8, std::size_t character);
 
 }  // namespace pali

@@ -16,7 +16,7 @@ const std::vector<ReportStep>& ReportSteps()
         FontSizeStep{20},
         BlankLinesStep{2},
         TextStep{"    PORTANZA DEI PALI DI FONDAZIONE"},
-        FontSizeStep{12},
+        FontSizeStep{kBodyFontSize},
         TextStep{Rule(37)},
         TextStep{"        Teoria  BEREZANTZEV  "},
         TextStep{"        Il programma è stato realizzato consultando il testo- TESK - ORBEL; "},
@@ -37,7 +37,7 @@ const std::vector<ReportStep>& ReportSteps()
                  "LUNGHEZZA(mt)"
                  " PESO SPEC.(tonn/mc)"
                  "COEF.PRESSIONE LAT."},
-        TextStep{Rule(122)},
+        TextStep{Rule(kLayerTableRuleWidth)},
         LayerRowsStep{},
         BlankLinesStep{4},
         TextStep{"        NQ(coefficiente TESK-ORBEL)=", Box::K1},
@@ -48,7 +48,7 @@ const std::vector<ReportStep>& ReportSteps()
         BlankLinesStep{2},
         TextStep{"                       RISULTATI"},
         TextStep{Rule(58)},
-        FontSizeStep{12},
+        FontSizeStep{kBodyFontSize},
         TextStep{"       CARICO TOTALE INCREMENTATO(tonn.)=", Box::CARMAG, "########.##"},
         TextStep{"        PORTANZA ALLA PUNTA(tonn.)=", Box::M3, "######.##"},
         TextStep{"        PORTANZA LATERALE (tonn.)=", Box::M4, "######.##"},

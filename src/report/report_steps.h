@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -33,6 +34,11 @@ struct EndStep {};
 
 using ReportStep =
     std::variant<FontSizeStep, TextStep, BlankLinesStep, LayerRowsStep, CombinationStep, EndStep>;
+
+// The size of the report's body text, in points, and the layer table's widest
+// rule printed in it: the widest line every report has.
+inline constexpr float kBodyFontSize = 12;
+inline constexpr std::size_t kLayerTableRuleWidth = 122;
 
 // The report from its title to the signature, in printing order.
 const std::vector<ReportStep>& ReportSteps();

@@ -11,13 +11,16 @@
 
 namespace pali {
 
-// The window is laid out in twips; 15 of them make one device-independent
-// pixel (1440 per inch at 96 pixels per inch). Every position on the window
-// is a whole number of pixels; a size that is not is rounded to the nearest
-// pixel (none lies halfway).
-constexpr int Pixels(int twips)
+// The window is laid out in twips, 1440 to the inch: at 96 pixels per inch
+// 15 of them make one pixel (every position is then a whole number of pixels,
+// and no size lies halfway), at 144 (150 %) 10 do. A size between two pixels
+// is rounded to the nearer, halfway up.
+inline constexpr int kTwipsPerInch = 1440;
+inline constexpr int kStandardDpi = 96;
+
+constexpr int Pixels(int twips, int dpi = kStandardDpi)
 {
-    return (twips + 7) / 15;
+    return (twips * dpi + kTwipsPerInch / 2) / kTwipsPerInch;
 }
 
 enum class ControlKind { TextBox, CommandButton, OptionButton, Label };

@@ -16,8 +16,24 @@ Project WorkedExampleProject()
 
 std::vector<PrintedLine> WorkedExampleReport()
 {
+    return WorkedExampleReportWithDiameter("60");
+}
+
+std::string LongDiameter()
+{
+    constexpr std::size_t kCharacters = 200'000;
+    std::string digits;
+    while (digits.size() < kCharacters) {
+        digits += "0123456789";
+    }
+    return digits;
+}
+
+std::vector<PrintedLine> WorkedExampleReportWithDiameter(const std::string& diameter)
+{
     Project project = WorkedExampleProject();
     ComputeBearingCapacity(project.form, project.state, NumberFormat::Comma());
+    project.form[Box::A] = diameter;
     RecordingPrinter printer(NumberFormat::Comma());
     ComposeReport(project.form, project.state, printer, NumberFormat::Comma());
     return printer.lines();

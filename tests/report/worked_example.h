@@ -1,6 +1,7 @@
 #pragma once
 
 #include <ostream>
+#include <string>
 #include <vector>
 
 #include "report/recording_printer.h"
@@ -20,6 +21,13 @@ Project WorkedExampleProject();
 
 // The report of that pile after CALCOLA PORTANZA, recorded under a decimal comma.
 std::vector<PrintedLine> WorkedExampleReport();
+
+// What a new user may leave in the diameter box: 200 000 digits, far wider
+// than any page.
+std::string LongDiameter();
+
+// The same report with the diameter box holding another text when STAMPA is pressed.
+std::vector<PrintedLine> WorkedExampleReportWithDiameter(const std::string& diameter);
 
 void PrintTo(const PrintedLine& line, std::ostream* out);
 

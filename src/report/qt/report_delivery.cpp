@@ -8,6 +8,7 @@
 #include <QStandardPaths>
 
 #include "report/qt/report_document.h"
+#include "report/report_texts.h"
 
 namespace pali {
 namespace {
@@ -72,10 +73,9 @@ void DeliverReport(const std::vector<PrintedLine>& lines, QWidget* parent)
     }
     QPrinter printer(defaultPrinter, QPrinter::HighResolution);
     if (!document.PrintTo(printer)) {
-        QMessageBox::warning(parent, kTitle,
-                             QStringLiteral("La stampante «%1» non ha potuto stampare la "
-                                            "relazione.\nI dati del progetto restano nella finestra.")
-                                 .arg(defaultPrinter.printerName()));
+        QMessageBox::warning(
+            parent, kTitle,
+            QString::fromStdString(PrinterFailedMessage(defaultPrinter.printerName().toStdString())));
     }
 }
 

@@ -1,6 +1,7 @@
 #include "report/qt/report_document.h"
 
 #include <algorithm>
+#include <map>
 #include <utility>
 
 #include <QFont>
@@ -11,10 +12,15 @@
 #include <QPainter>
 #include <QPrinter>
 
+#include "report/page_layout.h"
+#include "report/report_steps.h"
+#include "report/report_texts.h"
+
 namespace pali {
 namespace {
 
 constexpr int kNormalStretch = 100;
+constexpr qreal kPointsPerInch = 72;
 const QMarginsF kMarginsMm(10, 10, 10, 10);
 
 QFont ReportFont(float points, int stretch)
@@ -27,35 +33,60 @@ QFont ReportFont(float points, int stretch)
     return font;
 }
 
-qreal WidestLine(const std::vector<PrintedLine>& lines, int stretch, QPrinter& printer)
+qreal DevicePerPoint(const QPrinter& printer)
 {
-    qreal widest = 0;
-    for (const PrintedLine& line : lines) {
-        const QFontMetricsF metrics(ReportFont(line.fontSize, stretch), &printer);
-        widest = std::max(widest, metrics.horizontalAdvance(QString::fromStdString(line.text)));
+    return printer.resolution() / kPointsPerInch;
+}
+
+// The face as the printer draws it, measured at the body size.
+MonospacedFace MeasuredFace(QPrinter& printer)
+{
+    const QFontMetricsF metrics(ReportFont(kBodyFontSize, kNormalStretch), &printer);
+    const qreal perPoint = kBodyFontSize * DevicePerPoint(printer);
+    return {metrics.horizontalAdvance(QLatin1Char('M')) / perPoint, metrics.ascent() / perPoint,
+            metrics.descent() / perPoint, metrics.leading() / perPoint};
+}
+
+PageArea PrintableArea(const QPrinter& printer)
+{
+    return {printer.width() / DevicePerPoint(printer), printer.height() / DevicePerPoint(printer)};
+}
+
+// The most characters any placed line of each size holds.
+std::map<float, qsizetype> WidestLineOfEachSize(const PageLayout& layout)
+{
+    std::map<float, qsizetype> widest;
+    for (const PlacedLine& line : layout.lines) {
+        const auto characters = static_cast<qsizetype>(CharacterCount(line.text));
+        widest[line.fontSize] = std::max(widest[line.fontSize], characters);
     }
     return widest;
+}
+
+bool FitsAcross(const std::map<float, qsizetype>& widest, int stretch, QPrinter& printer)
+{
+    return std::all_of(widest.begin(), widest.end(), [&](const auto& sizeAndCharacters) {
+        const QFontMetricsF metrics(ReportFont(sizeAndCharacters.first, stretch), &printer);
+        const QString cells(sizeAndCharacters.second, QLatin1Char('M'));
+        return metrics.horizontalAdvance(cells) <= printer.width();
+    });
+}
+
+// Qt condenses a face in whole percent, and glyph advances are rounded to
+// device pixels: the stretch is the widest at which every placed line fits.
+int FittingStretch(const PageLayout& layout, QPrinter& printer)
+{
+    const auto widest = WidestLineOfEachSize(layout);
+    int stretch = std::max(1, static_cast<int>(kNormalStretch * layout.condense));
+    while (stretch > 1 && !FitsAcross(widest, stretch, printer)) {
+        --stretch;
+    }
+    return stretch;
 }
 
 }  // namespace
 
 ReportDocument::ReportDocument(std::vector<PrintedLine> lines) : lines_(std::move(lines)) {}
-
-int ReportDocument::FittingStretch(QPrinter& printer) const
-{
-    const qreal available = printer.width();
-    const qreal normalWidth = WidestLine(lines_, kNormalStretch, printer);
-    if (normalWidth <= available) {
-        return kNormalStretch;
-    }
-    // Glyph advances are rounded to device pixels, so the proportional guess
-    // can come out a hair too wide; step down until the widest line fits.
-    int stretch = std::max(1, static_cast<int>(kNormalStretch * available / normalWidth));
-    while (stretch > 1 && WidestLine(lines_, stretch, printer) > available) {
-        --stretch;
-    }
-    return stretch;
-}
 
 bool ReportDocument::PrintTo(QPrinter& printer) const
 {
@@ -76,27 +107,25 @@ bool ReportDocument::SaveAsPdf(const QString& path) const
 
 bool ReportDocument::Paint(QPrinter& printer) const
 {
-    printer.setDocName(QStringLiteral("Portanza dei pali di fondazione"));
-    const int stretch = FittingStretch(printer);
+    printer.setDocName(QString::fromUtf8(kReportDocumentName.data(), kReportDocumentName.size()));
+    const PageLayout layout = LayOutPages(lines_, PrintableArea(printer), MeasuredFace(printer));
+    const int stretch = FittingStretch(layout, printer);
+    const qreal perPoint = DevicePerPoint(printer);
     QPainter painter;
     if (!painter.begin(&printer)) {
         return false;
     }
-    const qreal pageHeight = printer.height();
-    qreal top = 0;
-    for (const PrintedLine& line : lines_) {
-        const QFont font = ReportFont(line.fontSize, stretch);
-        const QFontMetricsF metrics(font, &printer);
-        if (top > 0 && top + metrics.height() > pageHeight) {
+    std::size_t page = 0;
+    for (const PlacedLine& line : layout.lines) {
+        if (line.page != page) {
             if (!printer.newPage()) {
                 painter.end();
                 return false;
             }
-            top = 0;
+            page = line.page;
         }
-        painter.setFont(font);
-        painter.drawText(QPointF(0, top + metrics.ascent()), QString::fromStdString(line.text));
-        top += metrics.lineSpacing();
+        painter.setFont(ReportFont(line.fontSize, stretch));
+        painter.drawText(QPointF(0, line.baseline * perPoint), QString::fromStdString(line.text));
     }
     return painter.end() && printer.printerState() != QPrinter::Error;
 }

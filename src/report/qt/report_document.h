@@ -10,10 +10,9 @@ class QPrinter;
 
 namespace pali {
 
-// A composed report laid out on a printer's pages. The face is monospaced so
-// that the layer values stand under their headings; the page is landscape
-// with 10 mm margins, the face is condensed just as much as the widest line
-// needs to fit across the page, and a full page continues on the next one.
+// A composed report laid out on a printer's pages by the report's page rule.
+// The face is monospaced so that the layer values stand under their
+// headings; the page is landscape with 10 mm margins.
 class ReportDocument {
 public:
     explicit ReportDocument(std::vector<PrintedLine> lines);
@@ -25,9 +24,6 @@ public:
     bool SaveAsPdf(const QString& path) const;
 
 private:
-    // The horizontal stretch, in percent of the face's normal width, at which
-    // the widest line fits across the printer's page.
-    int FittingStretch(QPrinter& printer) const;
     bool Paint(QPrinter& printer) const;
 
     std::vector<PrintedLine> lines_;

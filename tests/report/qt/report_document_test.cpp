@@ -18,15 +18,22 @@ namespace {
 constexpr double kMarginPt = 10 / 25.4 * 72;
 constexpr double kA4LongSidePt = 841.89;
 constexpr double kA4ShortSidePt = 595.28;
-// Where the report of the worked example is left in the build tree, for a look at the pages.
-// One file per test process: CTest runs the tests of this suite side by side.
-const QString kPdfPath = QStringLiteral(WORKED_EXAMPLE_PDF).replace(
-    QStringLiteral(".pdf"), QStringLiteral("-%1.pdf").arg(QCoreApplication::applicationPid()));
 
-QString Extract(const QStringList& options)
+// Where a report is left in the build tree, for a look at the pages. One file
+// per test process: CTest runs the tests of this suite side by side.
+QString PdfPath(const QString& name)
+{
+    return QStringLiteral(WORKED_EXAMPLE_PDF)
+        .replace(QStringLiteral("worked_example_report.pdf"),
+                 QStringLiteral("%1-%2.pdf").arg(name).arg(QCoreApplication::applicationPid()));
+}
+
+const QString kPdfPath = PdfPath(QStringLiteral("worked_example_report"));
+
+QString Extract(const QStringList& options, const QString& pdf = kPdfPath)
 {
     QProcess pdftotext;
-    pdftotext.start(QStringLiteral(PDFTOTEXT), options + QStringList{kPdfPath, QStringLiteral("-")});
+    pdftotext.start(QStringLiteral(PDFTOTEXT), options + QStringList{pdf, QStringLiteral("-")});
     if (!pdftotext.waitForFinished() || pdftotext.exitCode() != 0) {
         throw std::runtime_error("pdftotext failed; poppler-utils comes with scripts/install-deps test");
     }
@@ -43,13 +50,13 @@ struct Page {
     std::vector<Word> words;
 };
 
-std::vector<Page> ExtractPages()
+std::vector<Page> ExtractPages(const QString& pdf = kPdfPath)
 {
     static const QRegularExpression pageOrWord(QString::fromLatin1(
         R"re(<page width="([\d.]+)" height="([\d.]+)">|)re"
         R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
     std::vector<Page> pages;
-    for (const auto& match : pageOrWord.globalMatch(Extract({QStringLiteral("-bbox")}))) {
+    for (const auto& match : pageOrWord.globalMatch(Extract({QStringLiteral("-bbox")}, pdf))) {
         if (!match.captured(1).isEmpty()) {
             pages.push_back({match.captured(1).toDouble(), match.captured(2).toDouble(), {}});
         } else if (!pages.empty()) {
@@ -71,6 +78,20 @@ QStringList ReadableLines(const QStringList& lines)
         }
     }
     return readable;
+}
+
+QStringList RecordedLines(const std::vector<PrintedLine>& lines)
+{
+    QStringList recorded;
+    for (const PrintedLine& line : lines) {
+        recorded.append(QString::fromStdString(line.text));
+    }
+    return recorded;
+}
+
+QStringList LayoutLines(const QString& pdf)
+{
+    return Extract({QStringLiteral("-layout")}, pdf).split(QRegularExpression(QStringLiteral("[\n\f]")));
 }
 
 class RenderedReport : public testing::Test {
@@ -100,13 +121,7 @@ std::vector<Page> RenderedReport::pages_;
 
 TEST_F(RenderedReport, EveryLineIsOnPaperInItsOrder)
 {
-    QStringList recorded;
-    for (const PrintedLine& line : WorkedExampleReport()) {
-        recorded.append(QString::fromStdString(line.text));
-    }
-    const QString layout = Extract({QStringLiteral("-layout")});
-    EXPECT_EQ(ReadableLines(layout.split(QRegularExpression(QStringLiteral("[\n\f]")))),
-              ReadableLines(recorded));
+    EXPECT_EQ(ReadableLines(LayoutLines(kPdfPath)), ReadableLines(RecordedLines(WorkedExampleReport())));
 }
 
 TEST_F(RenderedReport, LandscapeA4PagesContinueWhenOneIsFull)
@@ -155,6 +170,65 @@ TEST_F(RenderedReport, LayerValuesStandUnderTheirHeadings)
     expectColumn(QStringLiteral("34"), 21);
     expectColumn(QStringLiteral("1,8"), 56);
     expectColumn(QStringLiteral("0,8"), 81);
+}
+
+// A box may hold any length of text. A line too wide for the page continues
+// on the lines below it, and the face stays as wide as for any other report.
+class LongDiameterReport : public testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        ASSERT_TRUE(ReportDocument(WorkedExampleReportWithDiameter(LongDiameter())).SaveAsPdf(kLongPdf));
+    }
+
+    static void TearDownTestSuite() { QFile::remove(kLongPdf); }
+
+    // The continuation lines of the diameter hold digits only: joined back to
+    // the line they continue, they give the line as composed.
+    static QStringList JoinedLines(const QStringList& lines)
+    {
+        static const QRegularExpression digitsOnly(QStringLiteral("^\\d+$"));
+        QStringList joined;
+        for (const QString& line : lines) {
+            if (!joined.isEmpty() && digitsOnly.match(line).hasMatch()) {
+                joined.back() += line;
+            } else {
+                joined.append(line);
+            }
+        }
+        return joined;
+    }
+
+    static inline const QString kLongPdf = PdfPath(QStringLiteral("long_diameter_report"));
+};
+
+TEST_F(LongDiameterReport, EveryOtherLineReadsAsInTheUsualReport)
+{
+    const QStringList onPaper = JoinedLines(ReadableLines(LayoutLines(kLongPdf)));
+    QStringList expected = ReadableLines(RecordedLines(WorkedExampleReport()));
+    const auto diameterLine = expected.indexOf(QStringLiteral("DIAMETRO DEL PALO (cm)=60"));
+    ASSERT_GE(diameterLine, 0);
+    expected[diameterLine] = QStringLiteral("DIAMETRO DEL PALO (cm)=") + QString::fromStdString(LongDiameter());
+    EXPECT_EQ(onPaper, expected);
+}
+
+TEST_F(LongDiameterReport, EveryFullLineSpansThePageInsideItsMargins)
+{
+    const std::vector<Page> pages = ExtractPages(kLongPdf);
+    ASSERT_GT(pages.size(), 2U);
+    int fullLines = 0;
+    for (const Page& page : pages) {
+        const double available = page.width - 2 * kMarginPt;
+        for (const Word& word : page.words) {
+            EXPECT_GE(word.xMin, kMarginPt - 1) << word.text.left(20).toStdString();
+            EXPECT_LE(word.xMax, page.width - kMarginPt + 1) << word.text.left(20).toStdString();
+            if (word.text.size() == 122) {
+                EXPECT_GE(word.xMax - word.xMin, 0.97 * available) << word.text.left(20).toStdString();
+                ++fullLines;
+            }
+        }
+    }
+    EXPECT_GT(fullLines, 1600);
 }
 
 TEST(ReportDocument, FileThatCannotBeWrittenIsAFailure)

@@ -1,0 +1,120 @@
+; The Windows installer: Italian pages (English on a system in any other
+; language), for the current user alone and without administrator rights,
+; under %LOCALAPPDATA%\Programs. A newer version installed over an older one
+; first removes the older one with its own uninstaller, so that one program,
+; one Start-menu entry and one entry in the list of installed programs remain.
+;
+; The build writes the names, version and file list into the header
+; PALI_DEFINES (packaging/windows/CMakeLists.txt); scripts/windows-release
+; gathers the files into the folder PALI_FILES, where the installer is
+; written, and runs
+;   makensis -INPUTCHARSET UTF8 -DPALI_DEFINES=installer.nsh -DPALI_FILES=folder
+;            [-DPALI_SIGN=command] portanza-pali.nsi
+; PALI_SIGN, when given, signs the uninstaller before it is packed.
+
+Unicode true
+Target amd64-unicode
+ManifestDPIAware true
+
+!include "${PALI_DEFINES}"
+!include "MUI2.nsh"
+!include "FileFunc.nsh"
+
+!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${PALI_PACKAGE}"
+!define UNINSTALLER "uninstall.exe"
+!define PROGRAM_SHORTCUT "$SMPROGRAMS\${PALI_NAME}.lnk"
+!define MANUAL_SHORTCUT "$SMPROGRAMS\${PALI_NAME} - Manuale.lnk"
+
+Name "${PALI_NAME}"
+OutFile "${PALI_FILES}/${PALI_OUTFILE_NAME}"
+RequestExecutionLevel user
+InstallDir "$LOCALAPPDATA\Programs\${PALI_NAME}"
+InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
+SetCompressor /SOLID lzma
+; The files keep no time stamp of the build, so that two builds of one commit
+; give the same installer.
+SetDateSave off
+BrandingText "${PALI_NAME} ${PALI_VERSION}"
+
+!ifdef PALI_SIGN
+  !uninstfinalize `${PALI_SIGN} "%1"` = 0
+!endif
+
+!define MUI_ICON "${PALI_ICON}"
+!define MUI_UNICON "${PALI_ICON}"
+!define MUI_ABORTWARNING
+
+!insertmacro MUI_PAGE_WELCOME
+!insertmacro MUI_PAGE_LICENSE "${PALI_LICENSE}"
+!insertmacro MUI_PAGE_DIRECTORY
+!insertmacro MUI_PAGE_INSTFILES
+!define MUI_FINISHPAGE_RUN "$INSTDIR\${PALI_PROGRAM_NAME}"
+!define MUI_FINISHPAGE_RUN_TEXT "$(StartProgram)"
+!insertmacro MUI_PAGE_FINISH
+
+!insertmacro MUI_UNPAGE_CONFIRM
+!insertmacro MUI_UNPAGE_INSTFILES
+
+; The first language is the one for a system whose language is none of these.
+!insertmacro MUI_LANGUAGE "English"
+!insertmacro MUI_LANGUAGE "Italian"
+LangString StartProgram ${LANG_ENGLISH} "Start ${PALI_NAME}"
+LangString StartProgram ${LANG_ITALIAN} "Avvia ${PALI_NAME}"
+
+VIProductVersion "${PALI_VERSION_QUAD}"
+VIFileVersion "${PALI_VERSION_QUAD}"
+VIAddVersionKey /LANG=${LANG_ITALIAN} "ProductName" "${PALI_NAME}"
+VIAddVersionKey /LANG=${LANG_ITALIAN} "ProductVersion" "${PALI_VERSION}"
+VIAddVersionKey /LANG=${LANG_ITALIAN} "FileVersion" "${PALI_VERSION}"
+VIAddVersionKey /LANG=${LANG_ITALIAN} "FileDescription" "Installazione di ${PALI_NAME}"
+VIAddVersionKey /LANG=${LANG_ITALIAN} "CompanyName" "${PALI_PUBLISHER}"
+VIAddVersionKey /LANG=${LANG_ITALIAN} "LegalCopyright" "${PALI_COPYRIGHT}"
+VIAddVersionKey /LANG=${LANG_ITALIAN} "OriginalFilename" "${PALI_OUTFILE_NAME}"
+
+; An installed version, older or newer, leaves with everything it installed.
+Function RemoveInstalledVersion
+  ReadRegStr $0 HKCU "${UNINSTALL_KEY}" "InstallLocation"
+  StrCmp $0 "" done
+  IfFileExists "$0\${UNINSTALLER}" 0 done
+  ; _?= runs the uninstaller in place and waits for it; it cannot delete
+  ; itself then, so that is done here.
+  ExecWait '"$0\${UNINSTALLER}" /S _?=$0'
+  Delete "$0\${UNINSTALLER}"
+  RMDir "$0"
+  done:
+FunctionEnd
+
+Section
+  SetShellVarContext current
+  Call RemoveInstalledVersion
+  SetOutPath "$INSTDIR"
+  !insertmacro PALI_INSTALL_FILES
+  WriteUninstaller "$INSTDIR\${UNINSTALLER}"
+
+  CreateShortcut "${PROGRAM_SHORTCUT}" "$INSTDIR\${PALI_PROGRAM_NAME}" "" \
+    "$INSTDIR\${PALI_PROGRAM_NAME}" 0 SW_SHOWNORMAL "" "${PALI_DESCRIPTION}"
+  CreateShortcut "${MANUAL_SHORTCUT}" "$INSTDIR\${PALI_MANUAL_NAME}"
+
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "${PALI_NAME}"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${PALI_VERSION}"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "Publisher" "${PALI_PUBLISHER}"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayIcon" '"$INSTDIR\${PALI_PROGRAM_NAME}",0'
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\${UNINSTALLER}"'
+  WriteRegStr HKCU "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\${UNINSTALLER}" /S'
+  WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
+  WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
+  ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
+  WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" $0
+SectionEnd
+
+Section "Uninstall"
+  SetShellVarContext current
+  Delete "${PROGRAM_SHORTCUT}"
+  Delete "${MANUAL_SHORTCUT}"
+  !insertmacro PALI_UNINSTALL_FILES
+  Delete "$INSTDIR\${UNINSTALLER}"
+  ; Only when empty: whatever the user put there stays.
+  RMDir "$INSTDIR"
+  DeleteRegKey HKCU "${UNINSTALL_KEY}"
+SectionEnd
