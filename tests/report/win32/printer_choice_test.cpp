@@ -6,7 +6,9 @@
 
 #include <atomic>
 #include <set>
+#include <cwchar>
 #include <string>
+#include <string_view>
 #include <thread>
 #include <vector>
 
@@ -45,17 +47,27 @@ private:
     static BOOL CALLBACK Answer(HWND window, LPARAM self)
     {
         auto& answerer = *reinterpret_cast<DialogAnswerer*>(self);
-        if (!IsWindowVisible(window) || answerer.answered_.count(window) != 0) {
+        if (!IsWindowVisible(window) || answerer.answered_.count(window) != 0 || !IsDialog(window)) {
             return TRUE;
         }
         wchar_t title[256] = {};
         GetWindowTextW(window, title, 256);
         std::wstring texts(title);
         EnumChildWindows(window, &DialogAnswerer::CollectText, reinterpret_cast<LPARAM>(&texts));
+        if (texts.size() == std::wcslen(title)) {
+            return TRUE;  // its controls are still being made
+        }
         answerer.seen_.push_back(Utf8Text(texts));
         answerer.answered_.insert(window);
         PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
         return TRUE;
+    }
+
+    static bool IsDialog(HWND window)
+    {
+        wchar_t name[16] = {};
+        GetClassNameW(window, name, 16);
+        return std::wstring_view(name) == L"#32770";
     }
 
     static BOOL CALLBACK CollectText(HWND child, LPARAM texts)
