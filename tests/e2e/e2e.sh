@@ -85,15 +85,34 @@ check_failed_click() {
     type_into A 60
 }
 
-check_printed_report() {
-    print_report && check_report_text "$PRINTED_PDF"
+check_printed_report() {  # [diameter]
+    print_report && check_report_text "$PRINTED_PDF" "$@"
 }
 
-# The worked example's report under combination 1, as the PDF's text.
-check_report_text() {  # pdf
-    local text line
-    text="$(pdftotext -layout "$1" -)"
-    for line in "PORTANZA DEI PALI DI FONDAZIONE" "DIAMETRO DEL PALO (cm)=60" \
+# A diameter far wider than the page: its line continues on the lines below
+# it, and the rest of the report reads as usual.
+check_long_diameter_report() {
+    local long
+    long="$(printf '0123456789%.0s' $(seq 20000))"
+    printf '%s' "$long" | xclip -selection clipboard -i >/dev/null 2>&1
+    click A
+    xdotool key ctrl+a ctrl+v
+    sleep 0.5
+    expect_eq "characters of the pasted diameter" 200000 "$(read_box A | wc -m)"
+    check_printed_report "$long"
+    type_into A 60
+}
+
+# The worked example's report under combination 1, as the PDF's text. The
+# continuation lines of a long diameter hold digits only, from the margin:
+# joined back to the line they continue, they give the line as composed.
+check_report_text() {  # pdf [diameter]
+    local text squeezed line
+    text="$(pdftotext -layout "$1" - | tr -d '\f' |
+            awk '/^[0-9]+$/ && NR > 1 { line = line $0; next } NR > 1 { print line } { line = $0 } END { print line }')"
+    # Text extraction may fold a run of blanks into one.
+    squeezed="$(tr -s ' ' <<<"$text")"
+    for line in "PORTANZA DEI PALI DI FONDAZIONE" "DIAMETRO DEL PALO (cm)=${2:-60}" \
                 "LUNGHEZZA PALO (mt)=12" "NUMERO PALI=2" "DATI STRATIGRAFICI" \
                 "NQ(coefficiente TESK-ORBEL)=30" "CARICO  TOTALE(tonn.)=80," \
                 "CARICO TOTALE INCREMENTATO(tonn.)=110," "PORTANZA ALLA PUNTA(tonn.)=193,3" \
@@ -101,11 +120,10 @@ check_report_text() {  # pdf
                 "PORTANZA TOTALE RIDOTTA(Np>1)(tonn.)=313,09" \
                 "APPROCCIO 1    COMBINAZIONE1(A1+M1+R1)" "IL TECNICO" \
                 "Il programma è stato realizzato"; do
-        # Text extraction may fold a run of blanks into one.
-        if tr -s ' ' <<<"$text" | grep -qF -- "$(tr -s ' ' <<<"$line")"; then
+        if grep -qF -f <(tr -s ' ' <<<"$line") <<<"$squeezed"; then
             pass
         else
-            fail "report lacks '$line'"
+            fail "report lacks '${line:0:80}'"
         fi
     done
     if grep -qE '^ +1 +30 +5 +1,8 +1 *$' <<<"$text"; then pass; else fail "layer row 1 not in its columns"; fi
@@ -157,6 +175,7 @@ check_worked_example
 check_layer_review
 check_failed_click
 check_printed_report
+check_long_diameter_report
 check_fine
 check_saved_report
 check_fine

@@ -3,6 +3,7 @@
 # clicks, typing and reading back of its boxes by the window's own control
 # table. Sourced by the tests, which set PROGRAM and CONTROL_CENTRES first.
 # shellcheck shell=bash
+source "$(dirname "${BASH_SOURCE[0]}")/../support/cups-pdf-queue.sh"
 
 WORK="$(mktemp -d)"
 FAILURES=0
@@ -74,13 +75,8 @@ start_display() {
 }
 
 start_printer() {
-    mkdir -p /run/cups
-    /usr/sbin/cupsd -f >"$WORK/cupsd.log" 2>&1 &
-    PIDS+=($!)
-    for _ in $(seq 100); do lpstat -r 2>/dev/null | grep -qx 'scheduler is running' && break; sleep 0.1; done
-    lpadmin -p PDF -E -v cups-pdf:/ -m lsb/usr/cups-pdf/CUPS-PDF_opt.ppd 2>>"$WORK/cupsd.log"
-    lpadmin -p PDF -o pdftops-renderer-default=pdftocairo
-    lpadmin -d PDF
+    start_cups_pdf_queue "$WORK/cupsd.log"
+    PIDS+=("$CUPSD_PID")
 }
 
 start_program() {  # [NAME=value ...] for the program's environment
@@ -97,20 +93,14 @@ start_program() {  # [NAME=value ...] for the program's environment
 
 # Presses STAMPA; PRINTED_PDF names the PDF that the print queue made of the report.
 print_report() {
-    local pdf_dir="$HOME/PDF" pdf
+    local pdf_dir="$HOME/PDF"
     PRINTED_PDF=""
     rm -rf "$pdf_dir"
     click Command4
-    for _ in $(seq 100); do
-        [[ -z "$(lpstat -o 2>/dev/null)" ]] && compgen -G "$pdf_dir/*.pdf" >/dev/null && break
-        sleep 0.2
-    done
-    pdf="$(compgen -G "$pdf_dir/*.pdf" | head -1)"
-    if [[ -z "$pdf" ]]; then
+    if ! PRINTED_PDF="$(wait_for_printed_pdf "$pdf_dir")"; then
         fail "no PDF from the print queue"
         return 1
     fi
-    PRINTED_PDF="$pdf"
 }
 
 wait_for_window() {  # title pattern; true once such a window is shown

@@ -68,7 +68,8 @@ DialogOutcome AskForPrinter(HWND owner, PrinterChoice& choice)
     PRINTDLGW dialog{};
     dialog.lStructSize = sizeof(dialog);
     dialog.hwndOwner = owner;
-    dialog.Flags = PD_NOPAGENUMS | PD_NOSELECTION | PD_HIDEPRINTTOFILE | PD_USEDEVMODECOPIESANDCOLLATE;
+    // Without any printer the dialog fails; the program says so itself, in Italian.
+    dialog.Flags = PD_NOPAGENUMS | PD_NOSELECTION | PD_HIDEPRINTTOFILE | PD_USEDEVMODECOPIESANDCOLLATE | PD_NOWARNING;
     const BOOL chosen = PrintDlgW(&dialog);
     if (chosen) {
         choice.name = DeviceNameOf(dialog.hDevNames);
