@@ -24,6 +24,7 @@ ManifestDPIAware true
 !define UNINSTALLER "uninstall.exe"
 !define PROGRAM_SHORTCUT "$SMPROGRAMS\${PALI_NAME}.lnk"
 !define MANUAL_SHORTCUT "$SMPROGRAMS\${PALI_NAME} - Manuale.lnk"
+!define VALIDATION_SHORTCUT "$SMPROGRAMS\${PALI_NAME} - Validazione.lnk"
 
 Name "${PALI_NAME}"
 OutFile "${PALI_FILES}/${PALI_OUTFILE_NAME}"
@@ -94,6 +95,9 @@ Section
   CreateShortcut "${PROGRAM_SHORTCUT}" "$INSTDIR\${PALI_PROGRAM_NAME}" "" \
     "$INSTDIR\${PALI_PROGRAM_NAME}" 0 SW_SHOWNORMAL "" "${PALI_DESCRIPTION}"
   CreateShortcut "${MANUAL_SHORTCUT}" "$INSTDIR\${PALI_MANUAL_NAME}"
+!ifdef PALI_VALIDATION_NAME
+  CreateShortcut "${VALIDATION_SHORTCUT}" "$INSTDIR\${PALI_VALIDATION_NAME}"
+!endif
 
   WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "${PALI_NAME}"
   WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${PALI_VERSION}"
@@ -112,6 +116,7 @@ Section "Uninstall"
   SetShellVarContext current
   Delete "${PROGRAM_SHORTCUT}"
   Delete "${MANUAL_SHORTCUT}"
+  Delete "${VALIDATION_SHORTCUT}"
   !insertmacro PALI_UNINSTALL_FILES
   Delete "$INSTDIR\${UNINSTALLER}"
   ; Only when empty: whatever the user put there stays.

@@ -98,7 +98,8 @@ check "one entry in the installed programs" \
   equal "$(wine reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s 2>/dev/null |
            grep -c "DisplayName.*$name")" 1
 check "the shortcuts once each" \
-  equal "$(shortcuts_of_ours)" "$start_menu/$name - Manuale.lnk"$'\n'"$start_menu/$name.lnk"
+  equal "$(shortcuts_of_ours)" \
+  "$start_menu/$name - Manuale.lnk"$'\n'"$start_menu/$name - Validazione.lnk"$'\n'"$start_menu/$name.lnk"
 
 # The texts the user sees.
 check "entry: name" equal "$(reg_value "$key" DisplayName)" "$name"
@@ -118,6 +119,10 @@ check "shortcut: the program's icon" contains "$(strings -el "$link")" "$install
 check "manual shortcut: opens the manual" \
   contains "$(strings "$start_menu/$name - Manuale.lnk")" "$install_dir_windows\\manuale.html"
 check "the manual is in Italian" grep -q '<html lang="it">' "$install_dir/manuale.html"
+check "validation shortcut: opens the validation document" \
+  contains "$(strings "$start_menu/$name - Validazione.lnk")" "$install_dir_windows\\validazione.pdf"
+check "the validation document and its cases are installed" \
+  equal "$(cd "$install_dir" && ls validazione.pdf caso*.txt | wc -l)" 8
 
 # What Windows shows in the program's properties, and its icon.
 version_texts="$(wrestool --extract --raw --type=16 "$program" | strings -el | paste -sd'|')"
