@@ -1,0 +1,36 @@
+#pragma once
+
+// The reference the tangent is checked against: GNU MPFR, and the sets of
+// arguments it is checked on. Only for the native Linux build of the tests.
+
+#include <cstdint>
+#include <vector>
+
+namespace pali::reference {
+
+// tan(x) correctly rounded to nearest by MPFR.
+double Tan(double x);
+
+// How close tan(x) comes to a midpoint between two doubles: the number of
+// bits after the 53rd that agree with 1000... or 0111... (0 when the first
+// of them already decides it). The hardest cases for a rounding test.
+int HardnessBits(double x);
+
+// Every friction angle from -90 to 90 degrees by 0.001, in radians as the
+// calculation forms them: (degrees * 3.14) / 180.
+std::vector<double> ProgramAngles();
+
+// Bit patterns drawn uniformly over all finite doubles: every exponent, both signs.
+std::vector<double> RandomDoubles(std::size_t count, std::uint64_t seed);
+
+// The doubles nearest to k pi/4 for k = 1..count, and to random k up to
+// 2^50, with their neighbours, both signs.
+std::vector<double> NearMultiplesOfQuarterPi(std::size_t count, std::uint64_t seed);
+
+// The largest and smallest doubles, subnormals, the boundaries between the
+// tangent's ways of reducing its argument, and the double closest to a
+// multiple of pi/2 of all (Muller, "Elementary Functions", worst case for
+// the reduction), each with its neighbours and both signs.
+std::vector<double> Extremes();
+
+}  // namespace pali::reference
