@@ -6,6 +6,9 @@
 // splitting; they hold in round-to-nearest without fused multiply-adds, which
 // the build turns off. u = 2^-53 below is the unit roundoff of a double.
 
+#include <bit>
+#include <cstdint>
+
 namespace pali::dd {
 
 struct DoubleDouble {
@@ -13,9 +16,11 @@ struct DoubleDouble {
     double lo;
 };
 
+// The sign bit cleared: exact, and without a branch.
 inline double Abs(double a)
 {
-    return a < 0.0 ? -a : a;
+    constexpr std::uint64_t kMagnitudeBits = ~(std::uint64_t{1} << 63);
+    return std::bit_cast<double>(std::bit_cast<std::uint64_t>(a) & kMagnitudeBits);
 }
 
 // a + b = s + e exactly, in any order of magnitude.
@@ -77,6 +82,15 @@ inline DoubleDouble Multiply(DoubleDouble a, DoubleDouble b)
 // a - q1 * b, whose leading difference is exact (Sterbenz) and whose three
 // other terms cost at most 13u^2 |a| together, divided by b.hi for the
 // correction (2u |q2| <= 4u^2 |a / b| more).
+// For |a.hi| >= |b.hi| or a.hi == 0 only: relative error below
+// u^2 (1 + 2 (|a| + |b|) / |a + b|) (1 + 2u), from the two roundings of the
+// low parts; cheaper than Add where the sum cancels little.
+inline DoubleDouble AddToLarger(DoubleDouble a, DoubleDouble b)
+{
+    const DoubleDouble s = FastTwoSum(a.hi, b.hi);
+    return FastTwoSum(s.hi, s.lo + (a.lo + b.lo));
+}
+
 inline DoubleDouble Negated(DoubleDouble a)
 {
     return {-a.hi, -a.lo};

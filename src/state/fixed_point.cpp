@@ -1,5 +1,7 @@
 #include "state/fixed_point.h"
 
+#include <bit>
+
 namespace pali {
 
 namespace {
@@ -27,10 +29,8 @@ bool FixedPoint::IsZero() const
 int FixedPoint::BitLength() const
 {
     for (int i = kLimbs - 1; i >= 0; --i) {
-        for (int bit = kLimbBits - 1; bit >= 0; --bit) {
-            if ((limbs[i] >> bit) & 1u) {
-                return i * kLimbBits + bit + 1;
-            }
+        if (limbs[i] != 0) {
+            return (i + 1) * kLimbBits - std::countl_zero(limbs[i]);
         }
     }
     return 0;

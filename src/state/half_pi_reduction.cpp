@@ -107,6 +107,13 @@ dd::DoubleDouble RoundedToDoubleDouble(const FixedPoint& value)
     return dd::FastTwoSum(chunk(length - 53), chunk(length - 106));
 }
 
+// 2^(1 - e) for 2^e <= |x| < 2^(e + 1), x normal, a bound on 1 / |x| within a factor of 2.
+double ReciprocalBound(double x)
+{
+    const auto biased = static_cast<int>((std::bit_cast<std::uint64_t>(x) >> kSignificandBits) & 0x7FF);
+    return Exact2To(1 - (biased - 1023));
+}
+
 FastReduction CodyWaite(double x)
 {
     const double k = (x * kTwoOverPi + kRoundingShift) - kRoundingShift;
@@ -123,8 +130,9 @@ FastReduction CodyWaite(double x)
     const double absoluteError =
         k * kHalfPiTailBound +
         2.0 * kUnitRoundoff * (dd::Abs(leading.lo) + dd::Abs(second.lo) + dd::Abs(third.lo));
-    // The factor covers the roundings of this bound and |r| >= |r.hi| (1 - u).
-    const double relativeError = absoluteError / dd::Abs(r.hi) * (1.0 + 0x1p-40);
+    // 1 / |r| < 2^(1 - e) for 2^e <= |r.hi|, the factor covers the roundings of
+    // this bound: no division needed.
+    const double relativeError = absoluteError * ReciprocalBound(r.hi) * (1.0 + 0x1p-40);
     return {(static_cast<std::int64_t>(k) & 1) != 0, r, relativeError};
 }
 

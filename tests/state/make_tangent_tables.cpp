@@ -2,8 +2,9 @@
 //   make_tangent_tables constants    > src/state/tangent_tables.h
 //   make_tangent_tables hard-cases   > tests/state/tangent_hard_cases.h
 // The hard cases are the arguments, among the program's angles, random
-// doubles, near multiples of pi/4 and the extremes, whose tangents come
-// closest to a midpoint between two doubles, with their correct roundings.
+// doubles and near multiples of pi/4, whose tangents come closest to a
+// midpoint between two doubles, small arguments made to come closer still,
+// the angles the C library gets wrong, the extremes and a few subnormals.
 
 #include <algorithm>
 #include <bit>
@@ -22,7 +23,7 @@ namespace {
 
 constexpr int kTwoOverPiWords = 48;
 constexpr int kFixedLimbs = 10;  // 9 limbs of fraction and the integer part
-constexpr int kNodes = 102;      // tan(i / 128) for i = 0..101, past pi/4
+constexpr int kNodes = 403;      // tan(i / 512) for i = 0..402, past pi/4
 
 class Real {
 public:
@@ -103,13 +104,13 @@ void PrintConstants()
     PrintDoubleDouble(value.get());
     std::printf(";\n\n");
 
-    std::printf("// tan(i / 128) for i = 0..%d as double-doubles, each half rounded to nearest:\n"
+    std::printf("// tan(i / 512) for i = 0..%d as double-doubles, each half rounded to nearest:\n"
                 "// relative error below 2^-106.\n"
                 "inline constexpr std::array<dd::DoubleDouble, %d> kTanOfNodes = {{\n",
                 kNodes - 1, kNodes);
     for (int i = 0; i < kNodes; ++i) {
         mpfr_set_ui(value.get(), static_cast<unsigned long>(i), MPFR_RNDN);
-        mpfr_div_2ui(value.get(), value.get(), 7, MPFR_RNDN);
+        mpfr_div_2ui(value.get(), value.get(), 9, MPFR_RNDN);
         mpfr_tan(value.get(), value.get(), MPFR_RNDN);
         std::printf("    ");
         PrintDoubleDouble(value.get());
@@ -189,8 +190,15 @@ void PrintHardCases()
     for (double x : AnglesTheCLibraryMisrounds()) {
         PrintCase(x, "angle the C library misrounds:");
     }
+    for (double x : pali::reference::SmallArgumentsNextToMidpoints()) {
+        std::snprintf(why, sizeof why, "small, hard %d:", pali::reference::HardnessBits(x));
+        PrintCase(x, why);
+    }
     for (double x : pali::reference::Extremes()) {
         PrintCase(x, "extreme:");
+    }
+    for (double x : pali::reference::Subnormals(10, 18)) {
+        PrintCase(x, "subnormal:");
     }
     std::printf("};\n\n}  // namespace pali\n");
 }

@@ -7,6 +7,8 @@
 
 #include <mpfr.h>
 
+#include "state/correctly_rounded_tan.h"
+
 namespace pali::reference {
 
 namespace {
@@ -66,6 +68,18 @@ double Tan(double x)
     mpfr_set_d(t.get(), x, MPFR_RNDN);
     mpfr_tan(t.get(), t.get(), MPFR_RNDN);
     return mpfr_get_d(t.get(), MPFR_RNDN);
+}
+
+std::vector<double> Misrounded(const std::vector<double>& arguments)
+{
+    std::vector<double> out;
+    for (double x : arguments) {
+        if (std::bit_cast<std::uint64_t>(CorrectlyRoundedTan(x)) !=
+            std::bit_cast<std::uint64_t>(Tan(x))) {
+            out.push_back(x);
+        }
+    }
+    return out;
 }
 
 int HardnessBits(double x)
@@ -150,12 +164,56 @@ std::vector<double> Extremes()
     for (double x : boundaries) {
         AddBothSigns(out, x, 3);
     }
-    std::mt19937_64 bits(18);
-    for (int i = 0; i < 1000; ++i) {
-        AddBothSigns(out, std::bit_cast<double>(bits() >> 12), 0);  // subnormals
-    }
     out.push_back(0.0);
     out.push_back(-0.0);
+    return out;
+}
+
+std::vector<double> Subnormals(std::size_t count, std::uint64_t seed)
+{
+    std::mt19937_64 bits(seed);
+    std::vector<double> out;
+    for (std::size_t i = 0; i < count; ++i) {
+        AddBothSigns(out, std::bit_cast<double>(bits() >> 12), 0);
+    }
+    return out;
+}
+
+std::vector<double> SmallArgumentsNextToMidpoints()
+{
+    std::vector<double> out;
+    Real low(300);
+    Real high(300);
+    Real middle(300);
+    Real excess(300);
+    Real target(300);
+    for (int exponent = -27; exponent < -22; ++exponent) {
+        // x in [2^exponent, 2^(exponent + 1)) has ulp 2^(exponent - 52).
+        const long ulpExponent = exponent - 52;
+        for (unsigned long halves = 1;; halves += 2) {
+            // Solve tan x - x = halves ulp / 2 by bisection.
+            mpfr_set_ui_2exp(target.get(), halves, ulpExponent - 1, MPFR_RNDN);
+            mpfr_set_ui_2exp(low.get(), 1, exponent, MPFR_RNDN);
+            mpfr_set_ui_2exp(high.get(), 1, exponent + 1, MPFR_RNDN);
+            mpfr_tan(excess.get(), high.get(), MPFR_RNDN);
+            mpfr_sub(excess.get(), excess.get(), high.get(), MPFR_RNDN);
+            if (mpfr_cmp(excess.get(), target.get()) <= 0) {
+                break;
+            }
+            for (int step = 0; step < 200; ++step) {
+                mpfr_add(middle.get(), low.get(), high.get(), MPFR_RNDN);
+                mpfr_div_2ui(middle.get(), middle.get(), 1, MPFR_RNDN);
+                mpfr_tan(excess.get(), middle.get(), MPFR_RNDN);
+                mpfr_sub(excess.get(), excess.get(), middle.get(), MPFR_RNDN);
+                mpfr_set(mpfr_cmp(excess.get(), target.get()) < 0 ? low.get() : high.get(),
+                         middle.get(), MPFR_RNDN);
+            }
+            const double x = mpfr_get_d(low.get(), MPFR_RNDN);
+            if (x >= std::ldexp(1.0, exponent)) {
+                AddBothSigns(out, x, 0);
+            }
+        }
+    }
     return out;
 }
 

@@ -11,6 +11,9 @@ namespace pali::reference {
 // tan(x) correctly rounded to nearest by MPFR.
 double Tan(double x);
 
+// The arguments whose tangent from pali::CorrectlyRoundedTan differs from MPFR's in any bit.
+std::vector<double> Misrounded(const std::vector<double>& arguments);
+
 // How close tan(x) comes to a midpoint between two doubles: the number of
 // bits after the 53rd that agree with 1000... or 0111... (0 when the first
 // of them already decides it). The hardest cases for a rounding test.
@@ -27,10 +30,19 @@ std::vector<double> RandomDoubles(std::size_t count, std::uint64_t seed);
 // 2^50, with their neighbours, both signs.
 std::vector<double> NearMultiplesOfQuarterPi(std::size_t count, std::uint64_t seed);
 
-// The largest and smallest doubles, subnormals, the boundaries between the
-// tangent's ways of reducing its argument, and the double closest to a
-// multiple of pi/2 of all (Muller, "Elementary Functions", worst case for
-// the reduction), each with its neighbours and both signs.
+// The largest and smallest doubles, the boundaries between the tangent's
+// ways of reducing its argument, and the double closest to a multiple of
+// pi/2 of all (Muller, "Elementary Functions", the worst case of the
+// reduction), each with its neighbours and both signs.
 std::vector<double> Extremes();
+
+// Random subnormals of both signs.
+std::vector<double> Subnormals(std::size_t count, std::uint64_t seed);
+
+// Doubles x from 2^-27 to 2^-22 whose tan x - x lies next to an odd multiple
+// of half an ulp of x: there tan x passes a midpoint so slowly that the
+// nearest double to the crossing comes within about 2^-(53 + 45) ulp of it,
+// far harder than random arguments.
+std::vector<double> SmallArgumentsNextToMidpoints();
 
 }  // namespace pali::reference
