@@ -21,21 +21,11 @@
 
 namespace {
 
+using pali::reference::Real;
+
 constexpr int kTwoOverPiWords = 48;
 constexpr int kFixedLimbs = 10;  // 9 limbs of fraction and the integer part
 constexpr int kNodes = 403;      // tan(i / 512) for i = 0..402, past pi/4
-
-class Real {
-public:
-    explicit Real(mpfr_prec_t bits) { mpfr_init2(value_, bits); }
-    ~Real() { mpfr_clear(value_); }
-    Real(const Real&) = delete;
-    Real& operator=(const Real&) = delete;
-    mpfr_ptr get() { return value_; }
-
-private:
-    mpfr_t value_;
-};
 
 // The next 32 bits after the point of a value in [0, 1), which keeps the rest.
 std::uint32_t NextWord(mpfr_ptr fraction)

@@ -16,18 +16,6 @@ namespace {
 // Enough for the reduction of the largest double and 200 bits beyond it.
 constexpr mpfr_prec_t kWorkingBits = 1400;
 
-class Real {
-public:
-    explicit Real(mpfr_prec_t bits) { mpfr_init2(value_, bits); }
-    ~Real() { mpfr_clear(value_); }
-    Real(const Real&) = delete;
-    Real& operator=(const Real&) = delete;
-    mpfr_ptr get() { return value_; }
-
-private:
-    mpfr_t value_;
-};
-
 void AddNeighbours(std::vector<double>& out, double x, int steps)
 {
     double below = x;

@@ -6,7 +6,23 @@
 #include <cstdint>
 #include <vector>
 
+#include <mpfr.h>
+
 namespace pali::reference {
+
+// An MPFR number of the given precision, cleared when it goes.
+class Real {
+public:
+    explicit Real(mpfr_prec_t bits) { mpfr_init2(value_, bits); }
+    ~Real() { mpfr_clear(value_); }
+    Real(const Real&) = delete;
+    Real& operator=(const Real&) = delete;
+    mpfr_ptr get() { return value_; }
+
+private:
+    mpfr_t value_;
+};
+
 
 // tan(x) correctly rounded to nearest by MPFR.
 double Tan(double x);
