@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "state/correctly_rounded_tan.h"
 #include "state/run_time_error.h"
 
 namespace pali {
@@ -48,7 +49,7 @@ double CheckedDivide(double dividend, double divisor)
 double CheckedTan(double radians)
 {
     CheckOperand(radians);
-    return Checked(std::tan(radians));
+    return Checked(CorrectlyRoundedTan(radians));
 }
 
 }  // namespace pali

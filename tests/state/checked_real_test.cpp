@@ -49,5 +49,16 @@ TEST(CheckedReal, TangentOfAnAngleNearARightAngleIsFinite)
     EXPECT_NEAR(CheckedTan(1.57), 1255.77, 0.01);
 }
 
+TEST(CheckedReal, TangentOfInfinityOrNotANumberIsAnInvalidOperation)
+{
+    for (double radians : {std::numeric_limits<double>::infinity(),
+                           -std::numeric_limits<double>::infinity(),
+                           std::numeric_limits<double>::quiet_NaN()}) {
+        EXPECT_EQ(FaultOf([](double x, double) { return CheckedTan(x); }, radians, 0.0),
+                  ErrorKind::Overflow)
+            << radians;
+    }
+}
+
 }  // namespace
 }  // namespace pali
