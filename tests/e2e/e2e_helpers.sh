@@ -1,11 +1,16 @@
 # The helpers of the end-to-end tests: a virtual screen with a window manager,
 # a CUPS queue that prints into PDF files, the program started on them, and
 # clicks, typing and reading back of its boxes by the window's own control
-# table. Sourced by the tests, which set PROGRAM and CONTROL_CENTRES first.
+# table. Sourced by the tests, which set PROGRAM and CONTROL_CENTRES first;
+# for a program that is not a Qt program of this machine, they then set
+# LAUNCHER (the command that starts it) and SELECT_ALL (the keys that select
+# a box's text).
 # shellcheck shell=bash
 source "$(dirname "${BASH_SOURCE[0]}")/../support/cups-pdf-queue.sh"
 
 WORK="$(mktemp -d)"
+LAUNCHER=(env QT_QPA_PLATFORM=xcb)
+SELECT_ALL="ctrl+a"
 FAILURES=0
 PASSES=0
 PIDS=()
@@ -44,18 +49,22 @@ click() { xdotool mousemove --window "$WID" ${AT[$1]} click 1; sleep 0.1; }
 
 type_into() {  # box, text
     click "$1"
-    xdotool key ctrl+a BackSpace
+    xdotool key $SELECT_ALL BackSpace
     [[ -n "$2" ]] && xdotool type --delay 15 -- "$2"
     sleep 0.05
 }
 
-read_box() {  # box; an empty box copies nothing, so a marker stands for it
+read_box() {  # box [seconds to wait]; an empty box copies nothing, so a marker stands for it
     printf '%s' '<empty>' | xclip -selection clipboard -i >/dev/null 2>&1
     click "$1"
-    xdotool key ctrl+a ctrl+c
-    sleep 0.15
+    xdotool key $SELECT_ALL ctrl+c
     local text
-    text="$(timeout 3 xclip -o -selection clipboard 2>/dev/null)"
+    # A long text takes the program a moment to hand over; an empty box never does.
+    for _ in $(seq $((${2:-2} * 10))); do
+        sleep 0.1
+        text="$(timeout 3 xclip -o -selection clipboard 2>/dev/null)"
+        [[ "$text" != '<empty>' ]] && break
+    done
     [[ "$text" == '<empty>' ]] && text=""
     printf '%s' "$text"
 }
@@ -80,7 +89,7 @@ start_printer() {
 }
 
 start_program() {  # [NAME=value ...] for the program's environment
-    env "$@" LANG=it_IT.UTF-8 LC_ALL= QT_QPA_PLATFORM=xcb "$PROGRAM" >"$WORK/program.log" 2>&1 &
+    env "$@" LANG=it_IT.UTF-8 LC_ALL= "${LAUNCHER[@]}" "$PROGRAM" >"$WORK/program.log" 2>&1 &
     APP=$!
     PIDS+=("$APP")
     WID="$(timeout 20 xdotool search --sync --onlyvisible --pid "$APP" | head -1)"
@@ -90,6 +99,9 @@ start_program() {  # [NAME=value ...] for the program's environment
     timeout 10 xdotool windowactivate --sync "$WID"
     sleep 0.5
 }
+
+# The text of a printed PDF, its columns kept.
+pdf_text() { pdftotext -layout "$1" -; }
 
 # Presses STAMPA; PRINTED_PDF names the PDF that the print queue made of the report.
 print_report() {

@@ -113,13 +113,21 @@ void ShowErrorMessage(HWND owner, const std::string& message)
     MessageBoxW(owner, WideText(message).c_str(), WideText(kTitle).c_str(), MB_OK | MB_ICONERROR);
 }
 
+// The program file carries its icon as resource 1 (the version resource
+// of the release); a test program has none and shows Windows' own.
+HICON ProgramIcon(HINSTANCE instance)
+{
+    HICON icon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+    return icon ? icon : LoadIconW(nullptr, IDI_APPLICATION);
+}
+
 void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure)
 {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = procedure;
     windowClass.hInstance = instance;
-    windowClass.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
+    windowClass.hIcon = ProgramIcon(instance);
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
     windowClass.lpszClassName = kWindowClass;
