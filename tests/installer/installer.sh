@@ -2,17 +2,21 @@
 # Installs the Windows program under Wine as a user's silent install would:
 # first an older version, then the new one over it. Checks that one program,
 # one Start-menu entry and one entry in the list of installed programs
-# remain, with the texts the user sees; that the installed program starts;
-# and that the silent uninstall leaves no file, shortcut or registry key of
+# remain, with the texts the user sees; that the installed program starts
+# and passes the end-to-end run of tests/e2e/e2e-windows.sh; and that the silent uninstall leaves no file, shortcut or registry key of
 # the program behind. The Wine prefix is made afresh in the folder of the new
-# installer's build. Needs a display (tests/support/with-xvfb).
-# Usage: tests/installer/installer.sh NEW-setup.exe OLD-setup.exe [CA.pem]
+# installer's build. Needs a display (tests/support/with-xvfb); starts cupsd
+# for the end-to-end run, so run it under flock /tmp/pali-cups.lock.
+# Usage: tests/installer/installer.sh NEW-setup.exe OLD-setup.exe CONTROL-CENTRES MESSAGE-TEXT.exe [CA.pem]
+#   CONTROL-CENTRES, MESSAGE-TEXT.exe: the tools of the end-to-end run
 #   CA.pem: the certificate the new release was signed with; the installed
 #   program and uninstaller must then carry signatures it verifies.
 set -euo pipefail
 new_setup="$(realpath "$1")"
 old_setup="$(realpath "$2")"
-ca="${3:+$(realpath "$3")}"
+control_centres="$(realpath "$3")"
+message_text="$(realpath "$4")"
+ca="${5:+$(realpath "$5")}"
 version_of() { [[ "$(basename "$1")" =~ ^portanza-pali-(.+)-setup\.exe$ ]] && echo "${BASH_REMATCH[1]}"; }
 new_version="$(version_of "$new_setup")"
 old_version="$(version_of "$old_setup")"
@@ -145,6 +149,8 @@ check "the installed program opens a window" \
   timeout 60 xdotool search --sync --onlyvisible --pid "$started" >/dev/null
 wineserver -k
 wait "$started" || true
+check "the installed program passes the end-to-end run" \
+  "$(dirname "$0")/../e2e/e2e-windows.sh" "$program" "$control_centres" "$message_text"
 
 uninstall="$(reg_value "$key" QuietUninstallString)"
 check "the silent uninstall command" equal "$uninstall" "\"$install_dir_windows\\uninstall.exe\" /S"
