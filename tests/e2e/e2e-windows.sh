@@ -19,13 +19,13 @@ CONTROL_CENTRES="$2"
 MESSAGE_TEXT="$(realpath "$3")"
 source "$(dirname "$0")/e2e_helpers.sh"
 source "$(dirname "$0")/worked_example.sh"
+source "$(dirname "$0")/../support/wine-prefix.sh"
 LOCALES="$WORK/locale"
 LAUNCHER=(env LOCPATH="$LOCALES" wine)
 # Wine's edit control has no Ctrl+A.
 SELECT_ALL="End shift+Home"
 
-export WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml=;winemenubuilder.exe=d'
-export WINEPREFIX="${WINEPREFIX:-$WORK/wine-prefix}"
+wine_settings "${WINEPREFIX:-$WORK/wine-prefix}"
 trap 'wineserver -k 2>/dev/null; stop_all; rm -rf "$WORK"' EXIT
 
 # Wine takes the user's number conventions from the C library's locale, so
@@ -41,11 +41,7 @@ make_italian_locale() {
 # starts a Wine session on this test's display and sees its print queue.
 prepare_prefix() {
     wineserver -k 2>/dev/null
-    if [[ ! -e "$WINEPREFIX/system.reg" ]]; then
-        mkdir -p "$WINEPREFIX"
-        wineboot -i >/dev/null 2>&1
-        wineserver -w
-    fi
+    make_wine_prefix
 }
 
 # Printed under Wine, the PDF names two glyphs of the Windows font by code

@@ -26,15 +26,11 @@ publisher="The portanza-pali developers"
 description="Portanza dei pali per terreni incoerenti"
 key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\portanza-pali'
 
-export WINEPREFIX="$(dirname "$new_setup")/../installer-test/wine-prefix" WINEARCH=win64 WINEDEBUG=-all
-# No Mono or Gecko to offer, and no menu entries of the host's desktop for
-# the shortcuts: everything stays inside the prefix.
-export WINEDLLOVERRIDES='mscoree,mshtml=;winemenubuilder.exe=d'
-rm -rf "$WINEPREFIX"
-mkdir -p "$WINEPREFIX"
-WINEPREFIX="$(realpath "$WINEPREFIX")"
-wineboot -i 2>/dev/null
-wineserver -w
+source "$(dirname "$0")/../support/wine-prefix.sh"
+prefix="$(dirname "$new_setup")/../installer-test/wine-prefix"
+rm -rf "$prefix"
+wine_settings "$prefix"
+make_wine_prefix
 
 passed=0 failed=0
 check() {
