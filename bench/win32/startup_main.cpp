@@ -1,23 +1,24 @@
 // Start to a drawn window under Wine. Built three ways:
 // - the program's window;
-// - with BARE_WINDOW, a plain Win32 window holding one label;
-// - with BARE_CONTROLS, a plain window holding the program's 67 controls as
-//   standard controls of the same classes at their places, in the system
-//   font, with none of the program's fonts, texts or logic.
+// - with PLAIN_WINDOW, a plain Win32 window holding one label;
+// - with PROGRAM_CONTROLS too, a plain window holding the program's 67
+//   controls as standard controls of the same classes, at their places and
+//   with their captions, in the system font: none of the program's fonts,
+//   accessible names or logic.
 // Each ends once nothing is left to paint, so the time includes creating the
 // window and painting every control of it once.
 #include <windows.h>
 
-#if defined(BARE_WINDOW) || defined(BARE_CONTROLS)
+#ifdef PLAIN_WINDOW
 #include <memory>
-#include <string>
-#include <string_view>
-
-#include "window/form1_controls.h"
 #else
 #include <objbase.h>
 
 #include "window/win32/form1_window.h"
+#endif
+#ifdef PROGRAM_CONTROLS
+#include "report/win32/wide_text.h"
+#include "window/form1_controls.h"
 #endif
 
 namespace {
@@ -34,20 +35,13 @@ void runUntilDrawn()
     GdiFlush();
 }
 
-#if defined(BARE_WINDOW) || defined(BARE_CONTROLS)
+#ifdef PLAIN_WINDOW
 struct WindowDestroyer {
     void operator()(HWND window) const { DestroyWindow(window); }
 };
 using OwnedWindow = std::unique_ptr<HWND__, WindowDestroyer>;
 
-std::wstring Wide(std::string_view text)
-{
-    std::wstring wide(text.size(), L'\0');
-    wide.resize(static_cast<std::size_t>(MultiByteToWideChar(
-        CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), static_cast<int>(wide.size()))));
-    return wide;
-}
-
+#ifdef PROGRAM_CONTROLS
 const wchar_t* ClassName(pali::ControlKind kind)
 {
     switch (kind) {
@@ -57,28 +51,29 @@ const wchar_t* ClassName(pali::ControlKind kind)
         return L"STATIC";
     case pali::ControlKind::CommandButton:
     case pali::ControlKind::OptionButton:
-        break;
+        return L"BUTTON";
     }
-    return L"BUTTON";
+    return nullptr;
 }
 
-// At 96 DPI, 15 twips a pixel.
 void AddControls(HWND window, HINSTANCE instance)
 {
-#ifdef BARE_CONTROLS
     for (const pali::ControlDesign& design : pali::kForm1Controls) {
         const DWORD style = WS_CHILD | WS_VISIBLE |
                             (design.kind == pali::ControlKind::OptionButton ? BS_AUTORADIOBUTTON : 0);
         CreateWindowExW(design.kind == pali::ControlKind::TextBox ? WS_EX_CLIENTEDGE : 0,
-                        ClassName(design.kind), Wide(design.caption).c_str(), style, design.left / 15,
-                        design.top / 15, design.width / 15, design.height / 15, window, nullptr, instance,
-                        nullptr);
+                        ClassName(design.kind), pali::WideText(design.caption).c_str(), style,
+                        pali::Pixels(design.left), pali::Pixels(design.top), pali::Pixels(design.width),
+                        pali::Pixels(design.height), window, nullptr, instance, nullptr);
     }
-#else
-    CreateWindowExW(0, ClassName(pali::ControlKind::Label), Wide("Etichetta").c_str(), WS_CHILD | WS_VISIBLE,
-                    8, 8, 200, 20, window, nullptr, instance, nullptr);
-#endif
 }
+#else
+void AddControls(HWND window, HINSTANCE instance)
+{
+    CreateWindowExW(0, L"STATIC", L"Etichetta", WS_CHILD | WS_VISIBLE, 8, 8, 200, 20, window, nullptr,
+                    instance, nullptr);
+}
+#endif
 
 OwnedWindow ShowBareWindow(HINSTANCE instance)
 {
@@ -102,7 +97,7 @@ OwnedWindow ShowBareWindow(HINSTANCE instance)
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int)
 {
-#if defined(BARE_WINDOW) || defined(BARE_CONTROLS)
+#ifdef PLAIN_WINDOW
     OwnedWindow window = ShowBareWindow(instance);
     runUntilDrawn();
 #else
