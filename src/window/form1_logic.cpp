@@ -17,7 +17,11 @@ void Form1Logic::press(Button button)
     case Button::Command1: dispatch(StoreLayer); return;
     case Button::Command2: dispatch(ComputeSlenderness); return;
     case Button::Command3: dispatch(ComputeBearingCapacity); return;
-    case Button::Command4: printReport(); return;
+    case Button::Command4:
+        if (auto lines = composeReport()) {
+            view_.deliverReport(*lines);
+        }
+        return;
     case Button::Command5: view_.quit(); return;
     }
 }
@@ -30,6 +34,16 @@ FormContents Form1Logic::contents() const
     }
     form.selectedCombination = view_.selectedCombination();
     return form;
+}
+
+void Form1Logic::restore(const FormContents& form, const ProjectState& state)
+{
+    for (Box each : kAllBoxes) {
+        view_.setBoxText(each, form[each]);
+    }
+    view_.selectCombination(form.selectedCombination);
+    state_ = state;
+    view_.focusBox(kStartFocus);
 }
 
 bool Form1Logic::dispatch(const ClickHandler& handler)
@@ -70,7 +84,7 @@ void Form1Logic::reportFailure(const RunTimeError& error)
 
 // The report is composed in full inside the click and reaches the printer
 // only when complete, so a failure never leaves half a report on paper.
-void Form1Logic::printReport()
+std::optional<std::vector<PrintedLine>> Form1Logic::composeReport()
 {
     std::vector<PrintedLine> lines;
     const bool composed =
@@ -79,9 +93,10 @@ void Form1Logic::printReport()
             ComposeReport(form, state, printer, format);
             lines = printer.lines();
         });
-    if (composed) {
-        view_.deliverReport(lines);
+    if (!composed) {
+        return std::nullopt;
     }
+    return lines;
 }
 
 }  // namespace pali

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -52,11 +53,19 @@ public:
     // text, the option and the state as they were.
     bool dispatch(const ClickHandler& handler);
 
+    // The report of the window as it is, composed in full inside a click;
+    // none when the click failed and the engineer was told why.
+    std::optional<std::vector<PrintedLine>> composeReport();
+
     FormContents contents() const;
     const ProjectState& state() const { return state_; }
 
+    // Puts a whole project on the window, as it is opened or begun anew:
+    // every text, the option and the state, with the focus in the first box.
+    // Nothing is computed.
+    void restore(const FormContents& form, const ProjectState& state);
+
 private:
-    void printReport();
     void showContents(const FormContents& before, const FormContents& after);
     void reportFailure(const RunTimeError& error);
 

@@ -3,7 +3,6 @@
 #include <limits>
 
 #include <QButtonGroup>
-#include <QCoreApplication>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
@@ -89,6 +88,7 @@ Form1::Form1(QWidget* parent)
     orderTabs(controls);
     wireEnterNavigation(controls);
     wireButtons();
+    wireEdits();
     setWindowState(Qt::WindowMaximized);
     box(kStartFocus)->setFocus();
 }
@@ -143,8 +143,19 @@ void Form1::wireButtons()
 {
     for (std::size_t number = 0; number < kButtonCount; ++number) {
         const auto pressed = static_cast<Button>(number);
-        connect(buttons_[number], &QPushButton::clicked, this, [this, pressed] { logic_.press(pressed); });
+        connect(buttons_[number], &QPushButton::clicked, this, [this, pressed] {
+            logic_.press(pressed);
+            emit edited();
+        });
     }
+}
+
+void Form1::wireEdits()
+{
+    for (QLineEdit* each : boxes_) {
+        connect(each, &QLineEdit::textChanged, this, &Form1::edited);
+    }
+    connect(combinations_, &QButtonGroup::idToggled, this, &Form1::edited);
 }
 
 void Form1::setMessagePresenter(MessagePresenter presenter)
@@ -198,9 +209,11 @@ void Form1::deliverReport(const std::vector<PrintedLine>& lines)
     deliverReport_(lines, this);
 }
 
+// FINE closes the window as its title bar's close does, so that whatever
+// holds the window may first ask about unsaved work.
 void Form1::quit()
 {
-    QCoreApplication::quit();
+    window()->close();
 }
 
 }  // namespace pali

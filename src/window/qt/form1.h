@@ -39,11 +39,17 @@ public:
     QLineEdit* box(Box box) const { return boxes_[static_cast<std::size_t>(box)]; }
 
     bool dispatch(const ClickHandler& handler) { return logic_.dispatch(handler); }
+    Form1Logic& logic() { return logic_; }
 
     // How failures and finished reports leave the window; replaceable so
     // that the window can be driven without modal dialogs or a printer.
     void setMessagePresenter(MessagePresenter presenter);
     void setReportDelivery(ReportDelivery delivery);
+
+signals:
+    // A text, the option or, through a click, the project state may have
+    // changed.
+    void edited();
 
 private:
     // The widget of each row of the control table.
@@ -53,6 +59,7 @@ private:
     void orderTabs(const Controls& controls);
     void wireEnterNavigation(const Controls& controls);
     void wireButtons();
+    void wireEdits();
     QPushButton* button(Button button) const { return buttons_[static_cast<std::size_t>(button)]; }
 
     std::string boxText(Box box) const override;
