@@ -45,6 +45,8 @@ public:
     // that the window can be driven without modal dialogs or a printer.
     void setMessagePresenter(MessagePresenter presenter);
     void setReportDelivery(ReportDelivery delivery);
+    // A message to the engineer, through the window's presenter.
+    void presentMessage(const QString& message) { presentMessage_(this, message); }
 
 signals:
     // A text, the option or, through a click, the project state may have
