@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <stdexcept>
 
@@ -152,6 +153,30 @@ void Replay(const ValidationCase& validationCase, CaseDriver& driver)
             break;
         }
     }
+}
+
+namespace {
+
+std::vector<CaseStep>::const_iterator FirstCapacity(const ValidationCase& validationCase)
+{
+    return std::ranges::find_if(validationCase.steps, [](const CaseStep& step) {
+        return step.kind == CaseStep::Kind::Press && step.button == Button::Command3;
+    });
+}
+
+}  // namespace
+
+ValidationCase EntrySteps(const ValidationCase& validationCase)
+{
+    ValidationCase entry{validationCase.name, {}};
+    std::copy_if(validationCase.steps.begin(), FirstCapacity(validationCase), std::back_inserter(entry.steps),
+                 [](const CaseStep& step) { return step.kind != CaseStep::Kind::Press; });
+    return entry;
+}
+
+ValidationCase StepsFromFirstCapacity(const ValidationCase& validationCase)
+{
+    return {validationCase.name, {FirstCapacity(validationCase), validationCase.steps.end()}};
 }
 
 std::map<std::string, DocumentFigures> ReadDocumentFigures(const std::filesystem::path& table)

@@ -44,6 +44,13 @@ public:
 
 void Replay(const ValidationCase& validationCase, CaseDriver& driver);
 
+// A case's data as the engineer enters it: the boxes typed, the layers stored
+// and the option chosen before its first CALCOLA PORTANZA, without the other
+// clicks. The case's project file holds what these steps leave on the window.
+ValidationCase EntrySteps(const ValidationCase& validationCase);
+// What the case does from its first CALCOLA PORTANZA on, that click included.
+ValidationCase StepsFromFirstCapacity(const ValidationCase& validationCase);
+
 // The figures the validation document shows for one case: the read-outs at the
 // end, the messages of failed clicks in order, and the lines of its report.
 struct DocumentFigures {

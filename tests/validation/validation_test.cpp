@@ -5,11 +5,14 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <map>
 #include <set>
 #include <string>
 #include <vector>
 
+#include "project/project_file.h"
 #include "validation_case.h"
 #include "window/form1_logic.h"
 
@@ -18,6 +21,7 @@ namespace {
 
 const std::filesystem::path kCasesFolder = PALI_VALIDATION_CASES;
 const std::filesystem::path kFiguresTable = PALI_VALIDATION_FIGURES;
+const std::filesystem::path kProjectsFolder = PALI_VALIDATION_PROJECTS;
 
 // The window as far as the logic sees it: texts, the option, the messages
 // and the reports, typed into and clicked as the input file says.
@@ -56,32 +60,62 @@ std::string CaseName(const testing::TestParamInfo<std::filesystem::path>& info)
     return info.param.stem().string();
 }
 
+std::string FileBytes(const std::filesystem::path& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << file.rdbuf();
+    return bytes.str();
+}
+
 class DocumentCase : public testing::TestWithParam<std::filesystem::path> {
 protected:
     static void SetUpTestSuite() { figures = ReadDocumentFigures(kFiguresTable); }
     static inline std::map<std::string, DocumentFigures> figures;
+
+    static void ExpectTheDocumentsFigures(const std::string& name, const ReplayedWindow& window)
+    {
+        ASSERT_TRUE(figures.contains(name)) << "no figures for " << name;
+        const DocumentFigures& document = figures.at(name);
+        ASSERT_EQ(document.readOuts.size(), 9U) << "the document shows every read-out";
+        for (const auto& [box, text] : document.readOuts) {
+            EXPECT_EQ(window.form[box], text) << "read-out " << BoxName(box);
+        }
+        EXPECT_EQ(window.messages, document.messages);
+        if (document.reportLines.empty()) {
+            EXPECT_TRUE(window.reports.empty());
+            return;
+        }
+        ASSERT_EQ(window.reports.size(), 1U);
+        EXPECT_EQ(MissingReportLines(Texts(window.reports[0]), document.reportLines),
+                  std::vector<std::string>{});
+    }
 };
 
 TEST_P(DocumentCase, TheProgramShowsTheFiguresOfTheHandSolution)
 {
     const ValidationCase validationCase = ReadCase(GetParam());
-    ASSERT_TRUE(figures.contains(validationCase.name)) << "no figures for " << validationCase.name;
-    const DocumentFigures& document = figures.at(validationCase.name);
     ReplayedWindow window;
     Replay(validationCase, window);
+    ExpectTheDocumentsFigures(validationCase.name, window);
+}
 
-    ASSERT_EQ(document.readOuts.size(), 9U) << "the document shows every read-out";
-    for (const auto& [box, text] : document.readOuts) {
-        EXPECT_EQ(window.form[box], text) << "read-out " << BoxName(box);
+// The case's project file opens with its data entered and its read-outs
+// empty; CALCOLA L/D, then the rest of the case from its first CALCOLA
+// PORTANZA on, give the document's figures.
+TEST_P(DocumentCase, ItsProjectFileOpensReadyForTheClicks)
+{
+    const ValidationCase validationCase = ReadCase(GetParam());
+    const Project project =
+        ReadProjectFile(FileBytes(kProjectsFolder / (validationCase.name + ".pali")));
+    for (Box readOut : {Box::H, Box::Z9, Box::CARTOT, Box::CARMAG, Box::M3, Box::M4, Box::K3, Box::M8}) {
+        EXPECT_EQ(project.form[readOut], "") << BoxName(readOut);
     }
-    EXPECT_EQ(window.messages, document.messages);
-    if (document.reportLines.empty()) {
-        EXPECT_TRUE(window.reports.empty());
-        return;
-    }
-    ASSERT_EQ(window.reports.size(), 1U);
-    EXPECT_EQ(MissingReportLines(Texts(window.reports[0]), document.reportLines),
-              std::vector<std::string>{});
+    ReplayedWindow window;
+    window.logic.restore(project.form, project.state);
+    window.press(Button::Command2);
+    Replay(StepsFromFirstCapacity(validationCase), window);
+    ExpectTheDocumentsFigures(validationCase.name, window);
 }
 
 INSTANTIATE_TEST_SUITE_P(Validation, DocumentCase, testing::ValuesIn(CaseFiles(kCasesFolder)),

@@ -1,0 +1,52 @@
+// Writes a validation case's project file: the case's data entered on the
+// window's own logic as the engineer types it, the read-outs still empty, so
+// that opening the file and pressing CALCOLA L/D and CALCOLA PORTANZA gives
+// the document's figures.
+// Usage: make_case_project CASE.txt OUTPUT.pali
+#include <cstdio>
+#include <exception>
+#include <fstream>
+
+#include "project/project_file.h"
+#include "validation_case.h"
+#include "window/form1_logic.h"
+
+namespace {
+
+class EntryWindow : public pali::Form1View, public pali::validation::CaseDriver {
+public:
+    std::string boxText(pali::Box box) const override { return form[box]; }
+    void setBoxText(pali::Box box, const std::string& text) override { form[box] = text; }
+    int selectedCombination() const override { return form.selectedCombination; }
+    void selectCombination(int index) override { form.selectedCombination = index; }
+    void focusBox(pali::Box) override {}
+    pali::NumberFormat numberFormat() const override { return pali::NumberFormat::Comma(); }
+    void showError(const std::string& message) override { throw std::runtime_error(message); }
+    void deliverReport(const std::vector<pali::PrintedLine>&) override {}
+    void quit() override {}
+
+    void type(pali::Box box, const std::string& text) override { form[box] = text; }
+    void press(pali::Button button) override { logic.press(button); }
+
+    pali::FormContents form;
+    pali::Form1Logic logic{*this};
+};
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: make_case_project CASE.txt OUTPUT.pali\n");
+        return 2;
+    }
+    try {
+        EntryWindow window;
+        Replay(pali::validation::EntrySteps(pali::validation::ReadCase(argv[1])), window);
+        std::ofstream(argv[2], std::ios::binary) << pali::WriteProjectFile({window.form, window.logic.state()});
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "make_case_project: %s: %s\n", argv[1], error.what());
+        return 1;
+    }
+    return 0;
+}
