@@ -258,6 +258,11 @@ inline constexpr auto kTabOrder = [] {
 inline constexpr std::string_view kTitle =
     "PORTANZA DEI PALI PER TERRENI INCOERENTI   BEREZANTZEV(TESK-ORBEL)";
 
+// Where the toolkit draws the menu bar inside the window's client area (Qt),
+// it has this height and the form lies below it; Windows draws its menu
+// outside the client area.
+inline constexpr int kMenuBarTwips = 330;
+
 // The restored window shows this much of its client area, in twips.
 inline constexpr int kRestoredWidthTwips = 7650;
 inline constexpr int kRestoredHeightTwips = 5820;

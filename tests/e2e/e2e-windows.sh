@@ -24,6 +24,7 @@ LOCALES="$WORK/locale"
 LAUNCHER=(env LOCPATH="$LOCALES" wine)
 # Wine's edit control has no Ctrl+A.
 SELECT_ALL="End shift+Home"
+MENU_BAR=0
 
 wine_settings "${WINEPREFIX:-$WORK/wine-prefix}"
 trap 'wineserver -k 2>/dev/null; stop_all; rm -rf "$WORK"' EXIT

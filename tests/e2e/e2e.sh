@@ -55,6 +55,70 @@ check_saved_report() {
     fi
 }
 
+box_texts() {  # the texts of the typed boxes and the layer shown, a line each
+    local box
+    for box in A B C I E F G D K1 M5 CP CPNS CV; do
+        printf '%s=%s\n' "$box" "$(read_box "$box")"
+    done
+}
+
+# The worked example kept in a file through the real save dialog, opened
+# again from the command line, and the question before unsaved work is lost.
+check_project_files() {
+    local folder="$WORK/progetti" file before
+    mkdir -p "$folder"
+    file="$folder/esempio svolto è.pali"
+    start_program
+    enter_worked_example
+    before="$(box_texts)"
+    xdotool key ctrl+s
+    wait_for_window '^Salva con nome' || fail "no save dialog after Ctrl+S"
+    sleep 0.3
+    # Typed without the extension: the dialog adds it.
+    xdotool type --delay 15 -- "$folder/esempio svolto è"
+    xdotool key Return
+    sleep 0.5
+    if [[ -s "$file" ]]; then pass; else fail "nothing saved at $file"; fi
+    expect_eq "title" "esempio svolto è.pali - PORTANZA DEI PALI PER TERRENI INCOERENTI   BEREZANTZEV(TESK-ORBEL)" \
+        "$(xdotool getwindowname "$WID")"
+    click Command5
+    if program_ended; then pass; else fail "FINE asked with nothing changed"; fi
+
+    start_program -- "$file"
+    expect_eq "boxes of the opened file" "$before" "$(box_texts)"
+    click Command3
+    expect_eq "CARMAG of the opened file" 110 "$(read_box CARMAG)"
+    expect_eq "M8 of the opened file" 313,09 "$(read_box M8)"
+    type_into CV 25
+    click Command5
+    sleep 0.5
+    expect_eq "windows while FINE asks" 2 "$(window_count)"
+    xdotool key Escape   # Annulla
+    sleep 0.3
+    expect_eq "windows after Annulla" 1 "$(window_count)"
+    expect_eq "CV after Annulla" 25 "$(read_box CV)"
+    check_fine
+
+    printf '{\n  "formato": "portanza-pali",\n  "versione": ' >"$folder/rotto.pali"
+    start_program -- "$folder/rotto.pali"
+    sleep 0.5
+    xdotool key ctrl+c
+    sleep 0.2
+    local message
+    message="$(timeout 3 xclip -o -selection clipboard 2>/dev/null)"
+    [[ "$message" == *"Impossibile aprire «rotto.pali»: il file è troncato"* ]] && pass ||
+        fail "message for a damaged file: '$message'"
+    xdotool key Return
+    sleep 0.3
+    expect_eq "windows after the message" 1 "$(window_count)"
+    expect_eq "A after a damaged file" "" "$(read_box A)"
+    check_fine
+
+    expect_eq "type of a project file" application/x-portanza-pali "$(xdg-mime query filetype "$file")"
+    expect_eq "program for project files" io.github.portanza_pali.portanza_pali.desktop \
+        "$(xdg-mime query default application/x-portanza-pali)"
+}
+
 start_display
 start_printer
 start_program
@@ -66,6 +130,7 @@ check_long_diameter_report 200000
 check_fine
 check_saved_report
 check_fine
+check_project_files
 
 echo "e2e: $PASSES passed, $FAILURES failed"
 (( FAILURES == 0 ))

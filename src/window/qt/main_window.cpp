@@ -54,9 +54,9 @@ QString InstalledDocument(const QString& name)
 SaveAnswer AskWithMessageBox(QWidget* parent, const QString& question)
 {
     QMessageBox box(QMessageBox::Warning, QString(kTitle.data()), question, QMessageBox::NoButton, parent);
-    QPushButton* save = box.addButton(QStringLiteral("Salva"), QMessageBox::AcceptRole);
-    QPushButton* doNotSave = box.addButton(QStringLiteral("Non salvare"), QMessageBox::DestructiveRole);
-    box.addButton(QStringLiteral("Annulla"), QMessageBox::RejectRole);
+    QPushButton* save = box.addButton(QStringLiteral("&Salva"), QMessageBox::AcceptRole);
+    QPushButton* doNotSave = box.addButton(QStringLiteral("&Non salvare"), QMessageBox::DestructiveRole);
+    box.addButton(QStringLiteral("&Annulla"), QMessageBox::RejectRole);
     box.setDefaultButton(save);
     box.exec();
     if (box.clickedButton() == save) {
@@ -106,9 +106,13 @@ MainWindow::MainWindow(QWidget* parent)
     setCentralWidget(form_);
     buildFileMenu();
     buildHelpMenu();
+    // The form's controls stand where the end-to-end tests click them: the
+    // menu bar in the window's face and at a height of its own.
+    menuBar()->setFont(form_->font());
+    menuBar()->setFixedHeight(Pixels(kMenuBarTwips));
     setAcceptDrops(true);
     // The restored window shows the form's restored client area below the menu bar.
-    resize(form_->size() + QSize(0, menuBar()->sizeHint().height()));
+    resize(form_->size() + QSize(0, menuBar()->height()));
     setWindowState(Qt::WindowMaximized);
     connect(form_, &Form1::edited, this, [this] { session_.refresh(); });
 }
