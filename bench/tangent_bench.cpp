@@ -9,7 +9,7 @@
 #include <random>
 #include <vector>
 
-#include "state/correctly_rounded_tan.h"
+#include "maths/correctly_rounded_tan.h"
 
 namespace {
 

@@ -9,7 +9,10 @@ due decimali. Non usa nulla del codice del programma. Scrive:
   - per ogni caso un frammento groff (tbl, eqn) con i dati, la soluzione passo
     per passo e le letture attese, incluso dalla relazione;
   - cifre.tsv: ogni cifra che la relazione mostra, caso per caso, che i test
-    confrontano con quello che il programma visualizza e stampa.
+    confrontano con quello che il programma visualizza e stampa;
+  - la tabella 6.4.IV dei fattori di correlazione ξ (tabella-xi.ms, e
+    fattori-xi.tsv per i test) e le portanze dell'esempio svolto divise per ξ
+    (esempio-xi.ms, e le righe XI di cifre.tsv).
 
 Uso: calcolo.py CARTELLA_CASI CARTELLA_USCITA
 """
@@ -49,6 +52,24 @@ RIGA_COMBINAZIONE = [
     " APPROCCIO 2    COMBINAZIONE1(A1+M1+R3)",
 ]
 COEFFICIENTI_GRUPPO = ["1", "0,94", "0,87", "0,84", "0,82", "0,80"]
+
+# D.M. 14/01/2008, paragrafo 6.4.3.1.1, tabella 6.4.IV: i fattori di
+# correlazione ξ3 (sulla media) e ξ4 (sul minimo) delle resistenze calcolate,
+# per numero di verticali indagate; l'ultima riga vale per 10 o più.
+FATTORI_XI = [
+    ("1", "1,70", "1,70"),
+    ("2", "1,65", "1,55"),
+    ("3", "1,60", "1,48"),
+    ("4", "1,55", "1,42"),
+    ("5", "1,50", "1,34"),
+    ("7", "1,45", "1,28"),
+    ("10", "1,40", "1,21"),
+]
+# L'esempio svolto, un caso per combinazione, le sue portanze e le verticali
+# per cui la relazione le mostra divise per ξ.
+ESEMPIO_SVOLTO = ["caso1", "caso2", "caso3"]
+PORTANZE = ["M3", "M4", "K3", "M8"]
+VERTICALI_ESEMPIO = ["1", "3"]
 
 CASELLE = ["A", "B", "C", "I", "E", "F", "G", "D", "H", "Z9", "K1", "M5", "CP", "CPNS",
            "CV", "CARTOT", "CARMAG", "M3", "M4", "K3", "M8"]
@@ -347,6 +368,7 @@ class Caso:
         self.messaggi = []
         self.relazione = None
         self.margini = Margini()
+        self.portanze_xi = {}    # (casella, verticali) -> la portanza divisa per ξ
         for numero_riga, testo in enumerate(self.righe, 1):
             if testo and not testo.startswith("#"):
                 self.esegui(testo, numero_riga)
@@ -385,6 +407,69 @@ class Caso:
             return
         self.finestra = copia
         self.passi.update(passi)
+
+
+# --- I fattori di correlazione ξ -------------------------------------------
+
+def fattori_xi(verticali):
+    for n, xi3, xi4 in FATTORI_XI:
+        if n == verticali:
+            return numero(xi3), numero(xi4)
+    sys.exit(f"calcolo.py: la tabella 6.4.IV non ha la riga di {verticali} verticali")
+
+
+def divisa_per_xi(mostrata, verticali, margini, nome):
+    """Una portanza letta sulla finestra come resistenza di progetto: la
+    stessa per ogni verticale, la sua media e il suo minimo coincidono, e
+    min(media / ξ3; minimo / ξ4) la divide per il maggiore dei due ξ."""
+    xi3, xi4 = fattori_xi(verticali)
+    portanza = numero(mostrata)
+    progetto = min(portanza / xi3, portanza / xi4)
+    passo = Decimal("0.01")
+    margini.controlla(nome, progetto, passo)
+    return virgola(format(progetto.quantize(passo, ROUND_HALF_EVEN), "f"))
+
+
+def calcola_portanze_xi(caso):
+    for casella in PORTANZE:
+        for n in VERTICALI_ESEMPIO:
+            caso.portanze_xi[casella, n] = divisa_per_xi(
+                caso.finestra.caselle[casella], n, Margini(), f"{caso.nome} {casella} / ξ ({n})")
+
+
+def tabella_xi():
+    righe = [f"{'10 o più' if n == '10' else n};{xi3};{xi4}" for n, xi3, xi4 in FATTORI_XI]
+    return riquadro("Verticali indagate $n$;$xi sub 3$ (media);$xi sub 4$ (minimo)",
+                    "c c c\nc n n", righe)
+
+
+def allineata(cifra):
+    """Una cifra di una colonna numerica, allineata sulla virgola."""
+    return cifra.replace(SEPARATORE, SEPARATORE + "\\&", 1)
+
+
+DESCRIZIONI_PORTANZE = {"M3": "punta", "M4": "laterale", "K3": "totale", "M8": "gruppo"}
+
+
+def esempio_xi(casi):
+    # Con le verticali tutte uguali, il divisore che governa.
+    divisori = [virgola(str(max(fattori_xi(n)))) for n in VERTICALI_ESEMPIO]
+    intestazione = ("Caso e combinazione;Portanza;Programma (t);"
+                    + ";".join(f"$n$ = {n} (t)" for n in VERTICALI_ESEMPIO)
+                    + "\n;;;" + ";".join(f"\\fIR\\fP\\|/\\|{d}" for d in divisori))
+    righe = []
+    for caso in casi:
+        if caso.nome not in ESEMPIO_SVOLTO:
+            continue
+        if righe:
+            righe.append("_")
+        sigla = re.search(r"\((.*)\)", COMBINAZIONI[caso.finestra.combinazione][0]).group(1)
+        for i, casella in enumerate(PORTANZE):
+            etichetta = f"{caso.nome.replace('caso', 'caso ')}, {sigla}" if i == 0 else ""
+            cifre_xi = [allineata(caso.portanze_xi[casella, n]) for n in VERTICALI_ESEMPIO]
+            righe.append(f"{etichetta};{DESCRIZIONI_PORTANZE[casella]} ({casella});"
+                         f"{allineata(caso.finestra.caselle[casella])};" + ";".join(cifre_xi))
+    return riquadro(intestazione, "l l c c c\nl l c c c\nl l n n n", righe)
 
 
 # --- La composizione in groff ---------------------------------------------
@@ -427,6 +512,8 @@ def stringhe(caso):
         out.append(f'.ds {caso.nome}-gruppo "{cifre(p["gruppo"])}')
         out.append(f'.ds {caso.nome}-gruppo-pieno "{cifre(pieno)}')
         out.append(f'.ds {caso.nome}-gruppo-pieno-visto "{figura(virgola(str(pieno)), Margini(), "M8")}')
+    for (casella, n), cifra in caso.portanze_xi.items():
+        out.append(f'.ds {caso.nome}-{casella}-xi{n} "{cifra}')
     return out
 
 
@@ -526,6 +613,8 @@ def righe_cifre(caso):
         out.append(f"{caso.nome}\tMESSAGGIO\t" + messaggio.replace("\n", "\\n"))
     for r in caso.relazione or []:
         out.append(f"{caso.nome}\tRELAZIONE\t{r}")
+    for (casella, n), cifra in caso.portanze_xi.items():
+        out.append(f"{caso.nome}\tXI\t{casella} {n} {cifra}")
     return out
 
 
@@ -548,6 +637,9 @@ def main():
     cartella_casi, uscita = Path(sys.argv[1]), Path(sys.argv[2])
     uscita.mkdir(parents=True, exist_ok=True)
     casi = [Caso(p) for p in sorted(cartella_casi.glob("caso*.txt"))]
+    for caso in casi:
+        if caso.nome in ESEMPIO_SVOLTO:
+            calcola_portanze_xi(caso)
     tsv = []
     for caso in casi:
         testo = "\n".join(frammento(caso, figure_del_caso(caso.nome))) + "\n"
@@ -559,6 +651,11 @@ def main():
     definizioni = [f".ds numero-casi {len(casi)}"] + [r for caso in casi for r in stringhe(caso)]
     (uscita / "casi.ms").write_text(ascii("\n".join(definizioni) + "\n"), encoding="ascii")
     (uscita / "cifre.tsv").write_text("\n".join(tsv) + "\n", encoding="utf-8")
+    (uscita / "tabella-xi.ms").write_text(ascii("\n".join(tabella_xi()) + "\n"), encoding="ascii")
+    (uscita / "esempio-xi.ms").write_text(ascii("\n".join(esempio_xi(casi)) + "\n"),
+                                          encoding="ascii")
+    (uscita / "fattori-xi.tsv").write_text(
+        "".join(f"{n}\t{xi3}\t{xi4}\n" for n, xi3, xi4 in FATTORI_XI), encoding="utf-8")
 
 
 if __name__ == "__main__":

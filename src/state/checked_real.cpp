@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "state/correctly_rounded_tan.h"
+#include "maths/correctly_rounded_tan.h"
 #include "state/run_time_error.h"
 
 namespace pali {

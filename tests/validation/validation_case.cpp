@@ -99,14 +99,30 @@ std::string WithLineBreaks(std::string text)
 
 const std::string kLayerRow = "STRATO ";
 
-}  // namespace
+// "K3 1 195,92": the box, the number of verticals and the divided capacity.
+DividedByXi DividedByXiOf(const std::string& text)
+{
+    const std::vector<std::string> words = Words(text);
+    if (words.size() != 3) {
+        throw std::runtime_error("not a capacity divided by xi: " + text);
+    }
+    return {BoxNamed(words[0]), words[1], words[2]};
+}
 
-ValidationCase ReadCase(const std::filesystem::path& file)
+std::ifstream Opened(const std::filesystem::path& file)
 {
     std::ifstream in(file);
     if (!in) {
         throw std::runtime_error("cannot read " + file.string());
     }
+    return in;
+}
+
+}  // namespace
+
+ValidationCase ReadCase(const std::filesystem::path& file)
+{
+    std::ifstream in = Opened(file);
     ValidationCase validationCase{file.stem().string(), {}};
     int lineNumber = 0;
     for (std::string line; std::getline(in, line);) {
@@ -181,10 +197,7 @@ ValidationCase StepsFromFirstCapacity(const ValidationCase& validationCase)
 
 std::map<std::string, DocumentFigures> ReadDocumentFigures(const std::filesystem::path& table)
 {
-    std::ifstream in(table);
-    if (!in) {
-        throw std::runtime_error("cannot read " + table.string());
-    }
+    std::ifstream in = Opened(table);
     std::map<std::string, DocumentFigures> figures;
     for (std::string line; std::getline(in, line);) {
         const std::size_t first = line.find('\t');
@@ -199,11 +212,28 @@ std::map<std::string, DocumentFigures> ReadDocumentFigures(const std::filesystem
             ofCase.messages.push_back(WithLineBreaks(text));
         } else if (field == "RELAZIONE") {
             ofCase.reportLines.push_back(text);
+        } else if (field == "XI") {
+            ofCase.dividedByXi.push_back(DividedByXiOf(text));
         } else {
             ofCase.readOuts[BoxNamed(field)] = text;
         }
     }
     return figures;
+}
+
+std::vector<CorrelationRow> ReadCorrelationFactors(const std::filesystem::path& table)
+{
+    std::ifstream in = Opened(table);
+    std::vector<CorrelationRow> rows;
+    for (std::string line; std::getline(in, line);) {
+        std::istringstream fields(line);
+        CorrelationRow row;
+        for (std::string& field : row) {
+            std::getline(fields, field, '\t');
+        }
+        rows.push_back(row);
+    }
+    return rows;
 }
 
 std::vector<std::string> MissingReportLines(const std::vector<std::string>& printed,

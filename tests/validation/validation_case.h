@@ -50,17 +50,31 @@ void Replay(const ValidationCase& validationCase, CaseDriver& driver);
 ValidationCase EntrySteps(const ValidationCase& validationCase);
 // What the case does from its first CALCOLA PORTANZA on, that click included.
 ValidationCase StepsFromFirstCapacity(const ValidationCase& validationCase);
+// A capacity read off the window as the document shows it divided by the
+// correlation factor of a number of verticals investigated, to two decimals.
+struct DividedByXi {
+    Box box = Box::K3;
+    std::string verticals;
+    std::string text;
+};
 
 // The figures the validation document shows for one case: the read-outs at the
-// end, the messages of failed clicks in order, and the lines of its report.
+// end, the messages of failed clicks in order, the lines of its report, and
+// its capacities divided by the correlation factors.
 struct DocumentFigures {
     std::map<Box, std::string> readOuts;
     std::vector<std::string> messages;
     std::vector<std::string> reportLines;
+    std::vector<DividedByXi> dividedByXi;
 };
 
 // The figures of every case, by case name, from the calculation's table.
 std::map<std::string, DocumentFigures> ReadDocumentFigures(const std::filesystem::path& table);
+
+// One row of the correlation factors the document prints: the number of
+// verticals, the factor on the mean and the factor on the minimum, as texts.
+using CorrelationRow = std::array<std::string, 3>;
+std::vector<CorrelationRow> ReadCorrelationFactors(const std::filesystem::path& table);
 
 // The document's report lines that the printed lines do not show. A layer
 // row, "STRATO n phi thickness weight K", is matched by its values alone,

@@ -4,15 +4,20 @@
 // must be the figures that the document's hand solution shows.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+#include <cmath>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <map>
 #include <set>
+#include <sstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "project/project_file.h"
+#include "state/conversions.h"
 #include "validation_case.h"
 #include "window/form1_logic.h"
 
@@ -22,6 +27,20 @@ namespace {
 const std::filesystem::path kCasesFolder = PALI_VALIDATION_CASES;
 const std::filesystem::path kFiguresTable = PALI_VALIDATION_FIGURES;
 const std::filesystem::path kProjectsFolder = PALI_VALIDATION_PROJECTS;
+const std::filesystem::path kCorrelationTable = PALI_VALIDATION_CORRELATION_FACTORS;
+
+// D.M. 14/01/2008, section 6.4.3.1.1, Table 6.4.IV: by the number of verticals
+// investigated (the last row for ten or more), the factor on the mean and the
+// factor on the minimum of the resistances computed from soil parameters.
+const std::array<CorrelationRow, 7> kTable6_4_IV = {{
+    {"1", "1,70", "1,70"},
+    {"2", "1,65", "1,55"},
+    {"3", "1,60", "1,48"},
+    {"4", "1,55", "1,42"},
+    {"5", "1,50", "1,34"},
+    {"7", "1,45", "1,28"},
+    {"10", "1,40", "1,21"},
+}};
 
 // The window as far as the logic sees it: texts, the option, the messages
 // and the reports, typed into and clicked as the input file says.
@@ -55,6 +74,30 @@ std::vector<std::string> Texts(const std::vector<PrintedLine>& lines)
     return texts;
 }
 
+double Number(const std::string& text)
+{
+    return LocaleReal(text, NumberFormat::Comma());
+}
+
+long long Hundredths(double value)
+{
+    return std::llround(value * 100.0);
+}
+
+// A capacity the window shows, as the design resistance of a pile whose
+// verticals all give it: it is their mean and their minimum, so the smaller of
+// mean / xi3 and minimum / xi4, in hundredths.
+long long DesignHundredths(const std::string& shown, const std::string& verticals)
+{
+    const auto row = std::find_if(kTable6_4_IV.begin(), kTable6_4_IV.end(),
+                                  [&](const CorrelationRow& each) { return each[0] == verticals; });
+    if (row == kTable6_4_IV.end()) {
+        throw std::runtime_error("Table 6.4.IV has no row of " + verticals + " verticals");
+    }
+    const double capacity = Number(shown);
+    return Hundredths(std::min(capacity / Number((*row)[1]), capacity / Number((*row)[2])));
+}
+
 std::string CaseName(const testing::TestParamInfo<std::filesystem::path>& info)
 {
     return info.param.stem().string();
@@ -82,6 +125,11 @@ protected:
             EXPECT_EQ(window.form[box], text) << "read-out " << BoxName(box);
         }
         EXPECT_EQ(window.messages, document.messages);
+        for (const DividedByXi& figure : document.dividedByXi) {
+            EXPECT_EQ(Hundredths(Number(figure.text)),
+                      DesignHundredths(window.form[figure.box], figure.verticals))
+                << BoxName(figure.box) << " divided by xi for " << figure.verticals << " verticals";
+        }
         if (document.reportLines.empty()) {
             EXPECT_TRUE(window.reports.empty());
             return;
@@ -133,6 +181,26 @@ TEST(DocumentCases, EveryCaseOfTheDocumentHasItsInputFile)
     }
     EXPECT_EQ(solved, files);
     EXPECT_GE(files.size(), 6U);
+}
+
+TEST(DocumentCases, TheCorrelationFactorsAreThoseOfTheDecree)
+{
+    const std::vector<CorrelationRow> decree(kTable6_4_IV.begin(), kTable6_4_IV.end());
+    EXPECT_EQ(ReadCorrelationFactors(kCorrelationTable), decree);
+}
+
+// The worked example shows its capacities divided by xi for one vertical and for three.
+TEST(DocumentCases, TheWorkedExampleShowsItsCapacitiesDividedByXi)
+{
+    std::set<std::string> verticals;
+    for (const auto& [name, figures] : ReadDocumentFigures(kFiguresTable)) {
+        for (const DividedByXi& figure : figures.dividedByXi) {
+            if (figure.box == Box::K3) {
+                verticals.insert(figure.verticals);
+            }
+        }
+    }
+    EXPECT_EQ(verticals, (std::set<std::string>{"1", "3"}));
 }
 
 // The comparison of report lines must not pass a layer row whose values differ.

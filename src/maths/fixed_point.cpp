@@ -1,4 +1,4 @@
-#include "state/fixed_point.h"
+#include "maths/fixed_point.h"
 
 #include <bit>
 

@@ -1,4 +1,4 @@
-#include "state/correctly_rounded_tan.h"
+#include "maths/correctly_rounded_tan.h"
 
 #include <bit>
 #include <cmath>
@@ -6,10 +6,10 @@
 #include <limits>
 #include <optional>
 
-#include "state/double_double.h"
-#include "state/fixed_point.h"
-#include "state/half_pi_reduction.h"
-#include "state/tangent_tables.h"
+#include "maths/double_double.h"
+#include "maths/fixed_point.h"
+#include "maths/half_pi_reduction.h"
+#include "maths/tangent_tables.h"
 
 // Ziv's strategy: two fast evaluations in double-double, each with a proven
 // bound on its error, and after each a test whether every number within that
@@ -149,7 +149,7 @@ FixedPoint AlternatingSeries(const FixedPoint& first, const FixedPoint& square, 
 // it lies within 2^-213 of a midpoint between two doubles: 160 bits after the
 // 53rd alike. Among the 2^64 doubles, such a run would turn up with odds of
 // about 2^-96; the hardest cases the MPFR sweep finds are in
-// tests/state/tangent_hard_cases.h.
+// tests/maths/tangent_hard_cases.h.
 double RoundedQuotient(const FixedPoint& dividend, const FixedPoint& divisor)
 {
     int exponent = dividend.BitLength() - divisor.BitLength();

@@ -1,8 +1,8 @@
 #pragma once
 
 // Arguments of the tangent and their tangents correctly rounded, as bits, made
-// by tests/state/make_tangent_tables from GNU MPFR (make_tangent_tables
-// hard-cases > tests/state/tangent_hard_cases.h): not to be edited. The comment
+// by tests/maths/make_tangent_tables from GNU MPFR (make_tangent_tables
+// hard-cases > tests/maths/tangent_hard_cases.h): not to be edited. The comment
 // says why each is here: "hard N" comes within 2^-(53 + N) ulp or so of a
 // midpoint between two doubles.
 

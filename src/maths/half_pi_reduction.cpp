@@ -1,10 +1,10 @@
-#include "state/half_pi_reduction.h"
+#include "maths/half_pi_reduction.h"
 
 #include <array>
 #include <bit>
 #include <cstdint>
 
-#include "state/tangent_tables.h"
+#include "maths/tangent_tables.h"
 
 namespace pali {
 

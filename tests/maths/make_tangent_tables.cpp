@@ -1,6 +1,6 @@
 // Writes the tangent's tables, from GNU MPFR, to standard output:
-//   make_tangent_tables constants    > src/state/tangent_tables.h
-//   make_tangent_tables hard-cases   > tests/state/tangent_hard_cases.h
+//   make_tangent_tables constants    > src/maths/tangent_tables.h
+//   make_tangent_tables hard-cases   > tests/maths/tangent_hard_cases.h
 // The hard cases are the arguments, among the program's angles, random
 // doubles and near multiples of pi/4, whose tangents come closest to a
 // midpoint between two doubles, small arguments made to come closer still,
@@ -62,9 +62,9 @@ void PrintConstants()
 
     std::printf(
         "#pragma once\n\n"
-        "// The tangent's constants, made by tests/state/make_tangent_tables from GNU MPFR\n"
-        "// (make_tangent_tables constants > src/state/tangent_tables.h): not to be edited.\n\n"
-        "#include <array>\n#include <cstdint>\n\n#include \"state/double_double.h\"\n\n"
+        "// The tangent's constants, made by tests/maths/make_tangent_tables from GNU MPFR\n"
+        "// (make_tangent_tables constants > src/maths/tangent_tables.h): not to be edited.\n\n"
+        "#include <array>\n#include <cstdint>\n\n#include \"maths/double_double.h\"\n\n"
         "namespace pali::tangent_tables {\n\n");
 
     std::vector<std::uint32_t> twoOverPi;
@@ -161,8 +161,8 @@ void PrintHardCases()
     std::printf(
         "#pragma once\n\n"
         "// Arguments of the tangent and their tangents correctly rounded, as bits, made\n"
-        "// by tests/state/make_tangent_tables from GNU MPFR (make_tangent_tables\n"
-        "// hard-cases > tests/state/tangent_hard_cases.h): not to be edited. The comment\n"
+        "// by tests/maths/make_tangent_tables from GNU MPFR (make_tangent_tables\n"
+        "// hard-cases > tests/maths/tangent_hard_cases.h): not to be edited. The comment\n"
         "// says why each is here: \"hard N\" comes within 2^-(53 + N) ulp or so of a\n"
         "// midpoint between two doubles.\n\n"
         "#include <cstdint>\n\nnamespace pali {\n\n"

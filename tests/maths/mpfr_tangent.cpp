@@ -7,7 +7,7 @@
 
 #include <mpfr.h>
 
-#include "state/correctly_rounded_tan.h"
+#include "maths/correctly_rounded_tan.h"
 
 namespace pali::reference {
 

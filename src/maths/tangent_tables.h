@@ -1,12 +1,12 @@
 #pragma once
 
-// The tangent's constants, made by tests/state/make_tangent_tables from GNU MPFR
-// (make_tangent_tables constants > src/state/tangent_tables.h): not to be edited.
+// The tangent's constants, made by tests/maths/make_tangent_tables from GNU MPFR
+// (make_tangent_tables constants > src/maths/tangent_tables.h): not to be edited.
 
 #include <array>
 #include <cstdint>
 
-#include "state/double_double.h"
+#include "maths/double_double.h"
 
 namespace pali::tangent_tables {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "state/double_double.h"
-#include "state/fixed_point.h"
+#include "maths/double_double.h"
+#include "maths/fixed_point.h"
 
 // The reduction of a tangent's argument: x = k pi/2 + r with |r| <= pi/4 or
 // a hair more. tan x = tan r for even k and -1 / tan r for odd k.

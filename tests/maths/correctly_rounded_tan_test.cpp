@@ -6,7 +6,7 @@
 #include <ios>
 #include <limits>
 
-#include "state/correctly_rounded_tan.h"
+#include "maths/correctly_rounded_tan.h"
 #include "tangent_hard_cases.h"
 
 namespace pali {
