@@ -102,7 +102,10 @@ check_project_files() {
     printf '{\n  "formato": "portanza-pali",\n  "versione": ' >"$folder/rotto.pali"
     start_program -- "$folder/rotto.pali"
     sleep 0.5
-    xdotool key ctrl+c
+    # The message stands over the window; its text is selectable: click into
+    # it, then copy it all.
+    xdotool mousemove --window "$(xdotool getactivewindow)" 100 32 click 1
+    xdotool key ctrl+a ctrl+c
     sleep 0.2
     local message
     message="$(timeout 3 xclip -o -selection clipboard 2>/dev/null)"

@@ -61,9 +61,12 @@ QRadioButton* CreateOption(const ControlDesign& design, QWidget* parent)
     return option;
 }
 
+// The text can be selected and copied: a message may name a file's path.
 void ShowErrorMessage(QWidget* parent, const QString& message)
 {
-    QMessageBox::critical(parent, parent->windowTitle(), message);
+    QMessageBox box(QMessageBox::Critical, parent->windowTitle(), message, QMessageBox::Ok, parent);
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    box.exec();
 }
 
 }  // namespace
