@@ -6,27 +6,15 @@
 #include <string>
 #include <vector>
 
+#include "../window/text_window.h"
 #include "project/project_session.h"
-#include "window/form1_logic.h"
 
 namespace pali::fixtures {
 
-// A window without a toolkit, over a disk in memory: it holds the texts, and
-// answers the dialogs from queues that the test fills.
-class MemoryWindow : public Form1View, public ProjectView {
+// A window without a toolkit over a disk in memory: it answers the dialogs
+// from queues that the test fills.
+class MemoryWindow : public TextWindow, public ProjectView {
 public:
-    // Form1View
-    std::string boxText(Box box) const override { return form[box]; }
-    void setBoxText(Box box, const std::string& text) override { form[box] = text; }
-    int selectedCombination() const override { return form.selectedCombination; }
-    void selectCombination(int index) override { form.selectedCombination = index; }
-    void focusBox(Box box) override { focus = box; }
-    NumberFormat numberFormat() const override { return NumberFormat::Comma(); }
-    void showError(const std::string& message) override { messages.push_back(message); }
-    void deliverReport(const std::vector<PrintedLine>&) override { ++reports; }
-    void quit() override { quitted = true; }
-
-    // ProjectView
     SaveAnswer askToSaveChanges(const std::string& question) override
     {
         questions.push_back(question);
@@ -62,12 +50,6 @@ public:
     void storeRecentFiles(const std::vector<std::string>& paths) override { recent = paths; }
 
     static constexpr const char* kReadOnlyFolder = "/sola-lettura/";
-
-    FormContents form;
-    std::optional<Box> focus;
-    std::vector<std::string> messages;
-    int reports = 0;
-    bool quitted = false;
 
     std::map<std::string, std::string> disk;
     std::deque<SaveAnswer> answers;

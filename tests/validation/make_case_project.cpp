@@ -6,29 +6,22 @@
 #include <cstdio>
 #include <exception>
 #include <fstream>
+#include <stdexcept>
 
+#include "../window/text_window.h"
 #include "project/project_file.h"
 #include "validation_case.h"
-#include "window/form1_logic.h"
 
 namespace {
 
-class EntryWindow : public pali::Form1View, public pali::validation::CaseDriver {
+// A case's data must enter without a failed click.
+class EntryWindow : public pali::fixtures::TextWindow, public pali::validation::CaseDriver {
 public:
-    std::string boxText(pali::Box box) const override { return form[box]; }
-    void setBoxText(pali::Box box, const std::string& text) override { form[box] = text; }
-    int selectedCombination() const override { return form.selectedCombination; }
-    void selectCombination(int index) override { form.selectedCombination = index; }
-    void focusBox(pali::Box) override {}
-    pali::NumberFormat numberFormat() const override { return pali::NumberFormat::Comma(); }
     void showError(const std::string& message) override { throw std::runtime_error(message); }
-    void deliverReport(const std::vector<pali::PrintedLine>&) override {}
-    void quit() override {}
-
     void type(pali::Box box, const std::string& text) override { form[box] = text; }
+    void selectCombination(int index) override { TextWindow::selectCombination(index); }
     void press(pali::Button button) override { logic.press(button); }
 
-    pali::FormContents form;
     pali::Form1Logic logic{*this};
 };
 

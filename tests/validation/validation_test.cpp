@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "../window/text_window.h"
 #include "project/project_file.h"
 #include "state/conversions.h"
 #include "validation_case.h"
@@ -44,24 +45,12 @@ const std::array<CorrelationRow, 7> kTable6_4_IV = {{
 
 // The window as far as the logic sees it: texts, the option, the messages
 // and the reports, typed into and clicked as the input file says.
-class ReplayedWindow : public Form1View, public CaseDriver {
+class ReplayedWindow : public fixtures::TextWindow, public CaseDriver {
 public:
-    std::string boxText(Box box) const override { return form[box]; }
-    void setBoxText(Box box, const std::string& text) override { form[box] = text; }
-    int selectedCombination() const override { return form.selectedCombination; }
-    void selectCombination(int index) override { form.selectedCombination = index; }
-    void focusBox(Box) override {}
-    NumberFormat numberFormat() const override { return NumberFormat::Comma(); }
-    void showError(const std::string& message) override { messages.push_back(message); }
-    void deliverReport(const std::vector<PrintedLine>& lines) override { reports.push_back(lines); }
-    void quit() override {}
-
     void type(Box box, const std::string& text) override { form[box] = text; }
+    void selectCombination(int index) override { TextWindow::selectCombination(index); }
     void press(Button button) override { logic.press(button); }
 
-    FormContents form;
-    std::vector<std::string> messages;
-    std::vector<std::vector<PrintedLine>> reports;
     Form1Logic logic{*this};
 };
 
