@@ -71,12 +71,17 @@ TEST(Form1Controls, CaptionsKeepEveryQuoteAsteriskHyphenAndBlank)
     }
 }
 
-TEST(Form1Controls, OnlyTheHeadingsAndNotesHaveFontsOfTheirOwn)
+// The separators and the captions that would fill their labels in the plain
+// size take the size a step smaller.
+TEST(Form1Controls, OnlyTheHeadingsNotesSeparatorsAndLongestCaptionsHaveFontsOfTheirOwn)
 {
     const std::map<std::string_view, FontStyle> ownFonts = {
         {"Label17", {8.25, true}}, {"Label18", {8.25, true}}, {"Label13", {8.25, true}},
         {"Label31", {9.75, true}}, {"Label27", {13.5, true}}, {"Label35", {12.0, true}},
         {"Label34", {13.5, true}}, {"Label22", {18.0, true}},
+        {"Label4", {7.5, false}},  {"Label16", {7.5, false}}, {"Label19", {7.5, false}},
+        {"Label5", {7.5, false}},  {"Label29", {7.5, false}}, {"Label30(0)", {7.5, false}},
+        {"Label32", {7.5, false}}, {"Label24", {7.5, false}},
     };
     for (const ControlDesign& design : kForm1Controls) {
         const auto own = ownFonts.find(design.name);
