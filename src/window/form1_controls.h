@@ -26,7 +26,9 @@ constexpr int Pixels(int twips, int dpi = kStandardDpi)
 enum class ControlKind { TextBox, CommandButton, OptionButton, Label };
 
 // Every caption font is one face at one of a few sizes; only the weight and
-// the size vary from control to control.
+// the size vary from control to control. The face has Arial's widths (Arial
+// on Windows, Liberation Sans on Linux), so that one table of sizes fits the
+// captions on both.
 struct FontStyle {
     double points = 8.25;
     bool bold = false;
@@ -35,6 +37,17 @@ struct FontStyle {
 };
 
 inline constexpr FontStyle kPlain{8.25, false};
+// A step smaller, ten pixels at 96 DPI, for the captions whose words fill
+// their label in the plain size: the separator lines, which are 54 asterisks
+// wide, the rows of the Nq table, which would reach the caption beside them,
+// the captions that would otherwise wrap past their label's height or onto
+// the caption below, and the results, whose boxes are narrow for a capacity
+// of four digits and two decimals.
+inline constexpr FontStyle kSmall{7.5, false};
+// Two steps smaller, nine pixels at 96 DPI, for the one caption that fills
+// its label even a step smaller: the friction angle's, which must stay on one
+// line above the layer thickness's.
+inline constexpr FontStyle kSmaller{6.75, false};
 constexpr FontStyle Bold(double points) { return {points, true}; }
 
 // One control of the main window as the designer placed it. Positions and
@@ -78,12 +91,12 @@ inline constexpr std::array<ControlDesign, kControlCount> kForm1Controls = {{
     {"CP",          kTextBox,       "",                                        2040,  8640, 1095,  375,  53, kPlain},
     {"CPNS",        kTextBox,       "",                                        2040,  9120, 1100,  375,  54, kPlain},
     {"CV",          kTextBox,       "",                                        2040,  9720, 1100,  375,  55, kPlain},
-    {"CARTOT",      kTextBox,       "",                                       11040,  5160, 1335,  285,  62, kPlain},
-    {"CARMAG",      kTextBox,       "",                                       11040,  5640, 1215,  495,  63, kPlain},
-    {"M3",          kTextBox,       "",                                        9720,  7200,  700,  375,  35, kPlain},
-    {"M4",          kTextBox,       "",                                        9720,  7920,  700,  375,  36, kPlain},
-    {"K3",          kTextBox,       "",                                        9720,  8400,  700,  375,  23, kPlain},
-    {"M8",          kTextBox,       "",                                        9720,  8880,  735,  495,  43, kPlain},
+    {"CARTOT",      kTextBox,       "",                                       11040,  5160, 1335,  285,  62, kSmall},
+    {"CARMAG",      kTextBox,       "",                                       11040,  5640, 1215,  495,  63, kSmall},
+    {"M3",          kTextBox,       "",                                        9720,  7200,  700,  375,  35, kSmall},
+    {"M4",          kTextBox,       "",                                        9720,  7920,  700,  375,  36, kSmall},
+    {"K3",          kTextBox,       "",                                        9720,  8400,  700,  375,  23, kSmall},
+    {"M8",          kTextBox,       "",                                        9720,  8880,  735,  495,  43, kSmall},
 
     {"Command6",    kCommandButton, "STRATO N .dal piano campagna",             240,  2280, 1500,  500,  27, kPlain},
     {"Command1",    kCommandButton, "OK",                                      2880,  4680,  500,  375,  28, kPlain},
@@ -98,36 +111,36 @@ inline constexpr std::array<ControlDesign, kControlCount> kForm1Controls = {{
 
     {"Label1(0)",   kLabel,         "DIAMETRO PALO \"cm\"",                     240,   120,  975,  375,   0, kPlain},
     {"Label2",      kLabel,         "LUNGHEZZA PALO (mt)",                      240,   720, 1095,  615,   1, kPlain},
-    {"Label3",      kLabel,         "NUMERO DI STRATImax20",                    240,  1320, 1095,  400,   2, kPlain},
+    {"Label3",      kLabel,         "NUMERO DI STRATImax20",                    240,  1320, 1095,  400,   2, kSmall},
     {"Label17",     kLabel,         "DATI              INIZIALI",              2880,   840, 2535,  255,  31, Bold(8.25)},
     {"Label4",      kLabel,         "******************************************************",
-                                                                                360,  2040, 3255,  135,  29, kPlain},
-    {"Label5",      kLabel,         " ANGOLO D'ATTRITO(gradi)",                 240,  2880, 1995,  405,   3, kPlain},
+                                                                                360,  2040, 3255,  135,  29, kSmall},
+    {"Label5",      kLabel,         " ANGOLO D'ATTRITO(gradi)",                 240,  2880, 1995,  405,   3, kSmaller},
     {"Label6",      kLabel,         "LUNGHEZZA DELLO STRATO(mt)",               240,  3240, 1995,  600,   4, kPlain},
     {"Label7",      kLabel,         "PESO SPECIFICO t/mc",                      240,  3840, 2000,  600,   5, kPlain},
     {"Label25",     kLabel,         "COEFFICIENTE DI PRESSIONE LATERALE",       240,  4080, 1815,  615,  47, kPlain},
     {"Label18",     kLabel,         "DATI  STRATIGRAFICI               STRATIGRAFICI",
                                                                                4200,  3120, 2535,  195,  32, Bold(8.25)},
     {"Label16",     kLabel,         "******************************************************",
-                                                                                360,  5040, 3375,  135,  30, kPlain},
+                                                                                360,  5040, 3375,  135,  30, kSmall},
     {"Label8",      kLabel,         "TABELLA     Nq",                          1080,  5640, 1200,  405,  15, kPlain},
-    {"Label19",     kLabel,         "---*************************************", 600,  6000, 2415,  135,  34, kPlain},
+    {"Label19",     kLabel,         "---*************************************", 600,  6000, 2415,  135,  34, kSmall},
     {"Label9",      kLabel,         "fi (gradi)                28-30-32-34-36-38-40",
-                                                                                120,  6240, 3495,  195,  16, kPlain},
-    {"Label10",     kLabel,         "L/D=25------- Nq=12-17-25-40-58-89-137",   120,  6480, 3495,  375,  17, kPlain},
-    {"Label11",     kLabel,         "L/D=50-------Nq=   9-14-22-37-56-88-136",  120,  6840, 3495,  255,  18, kPlain},
+                                                                                120,  6240, 3495,  195,  16, kSmall},
+    {"Label10",     kLabel,         "L/D=25------- Nq=12-17-25-40-58-89-137",   120,  6480, 3495,  375,  17, kSmall},
+    {"Label11",     kLabel,         "L/D=50-------Nq=   9-14-22-37-56-88-136",  120,  6840, 3495,  255,  18, kSmall},
     {"Label13",     kLabel,         " TABELLA PER LA SCELTA DI Nq",            3360,  6600, 2055,  615,  64, Bold(8.25)},
     {"Label15",     kLabel,         "angolo d' attrito alla punta del palo",   3120,  6120, 1815,  405,  26, kPlain},
     {"Label12",     kLabel,         "VALORE DI Nq",                             360,  7200, 1200,  495,  19, kPlain},
     {"Label23",     kLabel,         "NUMERO DI PALI(max6)",                     360,  7680, 1215,  495,  40, kPlain},
-    {"Label30(0)",  kLabel,         "CARICO PERMANENTE  tonn",                  240,  8640, 1575,  400,  50, kPlain},
+    {"Label30(0)",  kLabel,         "CARICO PERMANENTE  tonn",                  240,  8640, 1575,  400,  50, kSmall},
     {"Label30(1)",  kLabel,         "CARICO PERMANENTE  NON STRUTT.  tonn",     120,  9120, 1575,  600,  51, kPlain},
     {"Label30(2)",  kLabel,         "CARICO VARIABILE  tonn.",                  120,  9720, 1575,  405,  52, kPlain},
     {"Label31",     kLabel,         "APPROCCIO COMBINAZIONE",                  4800,  7320, 1935,  495,  56, Bold(9.75)},
     {"Label27",     kLabel,         "ATTENZIONE",                              6960,   240, 1995,  375,  45, Bold(13.5)},
     {"Label29",     kLabel,         "COEFFICIENTE DI  PRESSIONE LATERALE =1 PER TERRENI    POCO      "
                                     "ADDENSATI     =2 PER TERRENI   MOLTO    ADDENSATI",
-                                                                               6360,   720, 3400,  600,  49, kPlain},
+                                                                               6360,   720, 3400,  600,  49, kSmall},
     {"Label26",     kLabel,         "PER DARE GLI STRATI PREMERE STRATO N.-  DOPO I DATI PREMERE OK",
                                                                                6960,  2400, 2295,  600,  44, kPlain},
     {"Label28",     kLabel,         "DOPO I DATI DEGLI STRATI PER VISUALIZZARLI o- CAMBIARLI PREMERE "
@@ -138,12 +151,12 @@ inline constexpr std::array<ControlDesign, kControlCount> kForm1Controls = {{
     {"Label34",     kLabel,         " DOPO TUTTI I DATI SCEGLIERE L'APPROCCIO ED INFINE CALCOLA PORTANZA",
                                                                               11640,  7440, 3000, 2000,  65, Bold(13.5)},
     {"Label22",     kLabel,         "RISULTATI",                               8880,  4680, 1995,  375,  39, Bold(18)},
-    {"Label32",     kLabel,         "CARICO TOTALE  tonn",                     9000,  5160, 1695,  375,  60, kPlain},
+    {"Label32",     kLabel,         "CARICO TOTALE  tonn",                     9000,  5160, 1695,  375,  60, kSmall},
     {"Label33",     kLabel,         "CARICO INCREMENTATO tonn",                9000,  5520, 1815,  495,  61, kPlain},
     {"Label20",     kLabel,         "PORTANZA ALLA PUNTA tonn",                8400,  7080, 1095,  600,  37, kPlain},
     {"Label21",     kLabel,         "PORTANZA LATERALE tonn",                  8520,  7800, 1095,  600,  38, kPlain},
     {"Label14",     kLabel,         "PORTANZA  TOTALE(Tonn)",                  8520,  8400, 1200,  705,  22, kPlain},
-    {"Label24",     kLabel,         "PORTANZA   RIDOTTA  (Npali>1) tonn",      8520,  8880, 1005,  705,  42, kPlain},
+    {"Label24",     kLabel,         "PORTANZA   RIDOTTA  (Npali>1) tonn",      8520,  8880, 1005,  705,  42, kSmall},
 }};
 // clang-format on
 

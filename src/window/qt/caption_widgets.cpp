@@ -18,13 +18,16 @@ QString BreakableAtBlanksOnly(const QString& caption)
     return text.replace(QLatin1Char('-'), QStringLiteral("-\u2060"));
 }
 
-void DrawWrappedCaption(QStylePainter& painter, const QStyleOption& option, const QRect& rect,
-                        const QString& caption, Qt::Alignment alignment,
-                        QPalette::ColorRole role)
+CaptionLayout WrappedCaption(const QRect& rect, const QString& caption, Qt::Alignment alignment)
 {
-    painter.drawItemText(rect, static_cast<int>(alignment) | Qt::TextWordWrap, option.palette,
-                         option.state.testFlag(QStyle::State_Enabled),
-                         BreakableAtBlanksOnly(caption), role);
+    return {rect, static_cast<int>(alignment) | Qt::TextWordWrap, BreakableAtBlanksOnly(caption)};
+}
+
+void DrawCaption(QStylePainter& painter, const QStyleOption& option, const CaptionLayout& layout,
+                 QPalette::ColorRole role)
+{
+    painter.drawItemText(layout.rect, layout.flags, option.palette,
+                         option.state.testFlag(QStyle::State_Enabled), layout.text, role);
 }
 
 }  // namespace
@@ -34,6 +37,14 @@ CaptionButton::CaptionButton(const QString& caption, QWidget* parent)
 {
 }
 
+CaptionLayout CaptionButton::captionLayout() const
+{
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const QRect contents = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    return WrappedCaption(contents, text(), Qt::AlignCenter);
+}
+
 void CaptionButton::paintEvent(QPaintEvent*)
 {
     QStylePainter painter(this);
@@ -41,8 +52,7 @@ void CaptionButton::paintEvent(QPaintEvent*)
     initStyleOption(&option);
     option.text.clear();
     painter.drawControl(QStyle::CE_PushButton, option);
-    const QRect contents = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
-    DrawWrappedCaption(painter, option, contents, text(), Qt::AlignCenter, QPalette::ButtonText);
+    DrawCaption(painter, option, captionLayout(), QPalette::ButtonText);
 }
 
 CaptionOption::CaptionOption(const QString& caption, QWidget* parent)
@@ -52,6 +62,17 @@ CaptionOption::CaptionOption(const QString& caption, QWidget* parent)
     connect(this, &QAbstractButton::toggled, this, [this](bool checked) {
         setFocusPolicy(checked ? Qt::StrongFocus : Qt::ClickFocus);
     });
+}
+
+CaptionLayout CaptionOption::captionLayout() const
+{
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const QRect indicator = style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, this);
+    QRect captionRect = rect();
+    captionRect.setLeft(indicator.right() + 1 +
+                        style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, &option, this));
+    return WrappedCaption(captionRect, text(), Qt::AlignLeft | Qt::AlignVCenter);
 }
 
 void CaptionOption::paintEvent(QPaintEvent*)
@@ -64,16 +85,13 @@ void CaptionOption::paintEvent(QPaintEvent*)
     indicator.rect = style()->subElementRect(QStyle::SE_RadioButtonIndicator, &option, this);
     painter.drawPrimitive(QStyle::PE_IndicatorRadioButton, indicator);
 
-    QRect captionRect = rect();
-    captionRect.setLeft(indicator.rect.right() + 1 +
-                        style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, &option, this));
-    DrawWrappedCaption(painter, option, captionRect, text(), Qt::AlignLeft | Qt::AlignVCenter,
-                       QPalette::WindowText);
+    const CaptionLayout layout = captionLayout();
+    DrawCaption(painter, option, layout, QPalette::WindowText);
 
     if (hasFocus()) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);
-        focus.rect = captionRect;
+        focus.rect = layout.rect;
         painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
     }
 }
@@ -89,13 +107,17 @@ CaptionLabel::CaptionLabel(const QString& caption, QWidget* parent) : QLabel(cap
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
+CaptionLayout CaptionLabel::captionLayout() const
+{
+    return WrappedCaption(contentsRect(), text(), alignment());
+}
+
 void CaptionLabel::paintEvent(QPaintEvent*)
 {
     QStylePainter painter(this);
     QStyleOption option;
     option.initFrom(this);
-    DrawWrappedCaption(painter, option, contentsRect(), text(), alignment(),
-                       QPalette::WindowText);
+    DrawCaption(painter, option, captionLayout(), QPalette::WindowText);
 }
 
 }  // namespace pali

@@ -10,6 +10,15 @@ namespace pali {
 // what does not fit its height is cut off. A run of hyphens or asterisks is
 // drawn as one word, so a separator line stays one line.
 
+// Where and how a control draws its caption: the rectangle in the control's
+// own coordinates, the alignment and wrapping flags of QPainter::drawText,
+// and the text as laid out.
+struct CaptionLayout {
+    QRect rect;
+    int flags;
+    QString text;
+};
+
 // A command button whose caption wraps onto several lines when it is wider
 // than the button.
 class CaptionButton : public QPushButton {
@@ -17,6 +26,9 @@ class CaptionButton : public QPushButton {
 
 public:
     explicit CaptionButton(const QString& caption, QWidget* parent);
+
+    // Centred in the button's face.
+    CaptionLayout captionLayout() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -31,6 +43,9 @@ class CaptionOption : public QRadioButton {
 public:
     explicit CaptionOption(const QString& caption, QWidget* parent);
 
+    // Beside the indicator, centred in the height.
+    CaptionLayout captionLayout() const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     bool hitButton(const QPoint& pos) const override;
@@ -42,6 +57,9 @@ class CaptionLabel : public QLabel {
 
 public:
     explicit CaptionLabel(const QString& caption, QWidget* parent);
+
+    // From the top-left corner.
+    CaptionLayout captionLayout() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -20,10 +20,12 @@ QString Text(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// Liberation Sans, which the package depends on, has Arial's widths, for
+// which the sizes of the control table are chosen.
 QFont FontOf(const FontStyle& design)
 {
     QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")});
+    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(design.points);
     font.setBold(design.bold);

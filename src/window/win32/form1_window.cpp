@@ -96,7 +96,10 @@ ControlClass ClassOf(std::size_t row)
         return {L"BUTTON", common | BS_AUTORADIOBUTTON | BS_MULTILINE, 0};
     case ControlKind::Label:
         // SS_LEFT wraps at blanks and cuts what does not fit the label's height.
-        return {L"STATIC", common | SS_LEFT | SS_NOPREFIX, 0};
+        // A few labels overlap; each draws its text on the window's background
+        // (WS_EX_TRANSPARENT keeps it out of the window's clipping) and none
+        // paints over another's.
+        return {L"STATIC", common | SS_LEFT | SS_NOPREFIX, WS_EX_TRANSPARENT};
     }
     throw std::logic_error("a control of no kind");
 }
@@ -106,6 +109,15 @@ RECT ControlRect(const ControlDesign& design, int dpi)
     const int left = Pixels(design.left, dpi);
     const int top = Pixels(design.top, dpi);
     return {left, top, left + Pixels(design.width, dpi), top + Pixels(design.height, dpi)};
+}
+
+// A label draws only its text, in the window's text colour; the background
+// beneath is the window's own.
+LRESULT DrawLabelTransparent(HDC dc)
+{
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+    return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
 }
 
 void ShowErrorMessage(HWND owner, const std::string& message)
@@ -201,6 +213,12 @@ void Form1Window::layOut()
                      rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
         SendMessageW(controls_[row], WM_SETFONT,
                      reinterpret_cast<WPARAM>(fonts_.font(kForm1Controls[row].font)), TRUE);
+        // A box gives its text all the room inside its border, as Windows'
+        // and Wine's margins for the face would differ: a capacity of four
+        // digits and two decimals shows whole.
+        if (kForm1Controls[row].kind == ControlKind::TextBox) {
+            SendMessageW(controls_[row], EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
+        }
     }
 }
 
@@ -227,6 +245,8 @@ void Form1Window::changeDpi(int dpi, const RECT& suggested)
     layOut();
     SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    // The labels do not erase what they drew in the old size: the window does.
+    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 HWND Form1Window::box(Box box) const
@@ -237,6 +257,12 @@ HWND Form1Window::box(Box box) const
 std::size_t Form1Window::rowOf(HWND control) const
 {
     return static_cast<std::size_t>(std::ranges::find(controls_, control) - controls_.begin());
+}
+
+bool Form1Window::isLabel(HWND control) const
+{
+    const std::size_t row = rowOf(control);
+    return row < kControlCount && kForm1Controls[row].kind == ControlKind::Label;
 }
 
 void Form1Window::setMessagePresenter(MessagePresenter presenter)
@@ -367,6 +393,11 @@ LRESULT Form1Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             SetFocus(focusToRestore_);
         }
         return 0;
+    case WM_CTLCOLORSTATIC:
+        if (isLabel(reinterpret_cast<HWND>(lParam))) {
+            return DrawLabelTransparent(reinterpret_cast<HDC>(wParam));
+        }
+        return DefWindowProcW(window_, message, wParam, lParam);
     case WM_DPICHANGED:
         changeDpi(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;

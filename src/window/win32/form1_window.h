@@ -68,6 +68,7 @@ private:
     void moveFocus(HWND next);
     void letOnlyTheSelectedOptionTakeTab();
     std::size_t rowOf(HWND control) const;
+    bool isLabel(HWND control) const;
 
     std::string boxText(Box box) const override;
     void setBoxText(Box box, const std::string& text) override;

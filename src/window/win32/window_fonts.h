@@ -9,9 +9,11 @@
 
 namespace pali {
 
-// The face every caption and box is drawn in; Windows maps the name to
-// Microsoft Sans Serif, Wine to its own face of that name.
-inline constexpr wchar_t kFontFace[] = L"MS Sans Serif";
+// The face every caption and box is drawn in: a TrueType face every Windows
+// has, which scales with the monitor's DPI, and whose widths Wine draws
+// alike, with Liberation Sans. The sizes of the control table are chosen
+// for its widths.
+inline constexpr wchar_t kFontFace[] = L"Arial";
 
 // The height of a face of that many points at that DPI, as GDI is asked for
 // it: negative, the height of the characters without their leading.

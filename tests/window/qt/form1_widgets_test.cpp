@@ -58,8 +58,8 @@ TEST_F(Form1Widgets, StandWhereTheTablePutsThemWithTheirCaptionsAndFonts)
         EXPECT_EQ(widget->mapTo(&window, QPoint(0, 0)), QPoint(design.left / 15, design.top / 15));
         EXPECT_EQ(widget->size(), QSize(NearestPixel(design.width), NearestPixel(design.height)));
         EXPECT_EQ(CaptionShown(widget).toStdString(), design.caption);
-        EXPECT_EQ(widget->font().families().value(0), "MS Sans Serif");
-        EXPECT_EQ(widget->font().families().value(1), "Liberation Sans");
+        EXPECT_EQ(widget->font().families().value(0), "Liberation Sans");
+        EXPECT_EQ(widget->font().families().value(1), "Arial");
         EXPECT_DOUBLE_EQ(widget->font().pointSizeF(), design.font.points);
         EXPECT_EQ(widget->font().bold(), design.font.bold);
         EXPECT_TRUE(widget->isVisible());

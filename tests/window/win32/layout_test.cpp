@@ -47,7 +47,7 @@ void ExpectTableFonts(const Form1Window& window, int dpi)
         const ControlDesign& design = kForm1Controls[row];
         const LOGFONTW font = FontOf(window.control(row));
         SCOPED_TRACE(std::string(design.name) + " at " + std::to_string(dpi) + " DPI");
-        EXPECT_EQ(std::wstring(font.lfFaceName), L"MS Sans Serif");
+        EXPECT_EQ(std::wstring(font.lfFaceName), kFontFace);
         EXPECT_EQ(font.lfHeight, FontHeight(design.font.points, dpi));
         EXPECT_EQ(font.lfWeight, design.font.bold ? FW_BOLD : FW_NORMAL);
         EXPECT_FALSE(font.lfItalic);
