@@ -66,10 +66,11 @@ std::wstring CaptionMeantToShow(const ControlDesign& design, const CaptionLayout
     return design.name == "Label18" ? L"DATI  STRATIGRAFICI" : layout.text;
 }
 
-// A bitmap to draw texts on, or copy the screen into, and read back.
+// A bitmap to draw texts on, or copy the window into, and read back.
 class Canvas {
 public:
-    Canvas(int width, int height, HBRUSH background = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)))
+    Canvas(int width, int height,
+           HBRUSH background = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)))
         : width_(width), height_(height), dc_(CreateCompatibleDC(nullptr))
     {
         BITMAPINFO info{};
