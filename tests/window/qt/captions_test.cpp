@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include <QFontInfo>
 #include <QImage>
 #include <QLineEdit>
 #include <QPainter>
@@ -112,6 +113,16 @@ QRect TextArea(const QWidget* control)
     return lines.intersected(control->rect()).translated(control->pos());
 }
 
+// The sizes are chosen for Arial's widths, which Liberation Sans has: a
+// stand-in of other widths would make every other measure here meaningless.
+TEST_F(Captions, AreDrawnInLiberationSans)
+{
+    for (const QWidget* control : window.findChildren<QWidget*>()) {
+        EXPECT_EQ(QFontInfo(control->font()).family(), "Liberation Sans")
+            << control->objectName().toStdString();
+    }
+}
+
 // Whole: the lines as the toolkit wraps them are no wider than the room the
 // control leaves its caption, and their strokes reach neither above nor
 // below it. (A label lower than a line, a separator, shows its one line
@@ -125,7 +136,8 @@ TEST_F(Captions, EveryCaptionIsDrawnWholeInsideItsControl)
             QString::fromUtf8(design->name.data(), static_cast<qsizetype>(design->name.size())));
         const CaptionLayout layout = LayoutOf(control);
         const QString shown = CaptionMeantToShow(*design, layout);
-        const QRect lines = QFontMetrics(control->font()).boundingRect(layout.rect, layout.flags, shown);
+        const QRect lines =
+            QFontMetrics(control->font()).boundingRect(layout.rect, layout.flags, shown);
         const QRect ink = InkOf(shown, layout, control->font(), scale);
         EXPECT_LE(lines.width(), layout.rect.width());
         EXPECT_GE(ink.top(), 0) << "ink from " << ink.top();
@@ -156,7 +168,8 @@ TEST_F(Captions, TwoDecimalReadOutsShowTheirLongestValuesWhole)
     for (Box box : {Box::M3, Box::M4, Box::K3, Box::M8}) {
         const QLineEdit* edit = window.box(box);
         for (const QString& value : {QStringLiteral("9999,99"), QStringLiteral("9999.99")}) {
-            EXPECT_LE(edit->fontMetrics().horizontalAdvance(value) + 1, TextRect(edit).width() - 2 * 2)
+            const int room = TextRect(edit).width() - 2 * 2;
+            EXPECT_LE(edit->fontMetrics().horizontalAdvance(value) + 1, room)
                 << BoxName(box) << " " << value.toStdString() << " at scale "
                 << window.devicePixelRatioF();
         }

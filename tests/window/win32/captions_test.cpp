@@ -66,10 +66,12 @@ std::wstring CaptionMeantToShow(const ControlDesign& design, const CaptionLayout
     return design.name == "Label18" ? L"DATI  STRATIGRAFICI" : layout.text;
 }
 
-// A white bitmap to draw texts on and read back.
+// A bitmap to draw texts on, or copy the window into, and read back.
 class Canvas {
 public:
-    Canvas(int width, int height) : width_(width), height_(height), dc_(CreateCompatibleDC(nullptr))
+    Canvas(int width, int height,
+           HBRUSH background = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)))
+        : width_(width), height_(height), dc_(CreateCompatibleDC(nullptr))
     {
         BITMAPINFO info{};
         info.bmiHeader.biSize = sizeof info.bmiHeader;
@@ -82,7 +84,7 @@ public:
         pixels_ = static_cast<const DWORD*>(bits);
         previous_ = SelectObject(dc_, bitmap_);
         RECT all{0, 0, width, height};
-        FillRect(dc_, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        FillRect(dc_, &all, background);
         SetBkMode(dc_, TRANSPARENT);
     }
     ~Canvas()
@@ -95,6 +97,8 @@ public:
     Canvas& operator=(const Canvas&) = delete;
 
     HDC dc() const { return dc_; }
+    int width() const { return width_; }
+    int height() const { return height_; }
 
     // Whether the pixel is darker than mid-grey: part of a stroke, not the
     // faint edge that anti-aliasing adds around it.
@@ -283,6 +287,66 @@ TEST_P(Win32Captions, TwoDecimalReadOutsShowTheirLongestValuesWhole)
         }
         SelectObject(dc, previous);
         ReleaseDC(edit, dc);
+    }
+}
+
+// What the window shows in its client area, its controls included.
+void CopyClientArea(HWND window, Canvas& canvas)
+{
+    HDC client = GetDCEx(window, nullptr, DCX_CACHE);
+    BitBlt(canvas.dc(), 0, 0, canvas.width(), canvas.height(), client, 0, 0, SRCCOPY);
+    ReleaseDC(window, client);
+}
+
+// The part of the window's client area that lies on its monitor, in client
+// coordinates: at 144 and 192 DPI the window is larger than the test's
+// screen.
+RECT ShownPart(HWND window)
+{
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor);
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&monitor.rcMonitor), 2);
+    const RECT client = ClientRect(window);
+    RECT shown;
+    IntersectRect(&shown, &client, &monitor.rcMonitor);
+    return shown;
+}
+
+// A few labels overlap: each label's strokes, drawn alone as the label
+// draws them, are all on the screen, none painted over by another label.
+TEST_P(Win32Captions, EveryLabelsTextIsSeenOnTheScreen)
+{
+    RedrawWindow(window.handle(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    pump();
+    const RECT client = ClientRect(window.handle());
+    const RECT shown = ShownPart(window.handle());
+    Canvas screen(client.right, client.bottom);
+    CopyClientArea(window.handle(), screen);
+    for (std::size_t row = 0; row < kControlCount; ++row) {
+        const ControlDesign& design = kForm1Controls[row];
+        HWND label = window.control(row);
+        RECT common;
+        const RECT place = InParent(label, ClientRect(label));
+        if (design.kind != ControlKind::Label || !IntersectRect(&common, &place, &shown) ||
+            !EqualRect(&common, &place)) {
+            continue;
+        }
+        const CaptionLayout layout = LayoutOf(label, design, window.dpi());
+        Canvas alone(layout.rect.right, layout.rect.bottom, GetSysColorBrush(COLOR_BTNFACE));
+        SelectObject(alone.dc(), FontOf(label));
+        SetTextColor(alone.dc(), GetSysColor(COLOR_WINDOWTEXT));
+        RECT room = layout.rect;
+        DrawTextW(alone.dc(), layout.text.c_str(), -1, &room, layout.format);
+        GdiFlush();
+        int missing = 0;
+        for (int y = 0; y < alone.height(); ++y) {
+            for (int x = 0; x < alone.width(); ++x) {
+                missing += alone.dark(x, y) && !screen.dark(place.left + x, place.top + y) ? 1 : 0;
+            }
+        }
+        EXPECT_EQ(missing, 0) << where(design) << ": pixels of its text not on the screen";
     }
 }
 
