@@ -83,6 +83,28 @@ DialogOutcome AskForPrinter(HWND owner, PrinterChoice& choice)
     return CommDlgExtendedError() == 0 ? DialogOutcome::Cancelled : DialogOutcome::Failed;
 }
 
+// The print dialog of Stampa..., which lists every printer.
+DialogOutcome ChoosePrinter(HWND owner, PrinterChoice& choice)
+{
+    PRINTDLGEXW dialog{};
+    dialog.lStructSize = sizeof(dialog);
+    dialog.hwndOwner = owner;
+    dialog.Flags = PD_NOPAGENUMS | PD_NOSELECTION | PD_NOCURRENTPAGE | PD_USEDEVMODECOPIESANDCOLLATE;
+    dialog.nStartPage = START_PAGE_GENERAL;
+    const HRESULT result = PrintDlgExW(&dialog);
+    const bool chosen = SUCCEEDED(result) && dialog.dwResultAction == PD_RESULT_PRINT;
+    if (chosen) {
+        choice.name = DeviceNameOf(dialog.hDevNames);
+        choice.settings = CopyOfGlobal(dialog.hDevMode);
+    }
+    GlobalFree(dialog.hDevMode);
+    GlobalFree(dialog.hDevNames);
+    if (chosen) {
+        return DialogOutcome::Chosen;
+    }
+    return SUCCEEDED(result) ? DialogOutcome::Cancelled : DialogOutcome::Failed;
+}
+
 // The printer's device context for a landscape page, with the chosen settings.
 HDC LandscapeContext(PrinterChoice& choice)
 {
@@ -123,6 +145,13 @@ void ShowError(HWND owner, const std::string& message)
     MessageBoxW(owner, WideText(message).c_str(), title.c_str(), MB_OK | MB_ICONERROR);
 }
 
+void PrintOrSay(PrinterChoice& choice, const std::vector<PrintedLine>& lines, HWND owner)
+{
+    if (!Print(choice, lines)) {
+        ShowError(owner, PrinterFailedMessage(Utf8Text(choice.name)));
+    }
+}
+
 }  // namespace
 
 void DeliverReport(const std::vector<PrintedLine>& lines, HWND owner)
@@ -140,8 +169,23 @@ void DeliverReport(const std::vector<PrintedLine>& lines, HWND owner)
             return;
         }
     }
-    if (!Print(*choice, lines)) {
-        ShowError(owner, PrinterFailedMessage(Utf8Text(choice->name)));
+    PrintOrSay(*choice, lines, owner);
+}
+
+void PrintThroughDialog(HWND owner, const ReportComposer& compose)
+{
+    PrinterChoice choice;
+    switch (ChoosePrinter(owner, choice)) {
+    case DialogOutcome::Chosen:
+        break;
+    case DialogOutcome::Cancelled:
+        return;
+    case DialogOutcome::Failed:
+        ShowError(owner, kNoPrinterMessage);
+        return;
+    }
+    if (const auto lines = compose()) {
+        PrintOrSay(choice, *lines, owner);
     }
 }
 
