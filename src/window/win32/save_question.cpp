@@ -24,7 +24,7 @@ SaveAnswer AskToSaveChanges(HWND owner, const std::string& question)
     const std::wstring text = WideText(question);
     // Annulla is a button of the program's own too, so that it is Italian on
     // a Windows in any language.
-    const TASKDIALOG_BUTTON buttons[] = {{kSave, L"Salva"}, {kDoNotSave, L"Non salvare"}, {IDCANCEL, L"Annulla"}};
+    const TASKDIALOG_BUTTON buttons[] = {{kSave, L"&Salva"}, {kDoNotSave, L"&Non salvare"}, {IDCANCEL, L"Annulla"}};
     TASKDIALOGCONFIG dialog{};
     dialog.cbSize = sizeof dialog;
     dialog.hwndParent = owner;
