@@ -60,12 +60,16 @@ read_message() {
 }
 
 # The controls are clicked from where the form begins, below the menu bar:
-# the client area's corner on the screen less the window's own.
+# the client area's corner on the screen less the corner from which xdotool
+# places the pointer in the window.
 start_windows_program() {
-    local origin
+    local origin X Y SCREEN WINDOW
     start_program
-    read -r -a origin <<<"$("${LAUNCHER[@]}" "$CLIENT_ORIGIN" 2>/dev/null | tr -d '\r')"
-    eval "$(xdotool getwindowgeometry --shell "$WID")"
+    # In the program's locale: a Wine program started in another takes the
+    # user's number conventions of the whole session with it.
+    read -r -a origin <<<"$(LANG=it_IT.UTF-8 LC_ALL= "${LAUNCHER[@]}" "$CLIENT_ORIGIN" 2>/dev/null | tr -d '\r')"
+    xdotool mousemove --window "$WID" 0 0
+    eval "$(xdotool getmouselocation --shell)"
     CLIENT_OFFSET=($((origin[0] - X)) $((origin[1] - Y)))
 }
 
