@@ -65,8 +65,8 @@ read_message() {
 start_windows_program() {
     local origin X Y SCREEN WINDOW
     start_program
-    # In the program's locale: a Wine program started in another takes the
-    # user's number conventions of the whole session with it.
+    # In the program's locale: started in another just after the program, it
+    # changed the number conventions of the whole Wine session.
     read -r -a origin <<<"$(LANG=it_IT.UTF-8 LC_ALL= "${LAUNCHER[@]}" "$CLIENT_ORIGIN" 2>/dev/null | tr -d '\r')"
     xdotool mousemove --window "$WID" 0 0
     eval "$(xdotool getmouselocation --shell)"

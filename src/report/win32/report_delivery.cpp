@@ -62,22 +62,32 @@ std::wstring DeviceNameOf(HGLOBAL names)
 
 enum class DialogOutcome { Chosen, Cancelled, Failed };
 
+// What a print dialog left: the printer chosen and its settings; the
+// dialog's memory is freed either way.
+bool TakeChosenPrinter(bool chosen, HGLOBAL names, HGLOBAL settings, PrinterChoice& choice)
+{
+    if (chosen) {
+        choice.name = DeviceNameOf(names);
+        choice.settings = CopyOfGlobal(settings);
+    }
+    GlobalFree(settings);
+    GlobalFree(names);
+    return chosen;
+}
+
+// Without any printer the dialogs fail; the program says so itself, in
+// Italian. A file of the printer's own language is of no use to the engineer.
+constexpr DWORD kPrintDialogFlags =
+    PD_NOPAGENUMS | PD_NOSELECTION | PD_HIDEPRINTTOFILE | PD_USEDEVMODECOPIESANDCOLLATE | PD_NOWARNING;
+
 // The print dialog, for a computer without a default printer.
 DialogOutcome AskForPrinter(HWND owner, PrinterChoice& choice)
 {
     PRINTDLGW dialog{};
     dialog.lStructSize = sizeof(dialog);
     dialog.hwndOwner = owner;
-    // Without any printer the dialog fails; the program says so itself, in Italian.
-    dialog.Flags = PD_NOPAGENUMS | PD_NOSELECTION | PD_HIDEPRINTTOFILE | PD_USEDEVMODECOPIESANDCOLLATE | PD_NOWARNING;
-    const BOOL chosen = PrintDlgW(&dialog);
-    if (chosen) {
-        choice.name = DeviceNameOf(dialog.hDevNames);
-        choice.settings = CopyOfGlobal(dialog.hDevMode);
-    }
-    GlobalFree(dialog.hDevMode);
-    GlobalFree(dialog.hDevNames);
-    if (chosen) {
+    dialog.Flags = kPrintDialogFlags;
+    if (TakeChosenPrinter(PrintDlgW(&dialog) != FALSE, dialog.hDevNames, dialog.hDevMode, choice)) {
         return DialogOutcome::Chosen;
     }
     return CommDlgExtendedError() == 0 ? DialogOutcome::Cancelled : DialogOutcome::Failed;
@@ -89,17 +99,11 @@ DialogOutcome ChoosePrinter(HWND owner, PrinterChoice& choice)
     PRINTDLGEXW dialog{};
     dialog.lStructSize = sizeof(dialog);
     dialog.hwndOwner = owner;
-    dialog.Flags = PD_NOPAGENUMS | PD_NOSELECTION | PD_NOCURRENTPAGE | PD_USEDEVMODECOPIESANDCOLLATE;
+    dialog.Flags = kPrintDialogFlags | PD_NOCURRENTPAGE;
     dialog.nStartPage = START_PAGE_GENERAL;
     const HRESULT result = PrintDlgExW(&dialog);
     const bool chosen = SUCCEEDED(result) && dialog.dwResultAction == PD_RESULT_PRINT;
-    if (chosen) {
-        choice.name = DeviceNameOf(dialog.hDevNames);
-        choice.settings = CopyOfGlobal(dialog.hDevMode);
-    }
-    GlobalFree(dialog.hDevMode);
-    GlobalFree(dialog.hDevNames);
-    if (chosen) {
+    if (TakeChosenPrinter(chosen, dialog.hDevNames, dialog.hDevMode, choice)) {
         return DialogOutcome::Chosen;
     }
     return SUCCEEDED(result) ? DialogOutcome::Cancelled : DialogOutcome::Failed;

@@ -27,7 +27,6 @@ public:
     Interface* operator->() const { return pointer_; }
     Interface** out() { return &pointer_; }
     void** outVoid() { return reinterpret_cast<void**>(&pointer_); }
-    explicit operator bool() const { return pointer_ != nullptr; }
     Interface* get() const { return pointer_; }
 
 private:
@@ -82,35 +81,40 @@ void AddOptions(IFileDialog& dialog, FILEOPENDIALOGOPTIONS added)
     dialog.SetOptions(options | added | FOS_FORCEFILESYSTEM | FOS_PATHMUSTEXIST);
 }
 
+// A dialog of the kind given, showing the project files only, made ready
+// for its work by prepare and shown over the owner.
+template <class Dialog, class Prepare>
+std::optional<std::string> AskForProject(const CLSID& kind, HWND owner, FILEOPENDIALOGOPTIONS options,
+                                         Prepare&& prepare)
+{
+    Com<Dialog> dialog;
+    if (!Create(kind, dialog)) {
+        return std::nullopt;
+    }
+    AddOptions(*dialog.get(), options);
+    ShowProjectFilesOnly(*dialog.get());
+    prepare(*dialog.get());
+    return ChosenPath(*dialog.get(), owner);
+}
+
 }  // namespace
 
 std::optional<std::string> AskProjectToOpen(HWND owner, const std::string& folder)
 {
-    Com<IFileOpenDialog> dialog;
-    if (!Create(CLSID_FileOpenDialog, dialog)) {
-        return std::nullopt;
-    }
-    AddOptions(*dialog.get(), FOS_FILEMUSTEXIST);
-    ShowProjectFilesOnly(*dialog.get());
-    StartIn(*dialog.get(), WideText(folder));
-    return ChosenPath(*dialog.get(), owner);
+    return AskForProject<IFileOpenDialog>(CLSID_FileOpenDialog, owner, FOS_FILEMUSTEXIST,
+                                          [&](IFileDialog& dialog) { StartIn(dialog, WideText(folder)); });
 }
 
 std::optional<std::string> AskProjectToSave(HWND owner, const std::string& suggestedPath)
 {
-    Com<IFileSaveDialog> dialog;
-    if (!Create(CLSID_FileSaveDialog, dialog)) {
-        return std::nullopt;
-    }
-    AddOptions(*dialog.get(), FOS_OVERWRITEPROMPT);
-    ShowProjectFilesOnly(*dialog.get());
-    const std::wstring suggested = WideText(suggestedPath);
-    const std::size_t slash = suggested.find_last_of(L"\\/");
-    if (slash != std::wstring::npos) {
-        StartIn(*dialog.get(), suggested.substr(0, slash));
-        dialog->SetFileName(suggested.substr(slash + 1).c_str());
-    }
-    return ChosenPath(*dialog.get(), owner);
+    return AskForProject<IFileSaveDialog>(CLSID_FileSaveDialog, owner, FOS_OVERWRITEPROMPT, [&](IFileDialog& dialog) {
+        const std::wstring suggested = WideText(suggestedPath);
+        const std::size_t slash = suggested.find_last_of(L"\\/");
+        if (slash != std::wstring::npos) {
+            StartIn(dialog, suggested.substr(0, slash));
+            dialog.SetFileName(suggested.substr(slash + 1).c_str());
+        }
+    });
 }
 
 }  // namespace pali
