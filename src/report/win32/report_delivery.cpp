@@ -156,6 +156,16 @@ void PrintOrSay(PrinterChoice& choice, const std::vector<PrintedLine>& lines, HW
     }
 }
 
+// Whether the dialog ended with a printer chosen; one that failed is
+// explained in Italian, a cancelled one needs no word.
+bool PrinterChosen(DialogOutcome outcome, HWND owner)
+{
+    if (outcome == DialogOutcome::Failed) {
+        ShowError(owner, kNoPrinterMessage);
+    }
+    return outcome == DialogOutcome::Chosen;
+}
+
 }  // namespace
 
 void DeliverReport(const std::vector<PrintedLine>& lines, HWND owner)
@@ -163,13 +173,7 @@ void DeliverReport(const std::vector<PrintedLine>& lines, HWND owner)
     std::optional<PrinterChoice> choice = DefaultPrinter();
     if (!choice) {
         choice.emplace();
-        switch (AskForPrinter(owner, *choice)) {
-        case DialogOutcome::Chosen:
-            break;
-        case DialogOutcome::Cancelled:
-            return;
-        case DialogOutcome::Failed:
-            ShowError(owner, kNoPrinterMessage);
+        if (!PrinterChosen(AskForPrinter(owner, *choice), owner)) {
             return;
         }
     }
@@ -179,13 +183,7 @@ void DeliverReport(const std::vector<PrintedLine>& lines, HWND owner)
 void PrintThroughDialog(HWND owner, const ReportComposer& compose)
 {
     PrinterChoice choice;
-    switch (ChoosePrinter(owner, choice)) {
-    case DialogOutcome::Chosen:
-        break;
-    case DialogOutcome::Cancelled:
-        return;
-    case DialogOutcome::Failed:
-        ShowError(owner, kNoPrinterMessage);
+    if (!PrinterChosen(ChoosePrinter(owner, choice), owner)) {
         return;
     }
     if (const auto lines = compose()) {
