@@ -34,8 +34,8 @@ void AcceptDroppedFiles(HWND window)
     SetWindowLongPtrW(window, GWL_EXSTYLE, GetWindowLongPtrW(window, GWL_EXSTYLE) | WS_EX_ACCEPTFILES);
 }
 
-}  // namespace
-
+// The folder the program was started from, where its documents and the
+// validation cases are installed; with a backslash at its end.
 std::string ProgramFolder()
 {
     std::wstring path(MAX_PATH, L'\0');
@@ -46,6 +46,17 @@ std::string ProgramFolder()
     path.resize(length);
     return Utf8Text(path.substr(0, path.find_last_of(L'\\') + 1));
 }
+
+// Why Windows could not open a document, from ShellExecuteW's answer.
+std::string ShellFailure(INT_PTR answer)
+{
+    if (answer == SE_ERR_NOASSOC || answer == SE_ERR_ASSOCINCOMPLETE) {
+        return "nessun programma è associato a questo tipo di file";
+    }
+    return SystemMessage(static_cast<DWORD>(answer));
+}
+
+}  // namespace
 
 ProjectWindow::ProjectWindow(HINSTANCE instance, std::vector<std::string> recentFiles,
                              RecentFilesStore storeRecentFiles)
@@ -179,8 +190,8 @@ void ProjectWindow::showInstalledDocument(std::string_view name)
     const auto result = reinterpret_cast<INT_PTR>(
         ShellExecuteW(form_.handle(), L"open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
     if (result <= 32) {
-        showMessage("Impossibile aprire «" + std::string(name) + "»: " +
-                    SystemMessage(static_cast<DWORD>(result)) + ".\n\n" + Utf8Text(path));
+        showMessage("Impossibile aprire «" + std::string(name) + "»: " + ShellFailure(result) + ".\n\n" +
+                    Utf8Text(path));
     }
 }
 

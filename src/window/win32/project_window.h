@@ -76,8 +76,4 @@ private:
     ProjectSession session_;
 };
 
-// The folder the program was started from, where its documents and the
-// validation cases are installed. UTF-8, with a backslash at its end.
-std::string ProgramFolder();
-
 }  // namespace pali
