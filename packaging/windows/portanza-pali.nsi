@@ -25,6 +25,12 @@ ManifestDPIAware true
 !define PROGRAM_SHORTCUT "$SMPROGRAMS\${PALI_NAME}.lnk"
 !define MANUAL_SHORTCUT "$SMPROGRAMS\${PALI_NAME} - Manuale.lnk"
 !define VALIDATION_SHORTCUT "$SMPROGRAMS\${PALI_NAME} - Validazione.lnk"
+; The project files' type, registered for the current user alone.
+!define CLASSES "Software\Classes"
+!define EXTENSION_KEY "${CLASSES}\.${PALI_EXTENSION}"
+!define PROGID_KEY "${CLASSES}\${PALI_PROGID}"
+; The program's own settings (the recent files), which go with it.
+!define SETTINGS_KEY "Software\${PALI_NAME}"
 
 Name "${PALI_NAME}"
 OutFile "${PALI_FILES}/${PALI_OUTFILE_NAME}"
@@ -72,6 +78,12 @@ VIAddVersionKey /LANG=${LANG_ITALIAN} "CompanyName" "${PALI_PUBLISHER}"
 VIAddVersionKey /LANG=${LANG_ITALIAN} "LegalCopyright" "${PALI_COPYRIGHT}"
 VIAddVersionKey /LANG=${LANG_ITALIAN} "OriginalFilename" "${PALI_OUTFILE_NAME}"
 
+; Explorer shows the new icon and opens the files with the program at once.
+!macro TellExplorerTheTypesChanged
+  ; SHCNE_ASSOCCHANGED, SHCNF_IDLIST
+  System::Call 'shell32::SHChangeNotify(i 0x08000000, i 0, p 0, p 0)'
+!macroend
+
 ; An installed version, older or newer, leaves with everything it installed.
 Function RemoveInstalledVersion
   ReadRegStr $0 HKCU "${UNINSTALL_KEY}" "InstallLocation"
@@ -110,6 +122,13 @@ Section
   WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
   ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
   WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" $0
+
+  ; A double-click on a project file opens it in the program.
+  WriteRegStr HKCU "${EXTENSION_KEY}" "" "${PALI_PROGID}"
+  WriteRegStr HKCU "${PROGID_KEY}" "" "${PALI_DOCUMENT_TYPE}"
+  WriteRegStr HKCU "${PROGID_KEY}\DefaultIcon" "" '"$INSTDIR\${PALI_PROGRAM_NAME}",-${PALI_DOCUMENT_ICON_ID}'
+  WriteRegStr HKCU "${PROGID_KEY}\shell\open\command" "" '"$INSTDIR\${PALI_PROGRAM_NAME}" "%1"'
+  !insertmacro TellExplorerTheTypesChanged
 SectionEnd
 
 Section "Uninstall"
@@ -122,4 +141,13 @@ Section "Uninstall"
   ; Only when empty: whatever the user put there stays.
   RMDir "$INSTDIR"
   DeleteRegKey HKCU "${UNINSTALL_KEY}"
+
+  ; The extension only while it still names this program's type: another
+  ; program may have taken it since.
+  ReadRegStr $0 HKCU "${EXTENSION_KEY}" ""
+  StrCmp $0 "${PALI_PROGID}" 0 +2
+    DeleteRegKey HKCU "${EXTENSION_KEY}"
+  DeleteRegKey HKCU "${PROGID_KEY}"
+  DeleteRegKey HKCU "${SETTINGS_KEY}"
+  !insertmacro TellExplorerTheTypesChanged
 SectionEnd

@@ -8,15 +8,21 @@
 # Linux program shows for the same input. Starts cupsd: run it under
 # flock /tmp/pali-cups.lock.
 #
+# The project's file too: the worked example saved with Ctrl+S under a name
+# with an accented letter typed into the real save dialog, the program
+# started on that file, and the question FINE asks after a change.
+#
 # Usage: tests/e2e/e2e-windows.sh PROGRAM.exe CONTROL-CENTRES MESSAGE-TEXT.exe
 #   CONTROL-CENTRES  the Linux tool that prints where each control is clicked
-#   MESSAGE-TEXT     the Windows tool that prints the text of a message box
+#   MESSAGE-TEXT     the Windows tool that prints the text of a message box;
+#                    client_origin.exe, beside it, where the form begins
 # The program runs in the Wine prefix WINEPREFIX names, or in a fresh one.
 set -uo pipefail
 
 PROGRAM="$(realpath "$1")"
 CONTROL_CENTRES="$2"
 MESSAGE_TEXT="$(realpath "$3")"
+CLIENT_ORIGIN="$(dirname "$MESSAGE_TEXT")/client_origin.exe"
 source "$(dirname "$0")/e2e_helpers.sh"
 source "$(dirname "$0")/worked_example.sh"
 source "$(dirname "$0")/../support/wine-prefix.sh"
@@ -24,7 +30,6 @@ LOCALES="$WORK/locale"
 LAUNCHER=(env LOCPATH="$LOCALES" wine)
 # Wine's edit control has no Ctrl+A.
 SELECT_ALL="End shift+Home"
-MENU_BAR=0
 
 wine_settings "${WINEPREFIX:-$WORK/wine-prefix}"
 trap 'wineserver -k 2>/dev/null; stop_all; rm -rf "$WORK"' EXIT
@@ -54,17 +59,118 @@ read_message() {
     "${LAUNCHER[@]}" "$MESSAGE_TEXT" 2>/dev/null | tr -d '\r'
 }
 
+# The controls are clicked from where the form begins, below the menu bar:
+# the client area's corner on the screen less the corner from which xdotool
+# places the pointer in the window.
+start_windows_program() {
+    local origin X Y SCREEN WINDOW
+    start_program
+    # In the program's locale: started in another just after the program, it
+    # changed the number conventions of the whole Wine session.
+    read -r -a origin <<<"$(LANG=it_IT.UTF-8 LC_ALL= "${LAUNCHER[@]}" "$CLIENT_ORIGIN" 2>/dev/null | tr -d '\r')"
+    xdotool mousemove --window "$WID" 0 0
+    eval "$(xdotool getmouselocation --shell)"
+    CLIENT_OFFSET=($((origin[0] - X)) $((origin[1] - Y)))
+}
+
+wait_for_window_count() {  # count
+    for _ in $(seq 100); do
+        (( $(window_count) == $1 )) && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+title_of_program() { xdotool getwindowname "$WID"; }
+
+PROJECT_NAME="progetto è"
+PROJECT_FILE="$WORK/$PROJECT_NAME.pali"
+PROJECT_WINDOWS_PATH="Z:${PROJECT_FILE//\//\\}"
+
+# Ctrl+S on a project never saved asks for a name; the extension is added to
+# a name typed without it, and the title names the file.
+check_saved_with_ctrl_s() {
+    xdotool key ctrl+s
+    if ! wait_for_window_count 2; then
+        fail "Ctrl+S opened no save dialog"; return
+    fi
+    sleep 0.5
+    xdotool type --delay 30 -- "${PROJECT_WINDOWS_PATH%.pali}"
+    xdotool key Return
+    for _ in $(seq 50); do [[ -s "$PROJECT_FILE" ]] && break; sleep 0.1; done
+    if [[ -s "$PROJECT_FILE" ]]; then pass; else fail "no file $PROJECT_FILE"; fi
+    # The title follows the file a moment later.
+    local title="$PROJECT_NAME.pali - PORTANZA DEI PALI PER TERRENI INCOERENTI   BEREZANTZEV(TESK-ORBEL)"
+    for _ in $(seq 50); do [[ "$(title_of_program)" == "$title" ]] && break; sleep 0.1; done
+    expect_eq "title with the file" "$title" "$(title_of_program)"
+}
+
+# Started on the file, as a double-click starts it: every box back, and the
+# calculation gives the worked example's read-outs again.
+check_reopened_project() {
+    local box expected
+    while read -r box expected; do
+        expect_eq "$box opened from the file" "$expected" "$(read_box "$box")"
+    done <<<"A 60
+B 12
+C 2
+I 2
+E 34
+F 7
+G 1,9
+D 0,8
+K1 30
+M5 2
+CP 50
+CPNS 10
+CV 20
+K3 333,07"
+    type_into K3 ""
+    type_into M8 ""
+    click Command3
+    expect_eq "K3 computed after opening" 333,07 "$(read_box K3)"
+    expect_eq "M8 computed after opening" 313,09 "$(read_box M8)"
+}
+
+# After a change FINE asks; Annulla (Escape) keeps the program and its
+# texts, Non salvare (Alt+N) ends it.
+check_question_on_fine() {
+    local saved
+    saved="$(sha256sum <"$PROJECT_FILE")"
+    click Command5
+    if ! wait_for_window_count 2; then
+        fail "FINE asked nothing after a change"; return
+    fi
+    pass
+    xdotool key Escape
+    wait_for_window_count 1
+    sleep 0.3
+    if kill -0 "$APP" 2>/dev/null; then pass; else fail "Annulla ended the program"; return; fi
+    expect_eq "diameter kept after Annulla" 60 "$(read_box A)"
+    click Command5
+    wait_for_window_count 2
+    xdotool key alt+n
+    for _ in $(seq 50); do kill -0 "$APP" 2>/dev/null || break; sleep 0.1; done
+    if kill -0 "$APP" 2>/dev/null; then fail "Non salvare did not end the program"; else pass; fi
+    expect_eq "the file unchanged by Non salvare" "$saved" "$(sha256sum <"$PROJECT_FILE")"
+}
+
 make_italian_locale
 start_display
 start_printer
 prepare_prefix
-start_program
+start_windows_program
 check_worked_example
+check_saved_with_ctrl_s
+check_fine
+PROGRAM_ARGS=("$PROJECT_WINDOWS_PATH")
+start_windows_program
+check_reopened_project
 check_layer_review
 check_failed_click
 check_printed_report
 check_long_diameter_report 50000
-check_fine
+check_question_on_fine
 
 echo "e2e-windows: $PASSES passed, $FAILURES failed"
 (( FAILURES == 0 ))

@@ -3,9 +3,8 @@
 # clicks, typing and reading back of its boxes by the window's own control
 # table. Sourced by the tests, which set PROGRAM and CONTROL_CENTRES first;
 # for a program that is not a Qt program of this machine, they then set
-# LAUNCHER (the command that starts it), SELECT_ALL (the keys that select
-# a box's text) and MENU_BAR (0 where the menu bar lies outside the client
-# area, as on Windows).
+# LAUNCHER (the command that starts it) and SELECT_ALL (the keys that select
+# a box's text).
 # shellcheck shell=bash
 source "$(dirname "${BASH_SOURCE[0]}")/../support/cups-pdf-queue.sh"
 
@@ -42,15 +41,18 @@ fi
 while read -r name x y; do
     AT[$name]="$x $y"
 done <<<"$centres"
-# The Qt window's menu bar lies inside the client area, above the form.
-MENU_BAR="${AT[MenuBar]#* }"
+
+# CLIENT_OFFSET is where the form begins inside the program's window: below
+# the menu bar that the Qt window draws inside its client area, or where a
+# test has measured it.
+CLIENT_OFFSET=(0 "${AT[MenuBar]#* }")
 
 # Buttons are clicked by their names: Command6 STRATO N, Command1 OK,
 # Command2 CALCOLA L/D, Command3 CALCOLA PORTANZA, Command4 STAMPA, Command5 FINE;
 # the options by theirs, Comb1(0) to Comb1(2).
 click() {
     local at=(${AT[$1]})
-    xdotool mousemove --window "$WID" "${at[0]}" $((at[1] + MENU_BAR)) click 1
+    xdotool mousemove --window "$WID" $((at[0] + CLIENT_OFFSET[0])) $((at[1] + CLIENT_OFFSET[1])) click 1
     sleep 0.1
 }
 
@@ -95,8 +97,10 @@ start_printer() {
     PIDS+=("$CUPSD_PID")
 }
 
+# PROGRAM_ARGS: what the program is started with, a file to open say.
+PROGRAM_ARGS=()
 start_program() {  # [NAME=value ...] for the program's environment [-- ARGUMENT ...]
-    local environment=() arguments=()
+    local environment=() arguments=("${PROGRAM_ARGS[@]}")
     while (($#)); do
         if [[ "$1" == -- ]]; then shift; arguments=("$@"); break; fi
         environment+=("$1"); shift

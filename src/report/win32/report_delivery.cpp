@@ -62,25 +62,51 @@ std::wstring DeviceNameOf(HGLOBAL names)
 
 enum class DialogOutcome { Chosen, Cancelled, Failed };
 
+// What a print dialog left: the printer chosen and its settings; the
+// dialog's memory is freed either way.
+bool TakeChosenPrinter(bool chosen, HGLOBAL names, HGLOBAL settings, PrinterChoice& choice)
+{
+    if (chosen) {
+        choice.name = DeviceNameOf(names);
+        choice.settings = CopyOfGlobal(settings);
+    }
+    GlobalFree(settings);
+    GlobalFree(names);
+    return chosen;
+}
+
+// Without any printer the dialogs fail; the program says so itself, in
+// Italian. A file of the printer's own language is of no use to the engineer.
+constexpr DWORD kPrintDialogFlags =
+    PD_NOPAGENUMS | PD_NOSELECTION | PD_HIDEPRINTTOFILE | PD_USEDEVMODECOPIESANDCOLLATE | PD_NOWARNING;
+
 // The print dialog, for a computer without a default printer.
 DialogOutcome AskForPrinter(HWND owner, PrinterChoice& choice)
 {
     PRINTDLGW dialog{};
     dialog.lStructSize = sizeof(dialog);
     dialog.hwndOwner = owner;
-    // Without any printer the dialog fails; the program says so itself, in Italian.
-    dialog.Flags = PD_NOPAGENUMS | PD_NOSELECTION | PD_HIDEPRINTTOFILE | PD_USEDEVMODECOPIESANDCOLLATE | PD_NOWARNING;
-    const BOOL chosen = PrintDlgW(&dialog);
-    if (chosen) {
-        choice.name = DeviceNameOf(dialog.hDevNames);
-        choice.settings = CopyOfGlobal(dialog.hDevMode);
-    }
-    GlobalFree(dialog.hDevMode);
-    GlobalFree(dialog.hDevNames);
-    if (chosen) {
+    dialog.Flags = kPrintDialogFlags;
+    if (TakeChosenPrinter(PrintDlgW(&dialog) != FALSE, dialog.hDevNames, dialog.hDevMode, choice)) {
         return DialogOutcome::Chosen;
     }
     return CommDlgExtendedError() == 0 ? DialogOutcome::Cancelled : DialogOutcome::Failed;
+}
+
+// The print dialog of Stampa..., which lists every printer.
+DialogOutcome ChoosePrinter(HWND owner, PrinterChoice& choice)
+{
+    PRINTDLGEXW dialog{};
+    dialog.lStructSize = sizeof(dialog);
+    dialog.hwndOwner = owner;
+    dialog.Flags = kPrintDialogFlags | PD_NOCURRENTPAGE;
+    dialog.nStartPage = START_PAGE_GENERAL;
+    const HRESULT result = PrintDlgExW(&dialog);
+    const bool chosen = SUCCEEDED(result) && dialog.dwResultAction == PD_RESULT_PRINT;
+    if (TakeChosenPrinter(chosen, dialog.hDevNames, dialog.hDevMode, choice)) {
+        return DialogOutcome::Chosen;
+    }
+    return SUCCEEDED(result) ? DialogOutcome::Cancelled : DialogOutcome::Failed;
 }
 
 // The printer's device context for a landscape page, with the chosen settings.
@@ -123,6 +149,23 @@ void ShowError(HWND owner, const std::string& message)
     MessageBoxW(owner, WideText(message).c_str(), title.c_str(), MB_OK | MB_ICONERROR);
 }
 
+void PrintOrSay(PrinterChoice& choice, const std::vector<PrintedLine>& lines, HWND owner)
+{
+    if (!Print(choice, lines)) {
+        ShowError(owner, PrinterFailedMessage(Utf8Text(choice.name)));
+    }
+}
+
+// Whether the dialog ended with a printer chosen; one that failed is
+// explained in Italian, a cancelled one needs no word.
+bool PrinterChosen(DialogOutcome outcome, HWND owner)
+{
+    if (outcome == DialogOutcome::Failed) {
+        ShowError(owner, kNoPrinterMessage);
+    }
+    return outcome == DialogOutcome::Chosen;
+}
+
 }  // namespace
 
 void DeliverReport(const std::vector<PrintedLine>& lines, HWND owner)
@@ -130,18 +173,21 @@ void DeliverReport(const std::vector<PrintedLine>& lines, HWND owner)
     std::optional<PrinterChoice> choice = DefaultPrinter();
     if (!choice) {
         choice.emplace();
-        switch (AskForPrinter(owner, *choice)) {
-        case DialogOutcome::Chosen:
-            break;
-        case DialogOutcome::Cancelled:
-            return;
-        case DialogOutcome::Failed:
-            ShowError(owner, kNoPrinterMessage);
+        if (!PrinterChosen(AskForPrinter(owner, *choice), owner)) {
             return;
         }
     }
-    if (!Print(*choice, lines)) {
-        ShowError(owner, PrinterFailedMessage(Utf8Text(choice->name)));
+    PrintOrSay(*choice, lines, owner);
+}
+
+void PrintThroughDialog(HWND owner, const ReportComposer& compose)
+{
+    PrinterChoice choice;
+    if (!PrinterChosen(ChoosePrinter(owner, choice), owner)) {
+        return;
+    }
+    if (const auto lines = compose()) {
+        PrintOrSay(choice, *lines, owner);
     }
 }
 

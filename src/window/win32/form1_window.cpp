@@ -226,9 +226,17 @@ void Form1Window::layOut()
 void Form1Window::sizeRestoredWindow()
 {
     RECT frame{0, 0, Pixels(kRestoredWidthTwips, dpi_), Pixels(kRestoredHeightTwips, dpi_)};
-    AdjustWindowRectExForDpi(&frame, kWindowStyle, FALSE, kWindowExStyle, static_cast<UINT>(dpi_));
+    const BOOL hasMenu = GetMenu(window_) != nullptr;
+    AdjustWindowRectExForDpi(&frame, kWindowStyle, hasMenu, kWindowExStyle, static_cast<UINT>(dpi_));
     SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// The menu bar lies above the client area, which keeps its design size.
+void Form1Window::setMenuBar(HMENU menu)
+{
+    SetMenu(window_, menu);
+    sizeRestoredWindow();
 }
 
 void Form1Window::show()
@@ -360,7 +368,16 @@ LRESULT CALLBACK Form1Window::Procedure(HWND window, UINT message, WPARAM wParam
     if (!self || !self->window_) {
         return DefWindowProcW(window, message, wParam, lParam);
     }
-    return self->handleMessage(message, wParam, lParam);
+    if (self->frame_) {
+        if (const auto handled = self->frame_->handleFrameMessage(message, wParam, lParam)) {
+            return *handled;
+        }
+    }
+    const LRESULT result = self->handleMessage(message, wParam, lParam);
+    if (message == WM_COMMAND && lParam != 0 && self->frame_ && self->window_) {
+        self->frame_->formEdited();
+    }
+    return result;
 }
 
 LRESULT Form1Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
@@ -473,9 +490,10 @@ void Form1Window::deliverReport(const std::vector<PrintedLine>& lines)
     deliverReport_(lines, window_);
 }
 
+// FINE closes the window as its close box does, so that the program may ask first.
 void Form1Window::quit()
 {
-    DestroyWindow(window_);
+    SendMessageW(window_, WM_CLOSE, 0, 0);
 }
 
 }  // namespace pali

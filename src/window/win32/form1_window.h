@@ -15,6 +15,8 @@
 #include "window/form1_logic.h"
 #include "window/win32/accessible_names.h"
 #include "window/win32/window_fonts.h"
+#include "window/win32/window_frame.h"
+#include "window/win32/window_fonts.h"
 
 namespace pali {
 
@@ -48,6 +50,11 @@ public:
 
     FormContents contents() const { return logic_.contents(); }
     const ProjectState& state() const { return logic_.state(); }
+    Form1Logic& logic() { return logic_; }
+
+    void setMenuBar(HMENU menu);
+    // The menu bar's commands and the closing of the window, when the program has them.
+    void setFrame(WindowFrame* frame) { frame_ = frame; }
 
     // How failures and finished reports leave the window; replaceable so
     // that the window can be driven without modal dialogs or a printer.
@@ -90,6 +97,7 @@ private:
     Form1Logic logic_;
     MessagePresenter presentMessage_;
     ReportDelivery deliverReport_;
+    WindowFrame* frame_ = nullptr;
 };
 
 }  // namespace pali
