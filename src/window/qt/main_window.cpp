@@ -27,12 +27,18 @@ namespace pali {
 
 namespace {
 
-const QString kFilter = QStringLiteral("Progetto Portanza dei pali (*.pali)");
+const QString kFilter = QString::fromUtf8(kProjectTypeName.data(), static_cast<qsizetype>(kProjectTypeName.size())) +
+                        QStringLiteral(" (*.pali)");
 const QString kRecentKey = QStringLiteral("fileRecenti");
 
 QString Q(const std::string& text)
 {
     return QString::fromStdString(text);
+}
+
+QString Text(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 std::vector<std::string> StoredRecentFiles()
@@ -104,8 +110,7 @@ MainWindow::MainWindow(QWidget* parent)
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(Q(DocumentTitle({})));
     setCentralWidget(form_);
-    buildFileMenu();
-    buildHelpMenu();
+    buildMenus();
     // The form's controls stand where the end-to-end tests click them: the
     // menu bar in the window's face and at a height of its own.
     menuBar()->setFont(form_->font());
@@ -117,35 +122,47 @@ MainWindow::MainWindow(QWidget* parent)
     connect(form_, &Form1::edited, this, [this] { session_.refresh(); });
 }
 
-void MainWindow::buildFileMenu()
+template <std::size_t Count>
+void MainWindow::addEntries(QMenu* menu, const std::array<MenuEntry, Count>& entries)
 {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->addAction(QStringLiteral("&Nuovo"), QKeySequence::New, this, [this] { session_.newProject(); });
-    file->addAction(QStringLiteral("&Apri..."), QKeySequence::Open, this, [this] { session_.open(); });
-    file->addAction(QStringLiteral("&Salva"), QKeySequence::Save, this, [this] { session_.save(); });
-    file->addAction(QStringLiteral("Salva &con nome..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this,
-                    [this] { session_.saveAs(); });
+    for (const MenuEntry& entry : entries) {
+        QAction* action = menu->addAction(Text(entry.text), this, [this, entry] { run(entry.command); });
+        if (!entry.shortcut.none()) {
+            const Qt::KeyboardModifiers modifiers =
+                entry.shortcut.shift ? Qt::ControlModifier | Qt::ShiftModifier : Qt::ControlModifier;
+            action->setShortcut(QKeyCombination(modifiers, Qt::Key(entry.shortcut.key)));
+        }
+    }
+}
+
+void MainWindow::buildMenus()
+{
+    QMenu* file = menuBar()->addMenu(Text(kFileMenuText));
+    addEntries(file, kFileMenuBeforeRecent);
     file->addSeparator();
     recentMenu_ = file->addMenu(QStringLiteral("File &recenti"));
     showRecentFiles();
     file->addSeparator();
-    file->addAction(QStringLiteral("S&tampa..."), QKeySequence::Print, this, [this] { printWithDialog(); });
-    file->addSeparator();
-    file->addAction(QStringLiteral("&Esci"), this, [this] { close(); });
+    addEntries(file, kFileMenuAfterRecent);
+    addEntries(menuBar()->addMenu(Text(kHelpMenuText)), kHelpMenu);
 }
 
-void MainWindow::buildHelpMenu()
+void MainWindow::run(MenuCommand command)
 {
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&?"));
-    help->addAction(QStringLiteral("&Manuale"), this,
-                    [this] { showInstalledDocument(QStringLiteral("manuale.html")); });
-    help->addAction(QStringLiteral("&Relazione di validazione"), this,
-                    [this] { showInstalledDocument(QStringLiteral("validazione.pdf")); });
-    help->addAction(QStringLiteral("&Casi di validazione..."), this,
-                    [this] { session_.open(InstalledDocument(QStringLiteral("casi")).toStdString()); });
-    help->addSeparator();
-    help->addAction(QString(kAboutTitle), this,
-                    [this] { QMessageBox::about(this, QString(kAboutTitle), Q(AboutText())); });
+    switch (command) {
+    case MenuCommand::New: session_.newProject(); return;
+    case MenuCommand::Open: session_.open(); return;
+    case MenuCommand::Save: session_.save(); return;
+    case MenuCommand::SaveAs: session_.saveAs(); return;
+    case MenuCommand::Print: printWithDialog(); return;
+    case MenuCommand::Exit: close(); return;
+    case MenuCommand::Manual: showInstalledDocument(Text(kManualFileName)); return;
+    case MenuCommand::ValidationReport: showInstalledDocument(Text(kValidationFileName)); return;
+    case MenuCommand::ValidationCases:
+        session_.open(InstalledDocument(QStringLiteral("casi")).toStdString());
+        return;
+    case MenuCommand::About: QMessageBox::about(this, QString(kAboutTitle), Q(AboutText())); return;
+    }
 }
 
 void MainWindow::showRecentFiles()

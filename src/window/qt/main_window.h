@@ -8,6 +8,7 @@
 #include <QMainWindow>
 
 #include "project/project_session.h"
+#include "window/project_menu.h"
 
 class QAction;
 class QMenu;
@@ -43,8 +44,10 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    void buildFileMenu();
-    void buildHelpMenu();
+    void buildMenus();
+    template <std::size_t Count>
+    void addEntries(QMenu* menu, const std::array<MenuEntry, Count>& entries);
+    void run(MenuCommand command);
     void showRecentFiles();
     void printWithDialog();
     void showInstalledDocument(const QString& name);
