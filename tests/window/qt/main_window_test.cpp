@@ -1,5 +1,5 @@
-// The window with its menu bar: the question before closing, and saves that
-// fail for real on the disk.
+// The window with its menu bar: the question before closing, saves that fail
+// for real on the disk, and a file dropped on the window.
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -42,6 +43,22 @@ protected:
         edit->setFocus();
         edit->selectAll();
         QTest::keyClicks(edit, text);
+    }
+
+    // What the desktop sends when a file manager's item is dropped on the
+    // window; whether the window took the drag.
+    bool drop(const QUrl& url)
+    {
+        QMimeData data;
+        data.setUrls({url});
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&window, &enter);
+        if (!enter.isAccepted()) {
+            return false;
+        }
+        QDropEvent dropped(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&window, &dropped);
+        return true;
     }
 
     void clickFine() { QTest::mouseClick(window.form().findChild<QPushButton*>("Command5"), Qt::LeftButton); }
@@ -152,6 +169,27 @@ TEST_F(MainWindowTest, AFailedSaveSaysSoAndLeavesTheOldFileWhole)
     EXPECT_TRUE(messages[0].contains("disco è pieno")) << messages[0].toStdString();
     EXPECT_TRUE(window.session().modified());
     EXPECT_TRUE(window.isWindowModified());
+}
+
+TEST_F(MainWindowTest, ADroppedFileOpensOnceTheTypedWorkIsSeenTo)
+{
+    const QString path = folder.filePath(QStringLiteral("trascinato è.pali"));
+    type(Box::A, "60");
+    pathChosen = path;
+    ASSERT_TRUE(window.session().saveAs());
+    type(Box::CV, "20");
+
+    EXPECT_FALSE(drop(QUrl(QStringLiteral("https://example.org/caso1.pali"))));
+    answer = SaveAnswer::Cancel;
+    EXPECT_TRUE(drop(QUrl::fromLocalFile(path)));
+    EXPECT_EQ(window.form().box(Box::CV)->text(), "20");
+    answer = SaveAnswer::DoNotSave;
+    EXPECT_TRUE(drop(QUrl::fromLocalFile(path)));
+
+    EXPECT_EQ(questions.size(), 2U);
+    EXPECT_EQ(window.form().box(Box::A)->text(), "60");
+    EXPECT_EQ(window.form().box(Box::CV)->text(), "");
+    EXPECT_FALSE(window.isWindowModified());
 }
 
 }  // namespace
