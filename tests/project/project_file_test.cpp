@@ -27,22 +27,7 @@ std::string FileBytes(const std::string& path)
 // beyond ASCII, blanks at both ends, a long text.
 void EnterKeptExample(MemoryWindow& window, Form1Logic& logic, int combination)
 {
-    const std::pair<Box, const char*> typed[] = {
-        {Box::A, "60"}, {Box::B, "12"}, {Box::C, "2"}, {Box::K1, "30"},
-        {Box::M5, "2"}, {Box::CP, "50"}, {Box::CPNS, "10"}, {Box::CV, "20"},
-    };
-    for (const auto& [box, text] : typed) {
-        window.form[box] = text;
-    }
-    const char* layers[][4] = {{"30", "5", "1,8", "1"}, {"34", "7", "1,9", "0,8"}};
-    for (const auto& layer : layers) {
-        logic.press(Button::Command6);
-        window.form[Box::E] = layer[0];
-        window.form[Box::F] = layer[1];
-        window.form[Box::G] = layer[2];
-        window.form[Box::D] = layer[3];
-        logic.press(Button::Command1);
-    }
+    fixtures::TypeWorkedExample(window.form, logic);
     window.form.selectedCombination = combination;
     logic.press(Button::Command2);
     logic.press(Button::Command3);

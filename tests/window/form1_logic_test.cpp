@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "text_window.h"
 #include "window/error_message.h"
 #include "window/form1_logic.h"
 
@@ -47,25 +48,7 @@ public:
 
 class Form1LogicTest : public ::testing::Test {
 protected:
-    void TypeWorkedExample()
-    {
-        const std::pair<Box, const char*> typed[] = {
-            {Box::A, "60"}, {Box::B, "12"}, {Box::C, "2"},  {Box::K1, "30"},
-            {Box::M5, "2"}, {Box::CP, "50"}, {Box::CPNS, "10"}, {Box::CV, "20"},
-        };
-        for (const auto& [box, text] : typed) {
-            view.form[box] = text;
-        }
-        const char* layers[][4] = {{"30", "5", "1,8", "1"}, {"34", "7", "1,9", "0,8"}};
-        for (const auto& layer : layers) {
-            logic.press(Button::Command6);
-            view.form[Box::E] = layer[0];
-            view.form[Box::F] = layer[1];
-            view.form[Box::G] = layer[2];
-            view.form[Box::D] = layer[3];
-            logic.press(Button::Command1);
-        }
-    }
+    void TypeWorkedExample() { fixtures::TypeWorkedExample(view.form, logic); }
 
     RecordingView view;
     Form1Logic logic{view};
