@@ -10,7 +10,8 @@
 #
 # The project's file too: the worked example saved with Ctrl+S under a name
 # with an accented letter typed into the real save dialog, the program
-# started on that file, and the question FINE asks after a change.
+# started on that file, Stampa... through Windows' print dialog onto the
+# same queue, and the question FINE asks after a change.
 #
 # Usage: tests/e2e/e2e-windows.sh PROGRAM.exe CONTROL-CENTRES MESSAGE-TEXT.exe
 #   CONTROL-CENTRES  the Linux tool that prints where each control is clicked
@@ -71,14 +72,6 @@ start_windows_program() {
     xdotool mousemove --window "$WID" 0 0
     eval "$(xdotool getmouselocation --shell)"
     CLIENT_OFFSET=($((origin[0] - X)) $((origin[1] - Y)))
-}
-
-wait_for_window_count() {  # count
-    for _ in $(seq 100); do
-        (( $(window_count) == $1 )) && return 0
-        sleep 0.1
-    done
-    return 1
 }
 
 title_of_program() { xdotool getwindowname "$WID"; }
@@ -166,6 +159,7 @@ check_fine
 PROGRAM_ARGS=("$PROJECT_WINDOWS_PATH")
 start_windows_program
 check_reopened_project
+check_print_dialog
 check_layer_review
 check_failed_click
 check_printed_report

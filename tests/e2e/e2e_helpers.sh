@@ -80,6 +80,14 @@ read_box() {  # box [seconds to wait]; an empty box copies nothing, so a marker 
 
 window_count() { xdotool search --onlyvisible --pid "$APP" 2>/dev/null | wc -l; }
 
+wait_for_window_count() {  # count; true once the program shows that many windows
+    for _ in $(seq 100); do
+        (( $(window_count) == $1 )) && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
 start_display() {
     # A free display number, chosen by the server itself.
     Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$WORK/display" >"$WORK/xvfb.log" 2>&1 &

@@ -84,6 +84,23 @@ check_printed_report() {  # [diameter]
     print_report && check_report_text "$PRINTED_PDF" "$@"
 }
 
+# Stampa... (Ctrl+P): the system's print dialog offers the default printer,
+# and Enter prints there the same report as STAMPA.
+check_print_dialog() {
+    rm -rf "$HOME/PDF"
+    xdotool key ctrl+p
+    if ! wait_for_window_count 2; then
+        fail "no print dialog after Ctrl+P"; return
+    fi
+    sleep 0.5
+    xdotool key Return
+    if PRINTED_PDF="$(wait_for_printed_pdf "$HOME/PDF")"; then
+        check_report_text "$PRINTED_PDF"
+    else
+        fail "no PDF from Stampa..."
+    fi
+}
+
 # A diameter far wider than the page: its line continues on the lines below
 # it, and the rest of the report reads as usual.
 check_long_diameter_report() {  # digits
