@@ -9,7 +9,7 @@
 # flock /tmp/pali-cups.lock.
 #
 # The project's file too: the worked example saved with Ctrl+S under a name
-# with an accented letter typed into the real save dialog, the program
+# with an accented letter given to the real save dialog, the program
 # started on that file, Stampa... through Windows' print dialog onto the
 # same queue, and the question FINE asks after a change.
 #
@@ -88,7 +88,7 @@ check_saved_with_ctrl_s() {
         fail "Ctrl+S opened no save dialog"; return
     fi
     sleep 0.5
-    xdotool type --delay 30 -- "${PROJECT_WINDOWS_PATH%.pali}"
+    paste_text "${PROJECT_WINDOWS_PATH%.pali}"
     xdotool key Return
     for _ in $(seq 50); do [[ -s "$PROJECT_FILE" ]] && break; sleep 0.1; done
     if [[ -s "$PROJECT_FILE" ]]; then pass; else fail "no file $PROJECT_FILE"; fi

@@ -74,11 +74,9 @@ check_project_files() {
     xdotool key ctrl+s
     wait_for_window '^Salva con nome' || fail "no save dialog after Ctrl+S"
     sleep 0.3
-    # Without the extension: the dialog adds it. Pasted into the dialog's name
-    # box, since xdotool types a letter beyond ASCII through a key it remaps
-    # for the moment, which the dialog may not see in time.
-    printf '%s' "$folder/esempio svolto è" | xclip -selection clipboard -i >/dev/null 2>&1
-    xdotool key ctrl+a ctrl+v Return
+    # Without the extension: the dialog adds it.
+    paste_text "$folder/esempio svolto è"
+    xdotool key Return
     sleep 0.5
     if [[ -s "$file" ]]; then pass; else fail "nothing saved at $file"; fi
     expect_eq "title" "esempio svolto è.pali - PORTANZA DEI PALI PER TERRENI INCOERENTI   BEREZANTZEV(TESK-ORBEL)" \

@@ -63,6 +63,14 @@ type_into() {  # box, text
     sleep 0.05
 }
 
+# Puts a text in place of what the focused field holds, through the
+# clipboard: xdotool types a letter beyond ASCII through a key it remaps for a
+# moment, which a dialog may not see in time.
+paste_text() {  # text
+    printf '%s' "$1" | xclip -selection clipboard -i >/dev/null 2>&1
+    xdotool key $SELECT_ALL ctrl+v
+}
+
 read_box() {  # box [seconds to wait]; an empty box copies nothing, so a marker stands for it
     printf '%s' '<empty>' | xclip -selection clipboard -i >/dev/null 2>&1
     click "$1"
