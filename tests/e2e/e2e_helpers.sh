@@ -65,9 +65,11 @@ type_into() {  # box, text
 
 # Puts a text in place of what the focused field holds, through the
 # clipboard: xdotool types a letter beyond ASCII through a key it remaps for a
-# moment, which a dialog may not see in time.
+# moment, which a dialog may not see in time. Wine learns of the clipboard's
+# new owner through an event of its own, so the paste waits a moment for it.
 paste_text() {  # text
     printf '%s' "$1" | xclip -selection clipboard -i >/dev/null 2>&1
+    sleep 0.2
     xdotool key $SELECT_ALL ctrl+v
 }
 
@@ -76,11 +78,13 @@ read_box() {  # box [seconds to wait]; an empty box copies nothing, so a marker 
     click "$1"
     xdotool key $SELECT_ALL ctrl+c
     local text
-    # A long text takes the program a moment to hand over; an empty box never does.
+    # A long text takes the program a moment to hand over; an empty box never
+    # does. A reading that fails or runs out of time gives nothing, not even
+    # the marker: it is tried again.
     for _ in $(seq $((${2:-2} * 10))); do
         sleep 0.1
         text="$(timeout 3 xclip -o -selection clipboard 2>/dev/null)"
-        [[ "$text" != '<empty>' ]] && break
+        [[ -n "$text" && "$text" != '<empty>' ]] && break
     done
     [[ "$text" == '<empty>' ]] && text=""
     printf '%s' "$text"
