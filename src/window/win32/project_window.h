@@ -41,7 +41,6 @@ public:
     // Replaceable so that the window can be driven without modal dialogs.
     void setQuestion(Question question) { question_ = std::move(question); }
     void setSaveDialog(PathDialog dialog) { saveDialog_ = std::move(dialog); }
-    void setOpenDialog(PathDialog dialog) { openDialog_ = std::move(dialog); }
     void setMessagePresenter(Form1Window::MessagePresenter presenter);
 
 private:
