@@ -1,22 +1,58 @@
 // Feeds arbitrary bytes to the project file's reader. Each input must open as
 // a project or be refused with a reason, nothing else; a project that opens
-// must be written and read back to the same project.
+// must be written and read back to the same project. Every input is read
+// under the "C" locale and under the Italian one, whose decimal comma the C
+// library then hands to the JSON reader, as on an Italian desktop: the two
+// readings must agree.
+#include <clocale>
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <optional>
 #include <string_view>
 
 #include "project/project_file.h"
 
+namespace {
+
+constexpr const char* kItalian = "it_IT.UTF-8";
+
+std::optional<pali::Project> Opened(std::string_view bytes, const char* locale)
+{
+    std::setlocale(LC_ALL, locale);
+    try {
+        return pali::ReadProjectFile(bytes);
+    } catch (const pali::ProjectFileError&) {
+        return std::nullopt;
+    }
+}
+
+}  // namespace
+
+// The Italian locale is compiled into the build (PALI_FUZZ_LOCALES): without
+// it the C library would fall back to "C" and the second reading would prove
+// nothing, so the target refuses to start.
+extern "C" int LLVMFuzzerInitialize(int* /*argc*/, char*** /*argv*/)
+{
+    setenv("LOCPATH", PALI_FUZZ_LOCALES, 1);
+    if (std::setlocale(LC_ALL, kItalian) == nullptr || std::strcmp(std::localeconv()->decimal_point, ",") != 0) {
+        std::fprintf(stderr, "no Italian locale with a decimal comma in %s\n", PALI_FUZZ_LOCALES);
+        std::abort();
+    }
+    return 0;
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    try {
-        const pali::Project project = pali::ReadProjectFile(bytes);
-        if (pali::ReadProjectFile(pali::WriteProjectFile(project)) != project) {
-            std::abort();
-        }
-    } catch (const pali::ProjectFileError&) {
+    const std::optional<pali::Project> project = Opened(bytes, "C");
+    if (Opened(bytes, kItalian) != project) {
+        std::abort();
+    }
+    if (project && Opened(pali::WriteProjectFile(*project), kItalian) != project) {
+        std::abort();
     }
     return 0;
 }

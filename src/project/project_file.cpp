@@ -126,16 +126,37 @@ std::string StateText(const ProjectState& state)
 
 // ---- Reading ----------------------------------------------------------------
 
+// A real's token as the file wrote it. nlohmann-json's lexer hands on the
+// token with the C library's decimal point in place of the file's "." (it
+// prepares the text for strtod), so under a decimal comma "0.5" arrives as
+// "0,5". The lexer has already checked the JSON grammar, in which the only
+// character that is neither a digit, a sign nor an exponent mark is the
+// decimal point.
+std::string JsonNotation(std::string token)
+{
+    for (char& character : token) {
+        const bool partOfJsonNumber =
+            (character >= '0' && character <= '9') || character == '-' || character == '+' ||
+            character == 'e' || character == 'E';
+        if (!partOfJsonNumber) {
+            character = '.';
+        }
+    }
+    return token;
+}
+
 // The parser as nlohmann-json builds its document, with two changes: reals
 // are read from their text by the program's own conversion, the same on every
-// system, instead of the C library's, which may follow the locale and round
-// differently from system to system; and the place of the first error is kept.
+// system and under every locale, instead of the C library's, which follows the
+// locale and may round differently from system to system; and the place of
+// the first error is kept.
 class ProjectParser : public nlohmann::detail::json_sax_dom_parser<Json> {
 public:
     explicit ProjectParser(Json& root) : json_sax_dom_parser(root, true) {}
 
-    bool number_float(double /*rounded elsewhere*/, const std::string& text)
+    bool number_float(double /*rounded elsewhere*/, const std::string& token)
     {
+        const std::string text = JsonNotation(token);
         double real = 0.0;
         const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), real);
         if (error != std::errc() || end != text.data() + text.size()) {

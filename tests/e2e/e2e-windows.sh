@@ -27,22 +27,13 @@ CLIENT_ORIGIN="$(dirname "$MESSAGE_TEXT")/client_origin.exe"
 source "$(dirname "$0")/e2e_helpers.sh"
 source "$(dirname "$0")/worked_example.sh"
 source "$(dirname "$0")/../support/wine-prefix.sh"
-LOCALES="$WORK/locale"
+# Wine takes the user's number conventions from the C library's locale.
 LAUNCHER=(env LOCPATH="$LOCALES" wine)
 # Wine's edit control has no Ctrl+A.
 SELECT_ALL="End shift+Home"
 
 wine_settings "${WINEPREFIX:-$WORK/wine-prefix}"
 trap 'wineserver -k 2>/dev/null; stop_all; rm -rf "$WORK"' EXIT
-
-# Wine takes the user's number conventions from the C library's locale, so
-# the Italian one must exist; it is compiled here rather than asked of the
-# machine.
-make_italian_locale() {
-    mkdir -p "$LOCALES"
-    localedef -i it_IT -f UTF-8 "$LOCALES/it_IT.UTF-8" 2>/dev/null ||
-        { echo "FAIL: no Italian locale (localedef)"; exit 1; }
-}
 
 # A prefix made afresh, or the installer's, ended first so that the program
 # starts a Wine session on this test's display and sees its print queue.
@@ -148,7 +139,6 @@ check_question_on_fine() {
     expect_eq "the file unchanged by Non salvare" "$saved" "$(sha256sum <"$PROJECT_FILE")"
 }
 
-make_italian_locale
 start_display
 start_printer
 prepare_prefix

@@ -9,6 +9,7 @@
 source "$(dirname "${BASH_SOURCE[0]}")/../support/cups-pdf-queue.sh"
 
 WORK="$(mktemp -d)"
+LOCALES="$WORK/locale"
 LAUNCHER=(env QT_QPA_PLATFORM=xcb)
 SELECT_ALL="ctrl+a"
 FAILURES=0
@@ -100,6 +101,20 @@ wait_for_window_count() {  # count; true once the program shows that many window
     return 1
 }
 
+# The program runs under the Italian locale, compiled for the run rather than
+# asked of the machine: where a machine has none, the C library falls back to
+# "C" and its decimal point, and a fault of the decimal comma goes unseen.
+make_italian_locale() {
+    local point
+    mkdir -p "$LOCALES"
+    localedef -i it_IT -f UTF-8 "$LOCALES/it_IT.UTF-8" 2>/dev/null ||
+        { echo "FAIL: no Italian locale (localedef)"; exit 1; }
+    point="$(LOCPATH="$LOCALES" LC_ALL=it_IT.UTF-8 locale decimal_point 2>&1)"
+    [[ "$point" == "," ]] || { echo "FAIL: the Italian locale's decimal point is '$point'"; exit 1; }
+    echo "The program runs under it_IT.UTF-8, decimal point '$point'"
+}
+make_italian_locale
+
 start_display() {
     # A free display number, chosen by the server itself.
     Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$WORK/display" >"$WORK/xvfb.log" 2>&1 &
@@ -125,7 +140,7 @@ start_program() {  # [NAME=value ...] for the program's environment [-- ARGUMENT
         if [[ "$1" == -- ]]; then shift; arguments=("$@"); break; fi
         environment+=("$1"); shift
     done
-    env "${environment[@]}" LANG=it_IT.UTF-8 LC_ALL= "${LAUNCHER[@]}" "$PROGRAM" "${arguments[@]}" \
+    env "${environment[@]}" LOCPATH="$LOCALES" LANG=it_IT.UTF-8 LC_ALL= "${LAUNCHER[@]}" "$PROGRAM" "${arguments[@]}" \
         >"$WORK/program.log" 2>&1 &
     APP=$!
     PIDS+=("$APP")
