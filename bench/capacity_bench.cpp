@@ -1,7 +1,7 @@
 // One CALCOLA PORTANZA over a full table of 20 layers, without a window.
 #include <benchmark/benchmark.h>
 
-#include "calc/bearing_capacity.h"
+#include "core/calc/bearing_capacity.h"
 #include "twenty_layers.h"
 
 namespace {

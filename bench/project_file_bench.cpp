@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "calc/bearing_capacity.h"
-#include "project/project_file.h"
+#include "core/calc/bearing_capacity.h"
+#include "app/project_file.h"
 #include "twenty_layers.h"
 
 namespace {

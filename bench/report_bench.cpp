@@ -1,9 +1,9 @@
 // Composing the whole report of a calculated 20-layer project, without a printer.
 #include <benchmark/benchmark.h>
 
-#include "calc/bearing_capacity.h"
-#include "report/recording_printer.h"
-#include "report/report_sequence.h"
+#include "core/calc/bearing_capacity.h"
+#include "core/report/recording_printer.h"
+#include "core/report/report_sequence.h"
 #include "twenty_layers.h"
 
 namespace {

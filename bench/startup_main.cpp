@@ -10,8 +10,8 @@
 #include <QWidget>
 
 #ifndef BARE_WINDOW
-#include "window/qt/form1.h"
-#include "window/qt/main_window.h"
+#include "qt/form1.h"
+#include "qt/main_window.h"
 #endif
 
 namespace {

@@ -9,7 +9,7 @@
 #include <random>
 #include <vector>
 
-#include "maths/correctly_rounded_tan.h"
+#include "core/maths/correctly_rounded_tan.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <string>
 #include <utility>
 
-#include "state/form_contents.h"
-#include "state/project_state.h"
+#include "core/state/form_contents.h"
+#include "core/state/project_state.h"
 
 namespace pali::bench {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "state/conversions.h"
-#include "state/run_time_error.h"
+#include "core/state/conversions.h"
+#include "core/state/run_time_error.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include <optional>
 #include <string_view>
 
-#include "project/project_file.h"
+#include "app/project_file.h"
 
 namespace {
 

@@ -14,11 +14,11 @@
 #else
 #include <objbase.h>
 
-#include "window/win32/form1_window.h"
+#include "win32/form1_window.h"
 #endif
 #ifdef PROGRAM_CONTROLS
-#include "report/win32/wide_text.h"
-#include "window/form1_controls.h"
+#include "win32/wide_text.h"
+#include "app/form1_controls.h"
 #endif
 
 namespace {

@@ -5,7 +5,7 @@
 // area above the form.
 #include <iostream>
 
-#include "window/form1_controls.h"
+#include "app/form1_controls.h"
 
 int main()
 {

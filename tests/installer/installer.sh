@@ -166,7 +166,7 @@ wait "$started" || true
 # A double-click in Explorer runs the type's open command with the file's
 # path for %1 (Wine 8's own start does not look at a user's types).
 project="$WINEPREFIX/../doppio clic è.pali"
-cp "$(dirname "$0")/../project/kept/esempio.pali" "$project"
+cp "$(dirname "$0")/../app/kept/esempio.pali" "$project"
 [[ "$open_command" =~ ^\"([^\"]+)\"\ \"%1\"$ ]]
 # A UTF-8 locale, so that Wine finds the file's accented name on the disk.
 LC_ALL=C.UTF-8 wine "${BASH_REMATCH[1]}" "$(winepath -w "$project" 2>/dev/null)" &

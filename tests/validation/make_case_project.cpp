@@ -8,8 +8,8 @@
 #include <fstream>
 #include <stdexcept>
 
-#include "../window/text_window.h"
-#include "project/project_file.h"
+#include "../app/text_window.h"
+#include "app/project_file.h"
 #include "validation_case.h"
 
 namespace {

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "state/box.h"
-#include "window/form1_controls.h"
+#include "core/state/box.h"
+#include "app/form1_controls.h"
 
 namespace pali::validation {
 

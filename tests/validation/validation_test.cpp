@@ -16,11 +16,11 @@
 #include <string>
 #include <vector>
 
-#include "../window/text_window.h"
-#include "project/project_file.h"
-#include "state/conversions.h"
+#include "../app/text_window.h"
+#include "app/project_file.h"
+#include "core/state/conversions.h"
 #include "validation_case.h"
-#include "window/form1_logic.h"
+#include "app/form1_logic.h"
 
 namespace pali::validation {
 namespace {

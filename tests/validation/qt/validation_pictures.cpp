@@ -15,9 +15,9 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "report/qt/report_document.h"
+#include "qt/report_document.h"
 #include "validation_case.h"
-#include "window/qt/form1.h"
+#include "qt/form1.h"
 
 namespace pali::validation {
 namespace {

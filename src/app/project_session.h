@@ -1,0 +1,95 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/project_file.h"
+#include "app/recent_files.h"
+#include "app/form1_logic.h"
+
+namespace pali {
+
+// The engineer's three answers to the question before a project with unsaved
+// changes is closed or replaced.
+enum class SaveAnswer { Save, DoNotSave, Cancel };
+
+// How reading a file from the disk went.
+struct FileReading {
+    enum class Outcome { Read, Missing, Folder, TooLarge, Unreadable };
+    Outcome outcome = Outcome::Read;
+    std::string bytes;         // the whole file, when read
+    std::string systemReason;  // the system's words for an unreadable file
+};
+
+// What a toolkit does for the project's files: its dialogs, the disk through
+// its safe save, the title, and the user's settings. Paths and texts are UTF-8.
+class ProjectView {
+public:
+    virtual ~ProjectView() = default;
+
+    virtual SaveAnswer askToSaveChanges(const std::string& question) = 0;
+    // The path the engineer chose, or none when the dialog was cancelled.
+    virtual std::optional<std::string> askPathToSave(const std::string& suggestedPath) = 0;
+    virtual std::optional<std::string> askPathToOpen(const std::string& folder) = 0;
+    // The file whole, or why not; a file larger than limit is not read.
+    virtual FileReading readFile(const std::string& path, std::size_t limit) = 0;
+    // Replaces the file in one step, so that a failure leaves the old one
+    // whole; the system's words for the failure, none when saved.
+    virtual std::optional<std::string> writeFile(const std::string& path, const std::string& bytes) = 0;
+    virtual void showMessage(const std::string& message) = 0;
+    // The open file's name (empty when none) and whether it has changes.
+    virtual void showTitle(const std::string& fileName, bool modified) = 0;
+    virtual void storeRecentFiles(const std::vector<std::string>& paths) = 0;
+};
+
+// The project in the window and the file it came from: every way of opening,
+// saving and closing, and the question that keeps typed work from being lost.
+// A project has changes when what would be saved now differs from what was
+// last opened or saved (or from the empty window), so that a change undone by
+// hand is no change.
+class ProjectSession {
+public:
+    ProjectSession(Form1Logic& logic, ProjectView& view, std::vector<std::string> recentFiles);
+
+    void newProject();
+    // The Open dialog, in the given folder or where the toolkit last was.
+    void open(const std::string& folder = {});
+    // A recent file, the command line, a file dropped on the window.
+    void openFile(const std::string& path);
+    bool save();
+    bool saveAs();
+    // Whether the program may end: asks first when there are changes.
+    bool mayClose();
+
+    // After every edit and click: the title's mark follows the changes.
+    void refresh();
+
+    bool modified() const;
+    const std::string& path() const { return path_; }
+    const std::vector<std::string>& recentFiles() const { return recent_.paths(); }
+
+private:
+    Project current() const;
+    bool settleChanges();
+    void load(const std::string& path);
+    bool writeTo(const std::string& path);
+    void keep(const std::string& path, const Project& project);
+    void showTitle();
+
+    Form1Logic& logic_;
+    ProjectView& view_;
+    RecentFiles recent_;
+    std::string path_;
+    std::string savedBytes_;
+};
+
+// The last component of a path, as the title and the messages name the file.
+std::string FileNameOf(const std::string& path);
+
+// The window's title with the name of its file (and the toolkit's mark of
+// changes) before the program's own; the program's own alone without one.
+std::string DocumentTitle(const std::string& markedFileName);
+
+}  // namespace pali

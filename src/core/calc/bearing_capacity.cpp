@@ -1,0 +1,172 @@
+#include "core/calc/bearing_capacity.h"
+
+#include "core/calc/design_combinations.h"
+#include "core/state/checked_real.h"
+#include "core/state/conversions.h"
+#include "core/state/run_time_error.h"
+
+// Berezantzev: Qt = Qp + Ql, with the point Qp = Ap * gamma_n * L * Nq and the
+// shaft Ql = Al * sum(1/2 * Ki * gamma_i * Li * tan phi_i). Pi is 3.14
+// throughout, and every product is grouped as below: another grouping can
+// change the last bit of a result, and the last bit a displayed digit.
+
+namespace pali {
+
+namespace {
+
+constexpr double kPi = 3.14;
+constexpr const char* kCapacityPicture = "#####.##";
+
+// (CP + CPNS) + CV, of loads already read and factored. A sum beyond the
+// real range names the load that weighs most in it.
+double SumOfLoads(double permanent, double nonStructural, double variable)
+{
+    const double permanents =
+        BlamingHeaviest({Typed(Box::CP, permanent), Typed(Box::CPNS, nonStructural)},
+                        [&] { return CheckedAdd(permanent, nonStructural); });
+    return BlamingHeaviest({Typed(Box::CP, permanent), Typed(Box::CPNS, nonStructural),
+                            Typed(Box::CV, variable)},
+                           [&] { return CheckedAdd(permanents, variable); });
+}
+
+void ShowTotalLoad(FormContents& form, const NumberFormat& format)
+{
+    const double permanent = LeadingNumberOf(form, Box::CP, format);
+    const double nonStructural = LeadingNumberOf(form, Box::CPNS, format);
+    const double variable = LeadingNumberOf(form, Box::CV, format);
+    form[Box::CARTOT] = RealText(SumOfLoads(permanent, nonStructural, variable), format);
+}
+
+double FactoredLoad(const FormContents& form, Box box, double factor, const NumberFormat& format)
+{
+    const double load = LeadingNumberOf(form, box, format);
+    return Blaming(box, [&] { return CheckedMultiply(load, factor); });
+}
+
+void ShowFactoredLoad(FormContents& form, const DesignCombination& combination,
+                      const NumberFormat& format)
+{
+    const double permanent = FactoredLoad(form, Box::CP, combination.permanentFactor, format);
+    const double nonStructural =
+        FactoredLoad(form, Box::CPNS, combination.nonStructuralFactor, format);
+    const double variable = FactoredLoad(form, Box::CV, combination.variableFactor, format);
+    form[Box::CARMAG] = RealText(SumOfLoads(permanent, nonStructural, variable), format);
+}
+
+// The deepest layer, the row given by the layer count of C, carries the point.
+const ValueCell& TipUnitWeight(const ProjectState& state, std::int32_t layers)
+{
+    return Blaming(Box::C, [&]() -> const ValueCell& { return state.PESO[layers]; });
+}
+
+void ComputePointCapacity(const FormContents& form, ProjectState& state, std::int32_t layers,
+                          const DesignCombination& combination, const NumberFormat& format)
+{
+    const ValueCell& tipWeight = TipUnitWeight(state, layers);
+    const double lengthM = LeadingNumberOf(form, Box::B, format);
+    const double nq = LeadingNumberOf(form, Box::K1, format);
+    const ValueCell weightTimesLength =
+        BlamingHeaviest({Stored(tipWeight.Numeric()), Typed(Box::B, lengthM)},
+                        [&] { return tipWeight * ValueCell(lengthM); });
+    state.QPUNTA = BlamingHeaviest(
+        {Stored(tipWeight.Numeric()), Typed(Box::B, lengthM), Typed(Box::K1, nq)},
+        [&] { return weightTimesLength * ValueCell(nq); });
+
+    const double diameterCm = LocaleRealOf(form, Box::A, format);
+    const double diameterSquared = Blaming(Box::A, [&] {
+        const double diameterM = CheckedDivide(diameterCm, 100.0);
+        return CheckedMultiply(diameterM, diameterM);
+    });
+    state.QPUNTA = BlamingHeaviest({Stored(tipWeight.Numeric()), Typed(Box::B, lengthM),
+                                    Typed(Box::K1, nq), Typed(Box::A, diameterCm)},
+                                   [&] {
+                                       return ((state.QPUNTA * ValueCell(kPi)) *
+                                               ValueCell(diameterSquared)) /
+                                              ValueCell(combination.pointDivisor);
+                                   });
+}
+
+void AddLayerFriction(ProjectState& state, const DesignCombination& combination)
+{
+    const std::int32_t row = CellLong(state.JSTRATO);
+    state.ANGRAD[row] = (state.ANG[row] * ValueCell(kPi)) / ValueCell(180.0);
+    state.TGANG[row] = CheckedDivide(CheckedTan(CellReal(state.ANGRAD[row])), combination.tanPhiDivisor);
+    state.QLAT = state.QLAT + ((((ValueCell(0.5) * state.KLAT[row]) * state.PESO[row]) *
+                                state.LUNG[row]) *
+                               ValueCell(state.TGANG[row]));
+}
+
+// The shaft sums the same layers 1..n whose last one carries the point.
+void ComputeShaftCapacity(const FormContents& form, ProjectState& state, std::int32_t layers,
+                          const DesignCombination& combination, const NumberFormat& format)
+{
+    state.QLAT = ValueCell::Integer(0);
+    for (state.JSTRATO = ValueCell::Integer(1); CellReal(state.JSTRATO) <= layers;
+         state.JSTRATO = state.JSTRATO + ValueCell::Integer(1)) {
+        AddLayerFriction(state, combination);
+    }
+    const double diameterCm = LocaleRealOf(form, Box::A, format);
+    const double lengthM = LocaleRealOf(form, Box::B, format);
+    state.QLAT = BlamingHeaviest(
+        {Stored(state.QLAT.Numeric()), Typed(Box::A, diameterCm), Typed(Box::B, lengthM)}, [&] {
+            return (((state.QLAT * ValueCell(kPi)) * ValueCell(diameterCm)) * ValueCell(lengthM)) /
+                   ValueCell(combination.shaftDivisor);
+        });
+}
+
+// Only a whole number of 1 to 6 piles has a reduction factor; any other
+// would leave the factor of an earlier run in force.
+void SetGroupFactor(const FormContents& form, ProjectState& state, const NumberFormat& format)
+{
+    const auto factor = GroupFactor(LocaleRealOf(form, Box::M5, format));
+    if (!factor) {
+        throw RunTimeError(ErrorKind::SubscriptOutOfRange, Box::M5);
+    }
+    state.COEFGR = *factor;
+}
+
+void ShowAsPicture(FormContents& form, Box box, const NumberFormat& format)
+{
+    form[box] = PictureText(form[box], kCapacityPicture, format);
+}
+
+// The total capacity as displayed. A total that rounds to zero is shown as
+// the separator alone, which is zero all the same.
+double DisplayedTotalCapacity(const FormContents& form, const NumberFormat& format)
+{
+    if (form[Box::K3] == format.decimalSeparator) {
+        return 0.0;
+    }
+    return LocaleRealOf(form, Box::K3, format);
+}
+
+}  // namespace
+
+void ComputeBearingCapacity(FormContents& form, ProjectState& state, const NumberFormat& format)
+{
+    const DesignCombination& combination = SelectedCombination(form.selectedCombination);
+
+    ShowTotalLoad(form, format);
+    state.QPUNTA = ValueCell::Integer(0);
+    form[Box::K3] = IntegerText(0);
+    const std::int32_t layers = LocaleLongOf(form, Box::C, format);
+
+    ComputePointCapacity(form, state, layers, combination, format);
+    ShowFactoredLoad(form, combination, format);
+    ComputeShaftCapacity(form, state, layers, combination, format);
+
+    form[Box::K3] = CellText(state.QPUNTA + state.QLAT, format);
+    form[Box::M3] = CellText(state.QPUNTA, format);
+    form[Box::M4] = CellText(state.QLAT, format);
+    SetGroupFactor(form, state, format);
+
+    ShowAsPicture(form, Box::K3, format);
+    ShowAsPicture(form, Box::M3, format);
+    ShowAsPicture(form, Box::M4, format);
+    // The group capacity comes from the total as displayed, rounded to cents.
+    form[Box::M8] =
+        RealText(CheckedMultiply(DisplayedTotalCapacity(form, format), state.COEFGR), format);
+    ShowAsPicture(form, Box::M8, format);
+}
+
+}  // namespace pali

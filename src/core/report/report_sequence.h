@@ -1,0 +1,16 @@
+#pragma once
+
+#include "core/report/report_printer.h"
+#include "core/state/form_contents.h"
+#include "core/state/number_format.h"
+#include "core/state/project_state.h"
+
+namespace pali {
+
+// STAMPA (Command4): the report of pile data, layers, Nq, loads, results and
+// design combination, from the boxes as they stand and the layer table. Writes
+// only KSTRATO. A RunTimeError stops it where it arises, before EndDocument.
+void ComposeReport(const FormContents& form, ProjectState& state, ReportPrinter& printer,
+                   const NumberFormat& format);
+
+}  // namespace pali

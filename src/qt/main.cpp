@@ -1,0 +1,33 @@
+#include <QApplication>
+#include <QSessionManager>
+
+#include "qt/italian_qt_texts.h"
+#include "qt/main_window.h"
+#include "qt/open_application.h"
+
+int main(int argc, char* argv[])
+{
+    const auto application = pali::OpenApplication(argc, argv);
+    // Lets the desktop match the window to its entry, its name and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(PALI_APP_ID));
+    // Where the user's settings (the recent files) are kept.
+    QCoreApplication::setOrganizationName(QStringLiteral("portanza-pali"));
+    QCoreApplication::setApplicationName(QStringLiteral("portanza-pali"));
+    const pali::ItalianQtTexts qtTexts;
+    pali::MainWindow window;
+    // The desktop session is ending: unsaved work is asked about as on closing,
+    // and Annulla keeps the session from ending where the desktop allows it.
+    QObject::connect(application.get(), &QGuiApplication::commitDataRequest, &window,
+                     [&window](QSessionManager& manager) {
+                         if (manager.allowsInteraction() && !window.session().mayClose()) {
+                             manager.cancel();
+                         }
+                         manager.release();
+                     });
+    window.show();
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() > 1) {
+        window.openFile(arguments.at(1));
+    }
+    return QApplication::exec();
+}

@@ -1,0 +1,318 @@
+#include "qt/main_window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QSettings>
+#include <QUrl>
+
+#include "qt/report_document.h"
+#include "core/report/report_texts.h"
+#include "app/about_text.h"
+#include "qt/form1.h"
+
+namespace pali {
+
+namespace {
+
+const QString kFilter = QString::fromUtf8(kProjectTypeName.data(), static_cast<qsizetype>(kProjectTypeName.size())) +
+                        QStringLiteral(" (*.pali)");
+const QString kRecentKey = QStringLiteral("fileRecenti");
+
+QString Q(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+QString Text(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::vector<std::string> StoredRecentFiles()
+{
+    std::vector<std::string> paths;
+    for (const QString& path : QSettings().value(kRecentKey).toStringList()) {
+        paths.push_back(path.toStdString());
+    }
+    return paths;
+}
+
+// The documents the package installs beside the program's own folder.
+QString InstalledDocument(const QString& name)
+{
+    return QDir(QCoreApplication::applicationDirPath())
+        .absoluteFilePath(QStringLiteral("../share/doc/portanza-pali/") + name);
+}
+
+SaveAnswer AskWithMessageBox(QWidget* parent, const QString& question)
+{
+    QMessageBox box(QMessageBox::Warning, QString(kTitle.data()), question, QMessageBox::NoButton, parent);
+    QPushButton* save = box.addButton(QStringLiteral("&Salva"), QMessageBox::AcceptRole);
+    QPushButton* doNotSave = box.addButton(QStringLiteral("&Non salvare"), QMessageBox::DestructiveRole);
+    box.addButton(QStringLiteral("&Annulla"), QMessageBox::RejectRole);
+    box.setDefaultButton(save);
+    box.exec();
+    if (box.clickedButton() == save) {
+        return SaveAnswer::Save;
+    }
+    return box.clickedButton() == doNotSave ? SaveAnswer::DoNotSave : SaveAnswer::Cancel;
+}
+
+// Qt's static save dialog adds no extension to a name typed without one; the
+// dialog object does.
+std::optional<QString> AskSavePathWithDialog(QWidget* parent, const QString& start)
+{
+    QFileDialog dialog(parent, QStringLiteral("Salva con nome"), start, kFilter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("pali"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return dialog.selectedFiles().constFirst();
+}
+
+// Why a save failed, in Italian first, then in the system's own words.
+std::string SaveFailure(const QString& path, const QFileDevice& file)
+{
+    if (QFileInfo(path).isDir()) {
+        return "è una cartella";
+    }
+    const std::string reason = " (" + file.errorString().toStdString() + ")";
+    switch (file.error()) {
+    case QFileDevice::OpenError: return "non si può scrivere in quella cartella" + reason;
+    case QFileDevice::RenameError: return "non si può sostituire il file" + reason;
+    default: return "la scrittura non è riuscita, forse il disco è pieno" + reason;
+    }
+}
+
+}  // namespace
+
+MainWindow::MainWindow(QWidget* parent)
+    : QMainWindow(parent),
+      form_(new Form1(this)),
+      session_(form_->logic(), *this, StoredRecentFiles()),
+      question_(AskWithMessageBox),
+      saveDialog_(AskSavePathWithDialog)
+{
+    setObjectName(QStringLiteral("MainWindow"));
+    setWindowTitle(Q(DocumentTitle({})));
+    setCentralWidget(form_);
+    buildMenus();
+    // The form's controls stand where the end-to-end tests click them: the
+    // menu bar in the window's face and at a height of its own.
+    menuBar()->setFont(form_->font());
+    menuBar()->setFixedHeight(Pixels(kMenuBarTwips));
+    setAcceptDrops(true);
+    // The restored window shows the form's restored client area below the menu bar.
+    resize(form_->size() + QSize(0, menuBar()->height()));
+    setWindowState(Qt::WindowMaximized);
+    connect(form_, &Form1::edited, this, [this] { session_.refresh(); });
+}
+
+template <std::size_t Count>
+void MainWindow::addEntries(QMenu* menu, const std::array<MenuEntry, Count>& entries)
+{
+    for (const MenuEntry& entry : entries) {
+        QAction* action = menu->addAction(Text(entry.text), this, [this, entry] { run(entry.command); });
+        if (!entry.shortcut.none()) {
+            const Qt::KeyboardModifiers modifiers =
+                entry.shortcut.shift ? Qt::ControlModifier | Qt::ShiftModifier : Qt::ControlModifier;
+            action->setShortcut(QKeyCombination(modifiers, Qt::Key(entry.shortcut.key)));
+        }
+    }
+}
+
+void MainWindow::buildMenus()
+{
+    QMenu* file = menuBar()->addMenu(Text(kFileMenuText));
+    addEntries(file, kFileMenuBeforeRecent);
+    file->addSeparator();
+    recentMenu_ = file->addMenu(QStringLiteral("File &recenti"));
+    showRecentFiles();
+    file->addSeparator();
+    addEntries(file, kFileMenuAfterRecent);
+    addEntries(menuBar()->addMenu(Text(kHelpMenuText)), kHelpMenu);
+}
+
+void MainWindow::run(MenuCommand command)
+{
+    switch (command) {
+    case MenuCommand::New: session_.newProject(); return;
+    case MenuCommand::Open: session_.open(); return;
+    case MenuCommand::Save: session_.save(); return;
+    case MenuCommand::SaveAs: session_.saveAs(); return;
+    case MenuCommand::Print: printWithDialog(); return;
+    case MenuCommand::Exit: close(); return;
+    case MenuCommand::Manual: showInstalledDocument(Text(kManualFileName)); return;
+    case MenuCommand::ValidationReport: showInstalledDocument(Text(kValidationFileName)); return;
+    case MenuCommand::ValidationCases:
+        session_.open(InstalledDocument(QStringLiteral("casi")).toStdString());
+        return;
+    case MenuCommand::About: QMessageBox::about(this, QString(kAboutTitle), Q(AboutText())); return;
+    }
+}
+
+void MainWindow::showRecentFiles()
+{
+    recentMenu_->clear();
+    int number = 0;
+    for (const std::string& path : session_.recentFiles()) {
+        const QString shown = QStringLiteral("&%1 %2").arg(++number).arg(Q(FileNameOf(path)));
+        QAction* action = recentMenu_->addAction(shown, this, [this, path] { session_.openFile(path); });
+        action->setToolTip(QDir::toNativeSeparators(Q(path)));
+        action->setStatusTip(action->toolTip());
+    }
+    recentMenu_->setEnabled(number > 0);
+}
+
+void MainWindow::showInstalledDocument(const QString& name)
+{
+    const QString path = InstalledDocument(name);
+    if (!QFileInfo::exists(path) || !QDesktopServices::openUrl(QUrl::fromLocalFile(path))) {
+        showMessage("Impossibile aprire il documento installato:\n" + QDir::toNativeSeparators(path).toStdString());
+    }
+}
+
+// The print dialog first: the engineer picks the printer, the copies or a PDF
+// file, and only then is the same report as STAMPA's composed and printed.
+void MainWindow::printWithDialog()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    const auto lines = form_->logic().composeReport();
+    session_.refresh();
+    if (lines && !ReportDocument(*lines).PrintTo(printer)) {
+        showMessage(PrinterFailedMessage(printer.printerName().toStdString()));
+    }
+}
+
+void MainWindow::openFile(const QString& path)
+{
+    session_.openFile(QFileInfo(path).absoluteFilePath().toStdString());
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (session_.mayClose()) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (!urls.isEmpty() && urls.constFirst().isLocalFile()) {
+        event->acceptProposedAction();
+    }
+}
+
+void MainWindow::dropEvent(QDropEvent* event)
+{
+    event->acceptProposedAction();
+    openFile(event->mimeData()->urls().constFirst().toLocalFile());
+}
+
+SaveAnswer MainWindow::askToSaveChanges(const std::string& question)
+{
+    return question_(this, Q(question));
+}
+
+std::optional<std::string> MainWindow::askPathToSave(const std::string& suggestedPath)
+{
+    const auto path = saveDialog_(this, Q(suggestedPath));
+    return path ? std::optional(path->toStdString()) : std::nullopt;
+}
+
+std::optional<std::string> MainWindow::askPathToOpen(const std::string& folder)
+{
+    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Apri"), Q(folder), kFilter);
+    return path.isEmpty() ? std::nullopt : std::optional(path.toStdString());
+}
+
+FileReading MainWindow::readFile(const std::string& path, std::size_t limit)
+{
+    const QFileInfo info(Q(path));
+    if (!info.exists()) {
+        return {FileReading::Outcome::Missing, {}, {}};
+    }
+    if (info.isDir()) {
+        return {FileReading::Outcome::Folder, {}, {}};
+    }
+    QFile file(Q(path));
+    if (static_cast<std::size_t>(info.size()) > limit) {
+        return {FileReading::Outcome::TooLarge, {}, {}};
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {FileReading::Outcome::Unreadable, {}, file.errorString().toStdString()};
+    }
+    // Read one byte past the limit, should the file have grown meanwhile.
+    const QByteArray bytes = file.read(static_cast<qint64>(limit) + 1);
+    if (file.error() != QFileDevice::NoError) {
+        return {FileReading::Outcome::Unreadable, {}, file.errorString().toStdString()};
+    }
+    if (static_cast<std::size_t>(bytes.size()) > limit) {
+        return {FileReading::Outcome::TooLarge, {}, {}};
+    }
+    return {FileReading::Outcome::Read, bytes.toStdString(), {}};
+}
+
+// QSaveFile writes beside the target, flushes, and renames over the target
+// only when everything was written: a failure leaves the old file whole.
+std::optional<std::string> MainWindow::writeFile(const std::string& path, const std::string& bytes)
+{
+    QSaveFile file(Q(path));
+    if (!file.open(QIODevice::WriteOnly)) {
+        return SaveFailure(Q(path), file);
+    }
+    if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size())) {
+        const std::string failure = SaveFailure(Q(path), file);
+        file.cancelWriting();
+        return failure;
+    }
+    if (!file.commit()) {
+        return SaveFailure(Q(path), file);
+    }
+    return std::nullopt;
+}
+
+void MainWindow::showMessage(const std::string& message)
+{
+    form_->presentMessage(Q(message));
+}
+
+void MainWindow::showTitle(const std::string& fileName, bool modified)
+{
+    // Without a file the title is the program's own, with no place for the mark.
+    setWindowTitle(Q(DocumentTitle(fileName.empty() ? fileName : fileName + "[*]")));
+    setWindowModified(modified && !fileName.empty());
+}
+
+void MainWindow::storeRecentFiles(const std::vector<std::string>& paths)
+{
+    QStringList list;
+    for (const std::string& path : paths) {
+        list.append(Q(path));
+    }
+    QSettings().setValue(kRecentKey, list);
+    showRecentFiles();
+}
+
+}  // namespace pali

@@ -1,0 +1,252 @@
+#include "win32/project_window.h"
+
+#include <shellapi.h>
+#include <shlobj.h>
+
+#include "win32/report_delivery.h"
+#include "win32/wide_text.h"
+#include "app/about_text.h"
+#include "win32/item_dialogs.h"
+#include "win32/project_disk.h"
+#include "win32/save_question.h"
+#include "win32/system_message.h"
+
+namespace pali {
+
+namespace {
+
+void ShowWarning(HWND owner, const std::string& message)
+{
+    MessageBoxW(owner, WideText(message).c_str(), WideText(kTitle).c_str(), MB_OK | MB_ICONWARNING);
+}
+
+// The marked name Windows' own programs show: a star before the name of a
+// file with unsaved changes.
+std::string MarkedFileName(const std::string& fileName, bool modified)
+{
+    return modified && !fileName.empty() ? "*" + fileName : fileName;
+}
+
+// Files dropped on the window arrive through WM_DROPFILES once the window
+// has this style, which is all DragAcceptFiles sets; the shell's library
+// then loads only when a file is dropped.
+void AcceptDroppedFiles(HWND window)
+{
+    SetWindowLongPtrW(window, GWL_EXSTYLE, GetWindowLongPtrW(window, GWL_EXSTYLE) | WS_EX_ACCEPTFILES);
+}
+
+// The folder the program was started from, where its documents and the
+// validation cases are installed; with a backslash at its end.
+std::string ProgramFolder()
+{
+    std::wstring path(MAX_PATH, L'\0');
+    DWORD length = 0;
+    while ((length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()))) == path.size()) {
+        path.resize(path.size() * 2);
+    }
+    path.resize(length);
+    return Utf8Text(path.substr(0, path.find_last_of(L'\\') + 1));
+}
+
+// Why Windows could not open a document, from ShellExecuteW's answer.
+std::string ShellFailure(INT_PTR answer)
+{
+    if (answer == SE_ERR_NOASSOC || answer == SE_ERR_ASSOCINCOMPLETE) {
+        return "nessun programma è associato a questo tipo di file";
+    }
+    return SystemMessage(static_cast<DWORD>(answer));
+}
+
+}  // namespace
+
+ProjectWindow::ProjectWindow(HINSTANCE instance, std::vector<std::string> recentFiles,
+                             RecentFilesStore storeRecentFiles)
+    : form_(instance),
+      storeRecentFiles_(std::move(storeRecentFiles)),
+      question_(AskToSaveChanges),
+      saveDialog_(AskProjectToSave),
+      openDialog_(AskProjectToOpen),
+      presentMessage_(ShowWarning),
+      session_(form_.logic(), *this, std::move(recentFiles))
+{
+    form_.setMenuBar(menu_.handle());
+    form_.setFrame(this);
+    menu_.showRecentFiles(session_.recentFiles());
+    AcceptDroppedFiles(form_.handle());
+}
+
+// The form's window outlives this frame by a moment: it must not call it back.
+ProjectWindow::~ProjectWindow()
+{
+    form_.setFrame(nullptr);
+}
+
+void ProjectWindow::setMessagePresenter(Form1Window::MessagePresenter presenter)
+{
+    form_.setMessagePresenter(presenter);
+    presentMessage_ = std::move(presenter);
+}
+
+bool ProjectWindow::handleKeys(MSG& message)
+{
+    HWND window = form_.handle();
+    const bool ours = message.hwnd == window || IsChild(window, message.hwnd);
+    if (ours && TranslateAcceleratorW(window, menu_.shortcuts(), &message)) {
+        return true;
+    }
+    return form_.handleKeys(message);
+}
+
+std::optional<LRESULT> ProjectWindow::handleFrameMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_COMMAND:
+        if (lParam != 0) {
+            return std::nullopt;  // a control's: the form's
+        }
+        if (const auto command = MenuBar::CommandOf(LOWORD(wParam))) {
+            run(*command);
+        } else if (const auto index = MenuBar::RecentFileOf(LOWORD(wParam))) {
+            openRecentFile(*index);
+        }
+        return 0;
+    case WM_CLOSE:
+        closeIfAllowed();
+        return 0;
+    case WM_QUERYENDSESSION:
+        // Annulla keeps Windows from ending the session.
+        return session_.mayClose() ? TRUE : FALSE;
+    case WM_ENDSESSION:
+        if (wParam) {
+            DestroyWindow(form_.handle());
+        }
+        return 0;
+    case WM_DROPFILES:
+        openDroppedFile(reinterpret_cast<HDROP>(wParam));
+        return 0;
+    default:
+        return std::nullopt;
+    }
+}
+
+void ProjectWindow::formEdited()
+{
+    session_.refresh();
+}
+
+void ProjectWindow::run(MenuCommand command)
+{
+    switch (command) {
+    case MenuCommand::New: session_.newProject(); return;
+    case MenuCommand::Open: session_.open(); return;
+    case MenuCommand::Save: session_.save(); return;
+    case MenuCommand::SaveAs: session_.saveAs(); return;
+    case MenuCommand::Print: printThroughDialog(); return;
+    case MenuCommand::Exit: closeIfAllowed(); return;
+    case MenuCommand::Manual: showInstalledDocument(kManualFileName); return;
+    case MenuCommand::ValidationReport: showInstalledDocument(kValidationFileName); return;
+    case MenuCommand::ValidationCases: session_.open(ProgramFolder()); return;
+    case MenuCommand::About: showAbout(); return;
+    }
+}
+
+void ProjectWindow::closeIfAllowed()
+{
+    if (session_.mayClose()) {
+        DestroyWindow(form_.handle());
+    }
+}
+
+void ProjectWindow::openRecentFile(std::size_t index)
+{
+    if (index < session_.recentFiles().size()) {
+        const std::string path = session_.recentFiles()[index];
+        session_.openFile(path);
+    }
+}
+
+// The first file of those dropped; a project is one file.
+void ProjectWindow::openDroppedFile(HDROP drop)
+{
+    const UINT length = DragQueryFileW(drop, 0, nullptr, 0);
+    std::wstring path(length + 1, L'\0');
+    path.resize(DragQueryFileW(drop, 0, path.data(), length + 1));
+    DragFinish(drop);
+    if (!path.empty()) {
+        session_.openFile(Utf8Text(path));
+    }
+}
+
+// The report is composed after the dialog, from the window as it is then;
+// composing counts the printed layers in the state, as STAMPA does.
+void ProjectWindow::printThroughDialog()
+{
+    PrintThroughDialog(form_.handle(), [this] { return form_.logic().composeReport(); });
+    session_.refresh();
+}
+
+void ProjectWindow::showInstalledDocument(std::string_view name)
+{
+    const std::wstring path = WideText(ProgramFolder() + std::string(name));
+    const auto result = reinterpret_cast<INT_PTR>(
+        ShellExecuteW(form_.handle(), L"open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+    if (result <= 32) {
+        showMessage("Impossibile aprire «" + std::string(name) + "»: " + ShellFailure(result) + ".\n\n" +
+                    Utf8Text(path));
+    }
+}
+
+void ProjectWindow::showAbout()
+{
+    MessageBoxW(form_.handle(), WideText(AboutText()).c_str(), WideText(kAboutTitle).c_str(),
+                MB_OK | MB_ICONINFORMATION);
+}
+
+SaveAnswer ProjectWindow::askToSaveChanges(const std::string& question)
+{
+    return question_(form_.handle(), question);
+}
+
+std::optional<std::string> ProjectWindow::askPathToSave(const std::string& suggestedPath)
+{
+    return saveDialog_(form_.handle(), suggestedPath);
+}
+
+std::optional<std::string> ProjectWindow::askPathToOpen(const std::string& folder)
+{
+    return openDialog_(form_.handle(), folder);
+}
+
+FileReading ProjectWindow::readFile(const std::string& path, std::size_t limit)
+{
+    return ReadWholeFile(path, limit);
+}
+
+std::optional<std::string> ProjectWindow::writeFile(const std::string& path, const std::string& bytes)
+{
+    return WriteFileSafely(path, bytes);
+}
+
+void ProjectWindow::showMessage(const std::string& message)
+{
+    presentMessage_(form_.handle(), message);
+}
+
+void ProjectWindow::showTitle(const std::string& fileName, bool modified)
+{
+    SetWindowTextW(form_.handle(), WideText(DocumentTitle(MarkedFileName(fileName, modified))).c_str());
+}
+
+// Each file opened or saved also goes to Windows' recent documents, where
+// the taskbar and the Start menu show it.
+void ProjectWindow::storeRecentFiles(const std::vector<std::string>& paths)
+{
+    storeRecentFiles_(paths);
+    menu_.showRecentFiles(paths);
+    if (!paths.empty() && paths.front() != newestAddedToWindows_) {
+        newestAddedToWindows_ = paths.front();
+        SHAddToRecentDocs(SHARD_PATHW, WideText(newestAddedToWindows_).c_str());
+    }
+}
+
+}  // namespace pali

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/project_session.h"
+#include "app/project_menu.h"
+#include "win32/form1_window.h"
+#include "win32/menu_bar.h"
+#include "win32/window_frame.h"
+
+namespace pali {
+
+// The program's window on Windows: the form below the menu bar, the project's
+// files and the question before unsaved work is lost. What each command does
+// is ProjectSession's; this class shows the menus and dialogs and moves the
+// bytes to and from the disk.
+class ProjectWindow : private ProjectView, private WindowFrame {
+public:
+    using Question = std::function<SaveAnswer(HWND owner, const std::string& question)>;
+    using PathDialog = std::function<std::optional<std::string>(HWND owner, const std::string& start)>;
+    using RecentFilesStore = std::function<void(const std::vector<std::string>& paths)>;
+
+    ProjectWindow(HINSTANCE instance, std::vector<std::string> recentFiles, RecentFilesStore storeRecentFiles);
+    ~ProjectWindow() override;
+    ProjectWindow(const ProjectWindow&) = delete;
+    ProjectWindow& operator=(const ProjectWindow&) = delete;
+
+    void show() { form_.show(); }
+    // The menu's shortcuts, then the form's own keys. True when the message is done.
+    bool handleKeys(MSG& message);
+
+    Form1Window& form() { return form_; }
+    ProjectSession& session() { return session_; }
+    HMENU menuBar() const { return menu_.handle(); }
+
+    // Replaceable so that the window can be driven without modal dialogs.
+    void setQuestion(Question question) { question_ = std::move(question); }
+    void setSaveDialog(PathDialog dialog) { saveDialog_ = std::move(dialog); }
+    void setMessagePresenter(Form1Window::MessagePresenter presenter);
+
+private:
+    std::optional<LRESULT> handleFrameMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void formEdited() override;
+
+    void run(MenuCommand command);
+    void openRecentFile(std::size_t index);
+    void openDroppedFile(HDROP drop);
+    void printThroughDialog();
+    void showInstalledDocument(std::string_view name);
+    void showAbout();
+    void closeIfAllowed();
+
+    SaveAnswer askToSaveChanges(const std::string& question) override;
+    std::optional<std::string> askPathToSave(const std::string& suggestedPath) override;
+    std::optional<std::string> askPathToOpen(const std::string& folder) override;
+    FileReading readFile(const std::string& path, std::size_t limit) override;
+    std::optional<std::string> writeFile(const std::string& path, const std::string& bytes) override;
+    void showMessage(const std::string& message) override;
+    void showTitle(const std::string& fileName, bool modified) override;
+    void storeRecentFiles(const std::vector<std::string>& paths) override;
+
+    Form1Window form_;
+    MenuBar menu_;
+    RecentFilesStore storeRecentFiles_;
+    Question question_;
+    PathDialog saveDialog_;
+    PathDialog openDialog_;
+    Form1Window::MessagePresenter presentMessage_;
+    std::string newestAddedToWindows_;
+    ProjectSession session_;
+};
+
+}  // namespace pali

@@ -1,0 +1,54 @@
+#include <windows.h>
+
+#include "win32/recent_files_setting.h"
+
+#include "win32/wide_text.h"
+
+namespace pali {
+
+namespace {
+
+// The program's key; the uninstaller removes it with the program.
+constexpr wchar_t kSettingsKey[] = L"Software\\Portanza dei pali";
+constexpr wchar_t kRecentFilesValue[] = L"File recenti";
+
+}  // namespace
+
+std::vector<std::string> LoadRecentFiles()
+{
+    DWORD size = 0;
+    if (RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, kRecentFilesValue, RRF_RT_REG_MULTI_SZ, nullptr, nullptr,
+                     &size) != ERROR_SUCCESS) {
+        return {};
+    }
+    std::wstring list(size / sizeof(wchar_t) + 1, L'\0');
+    if (RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, kRecentFilesValue, RRF_RT_REG_MULTI_SZ, nullptr,
+                     list.data(), &size) != ERROR_SUCCESS) {
+        return {};
+    }
+    std::vector<std::string> paths;
+    for (const wchar_t* path = list.c_str(); *path != L'\0'; path += wcslen(path) + 1) {
+        paths.push_back(Utf8Text(path));
+    }
+    return paths;
+}
+
+void StoreRecentFiles(const std::vector<std::string>& paths)
+{
+    std::wstring list;
+    for (const std::string& path : paths) {
+        list += WideText(path);
+        list += L'\0';
+    }
+    list += L'\0';
+    HKEY key = nullptr;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) !=
+        ERROR_SUCCESS) {
+        return;
+    }
+    RegSetValueExW(key, kRecentFilesValue, 0, REG_MULTI_SZ, reinterpret_cast<const BYTE*>(list.data()),
+                   static_cast<DWORD>(list.size() * sizeof(wchar_t)));
+    RegCloseKey(key);
+}
+
+}  // namespace pali

@@ -1,0 +1,59 @@
+#include "win32/window_fonts.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace pali {
+
+namespace {
+
+constexpr double kPointsPerInch = 72.0;
+
+HFONT MakeFont(const FontStyle& style, int dpi)
+{
+    LOGFONTW font{};
+    font.lfHeight = FontHeight(style.points, dpi);
+    font.lfWeight = style.bold ? FW_BOLD : FW_NORMAL;
+    font.lfCharSet = DEFAULT_CHARSET;
+    font.lfQuality = DEFAULT_QUALITY;
+    std::copy(std::begin(kFontFace), std::end(kFontFace), font.lfFaceName);
+    return CreateFontIndirectW(&font);
+}
+
+}  // namespace
+
+int FontHeight(double points, int dpi)
+{
+    return -static_cast<int>(std::lround(points * dpi / kPointsPerInch));
+}
+
+WindowFonts::~WindowFonts()
+{
+    release();
+}
+
+void WindowFonts::makeFor(int dpi)
+{
+    release();
+    for (const ControlDesign& design : kForm1Controls) {
+        if (std::ranges::find(fonts_, design.font, &std::pair<FontStyle, HFONT>::first) ==
+            fonts_.end()) {
+            fonts_.emplace_back(design.font, MakeFont(design.font, dpi));
+        }
+    }
+}
+
+HFONT WindowFonts::font(const FontStyle& style) const
+{
+    return std::ranges::find(fonts_, style, &std::pair<FontStyle, HFONT>::first)->second;
+}
+
+void WindowFonts::release()
+{
+    for (const auto& [style, font] : fonts_) {
+        DeleteObject(font);
+    }
+    fonts_.clear();
+}
+
+}  // namespace pali

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <windows.h>
+
+#include <utility>
+#include <vector>
+
+#include "app/form1_controls.h"
+
+namespace pali {
+
+// The face every caption and box is drawn in: a TrueType face every Windows
+// has, which scales with the monitor's DPI, and whose widths Wine draws
+// alike, with Liberation Sans. The sizes of the control table are chosen
+// for its widths.
+inline constexpr wchar_t kFontFace[] = L"Arial";
+
+// The height of a face of that many points at that DPI, as GDI is asked for
+// it: negative, the height of the characters without their leading.
+int FontHeight(double points, int dpi);
+
+// One GDI font for each style the control table uses, at one DPI; made
+// again whenever the window moves to a monitor of another DPI.
+class WindowFonts {
+public:
+    WindowFonts() = default;
+    ~WindowFonts();
+    WindowFonts(const WindowFonts&) = delete;
+    WindowFonts& operator=(const WindowFonts&) = delete;
+
+    void makeFor(int dpi);
+    HFONT font(const FontStyle& style) const;
+
+private:
+    void release();
+
+    std::vector<std::pair<FontStyle, HFONT>> fonts_;
+};
+
+}  // namespace pali

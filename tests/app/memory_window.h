@@ -1,0 +1,76 @@
+#pragma once
+
+#include <deque>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "text_window.h"
+#include "app/project_session.h"
+
+namespace pali::fixtures {
+
+// A window without a toolkit over a disk in memory: it answers the dialogs
+// from queues that the test fills.
+class MemoryWindow : public TextWindow, public ProjectView {
+public:
+    SaveAnswer askToSaveChanges(const std::string& question) override
+    {
+        questions.push_back(question);
+        return Next(answers, SaveAnswer::Cancel);
+    }
+    std::optional<std::string> askPathToSave(const std::string&) override { return Next(savePaths); }
+    std::optional<std::string> askPathToOpen(const std::string&) override { return Next(openPaths); }
+    FileReading readFile(const std::string& path, std::size_t limit) override
+    {
+        const auto file = disk.find(path);
+        if (file == disk.end()) {
+            return {FileReading::Outcome::Missing, {}, {}};
+        }
+        if (file->second.size() > limit) {
+            return {FileReading::Outcome::TooLarge, {}, {}};
+        }
+        return {FileReading::Outcome::Read, file->second, {}};
+    }
+    std::optional<std::string> writeFile(const std::string& path, const std::string& bytes) override
+    {
+        if (path.starts_with(kReadOnlyFolder)) {
+            return "permesso negato";
+        }
+        disk[path] = bytes;
+        return std::nullopt;
+    }
+    void showMessage(const std::string& message) override { messages.push_back(message); }
+    void showTitle(const std::string& fileName, bool modified) override
+    {
+        titleName = fileName;
+        titleMarked = modified;
+    }
+    void storeRecentFiles(const std::vector<std::string>& paths) override { recent = paths; }
+
+    static constexpr const char* kReadOnlyFolder = "/sola-lettura/";
+
+    std::map<std::string, std::string> disk;
+    std::deque<SaveAnswer> answers;
+    std::deque<std::optional<std::string>> savePaths;
+    std::deque<std::optional<std::string>> openPaths;
+    std::vector<std::string> questions;
+    std::string titleName;
+    bool titleMarked = false;
+    std::vector<std::string> recent;
+
+private:
+    template <class T>
+    static T Next(std::deque<T>& queue, T otherwise = T())
+    {
+        if (queue.empty()) {
+            return otherwise;
+        }
+        T next = queue.front();
+        queue.pop_front();
+        return next;
+    }
+};
+
+}  // namespace pali::fixtures

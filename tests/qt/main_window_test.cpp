@@ -1,0 +1,196 @@
+// The window with its menu bar: the question before closing, saves that fail
+// for real on the disk, and a file dropped on the window.
+#include <gtest/gtest.h>
+
+#include <sys/resource.h>
+
+#include <csignal>
+
+#include <QApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "qt/form1.h"
+#include "qt/main_window.h"
+
+namespace pali {
+namespace {
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        // The recent files go to a settings file of the tests' own.
+        QStandardPaths::setTestModeEnabled(true);
+        window.form().setMessagePresenter([this](QWidget*, const QString& text) { messages.push_back(text); });
+        window.setQuestion([this](QWidget*, const QString& question) {
+            questions.push_back(question);
+            return answer;
+        });
+        window.setSaveDialog([this](QWidget*, const QString&) { return pathChosen; });
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+
+    void type(Box box, const QString& text)
+    {
+        QLineEdit* edit = window.form().box(box);
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+    }
+
+    // What the desktop sends when a file manager's item is dropped on the
+    // window; whether the window took the drag.
+    bool drop(const QUrl& url)
+    {
+        QMimeData data;
+        data.setUrls({url});
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&window, &enter);
+        if (!enter.isAccepted()) {
+            return false;
+        }
+        QDropEvent dropped(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&window, &dropped);
+        return true;
+    }
+
+    void clickFine() { QTest::mouseClick(window.form().findChild<QPushButton*>("Command5"), Qt::LeftButton); }
+
+    QByteArray saveWithFileLimit(const QString& path, rlim_t bytes)
+    {
+        rlimit before{};
+        getrlimit(RLIMIT_FSIZE, &before);
+        const rlimit limited{bytes, before.rlim_max};
+        // Past the limit a write fails instead of ending the process.
+        const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+        setrlimit(RLIMIT_FSIZE, &limited);
+        pathChosen = path;
+        window.session().saveAs();
+        setrlimit(RLIMIT_FSIZE, &before);
+        std::signal(SIGXFSZ, previous);
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    MainWindow window;
+    QTemporaryDir folder;
+    SaveAnswer answer = SaveAnswer::Cancel;
+    std::optional<QString> pathChosen;
+    std::vector<QString> questions;
+    std::vector<QString> messages;
+};
+
+TEST_F(MainWindowTest, FineAsksAboutTypedWorkAndDoesWhatTheAnswerSays)
+{
+    struct Case {
+        const char* name;
+        SaveAnswer answer;
+        bool pathGiven;
+        bool closes;
+    };
+    const Case cases[] = {
+        {"Annulla", SaveAnswer::Cancel, false, false},
+        {"Salva, the dialog cancelled", SaveAnswer::Save, false, false},
+        {"Salva", SaveAnswer::Save, true, true},
+    };
+    type(Box::A, "60");
+    for (const Case& each : cases) {
+        SCOPED_TRACE(each.name);
+        answer = each.answer;
+        const QString path = folder.filePath(QStringLiteral("prova è.pali"));
+        pathChosen = each.pathGiven ? std::optional(path) : std::nullopt;
+
+        clickFine();
+
+        EXPECT_EQ(window.isVisible(), !each.closes);
+        EXPECT_EQ(QFile::exists(path), each.closes);
+        EXPECT_EQ(window.form().box(Box::A)->text(), "60");
+    }
+    EXPECT_EQ(questions.size(), 3U);
+    EXPECT_EQ(questions[0], "Salvare il progetto?");
+    EXPECT_EQ(window.windowTitle(), "prova è.pali[*] - PORTANZA DEI PALI PER TERRENI INCOERENTI   BEREZANTZEV(TESK-ORBEL)");
+}
+
+TEST_F(MainWindowTest, NonSalvareClosesWithoutWritingAndAnUnchangedWindowClosesAtOnce)
+{
+    window.close();
+    EXPECT_FALSE(window.isVisible());
+    window.show();
+    type(Box::CV, "20");
+    answer = SaveAnswer::DoNotSave;
+    window.close();
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_EQ(questions.size(), 1U);
+    EXPECT_TRUE(QDir(folder.path()).isEmpty());
+}
+
+// Failures that hold for root too, who may write into any folder: a folder
+// that takes no new files (/proc), a target that is itself a folder, and a
+// disk that fills up (the process's file size limit).
+TEST_F(MainWindowTest, AFailedSaveSaysSoAndLeavesTheOldFileWhole)
+{
+    const QString kept = folder.filePath(QStringLiteral("progetto.pali"));
+    pathChosen = kept;
+    ASSERT_TRUE(window.session().saveAs());
+    QFile file(kept);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray old = file.readAll();
+    window.form().box(Box::Z9)->setText(QString(2'000'000, QChar('7')));
+
+    struct Case {
+        const char* name;
+        QString path;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"/proc", QStringLiteral("/proc/progetto.pali"), "non si può scrivere"},
+        {"a folder", folder.path(), "è una cartella"},
+    };
+    for (const Case& each : cases) {
+        SCOPED_TRACE(each.name);
+        messages.clear();
+        pathChosen = each.path;
+        EXPECT_FALSE(window.session().saveAs());
+        ASSERT_EQ(messages.size(), 1U);
+        EXPECT_TRUE(messages[0].contains("Impossibile salvare")) << messages[0].toStdString();
+        EXPECT_TRUE(messages[0].contains(each.reason)) << messages[0].toStdString();
+    }
+
+    messages.clear();
+    EXPECT_EQ(saveWithFileLimit(kept, 100'000), old);
+    ASSERT_EQ(messages.size(), 1U);
+    EXPECT_TRUE(messages[0].contains("disco è pieno")) << messages[0].toStdString();
+    EXPECT_TRUE(window.session().modified());
+    EXPECT_TRUE(window.isWindowModified());
+}
+
+TEST_F(MainWindowTest, ADroppedFileOpensOnceTheTypedWorkIsSeenTo)
+{
+    const QString path = folder.filePath(QStringLiteral("trascinato è.pali"));
+    type(Box::A, "60");
+    pathChosen = path;
+    ASSERT_TRUE(window.session().saveAs());
+    type(Box::CV, "20");
+
+    EXPECT_FALSE(drop(QUrl(QStringLiteral("https://example.org/caso1.pali"))));
+    answer = SaveAnswer::Cancel;
+    EXPECT_TRUE(drop(QUrl::fromLocalFile(path)));
+    EXPECT_EQ(window.form().box(Box::CV)->text(), "20");
+    answer = SaveAnswer::DoNotSave;
+    EXPECT_TRUE(drop(QUrl::fromLocalFile(path)));
+
+    EXPECT_EQ(questions.size(), 2U);
+    EXPECT_EQ(window.form().box(Box::A)->text(), "60");
+    EXPECT_EQ(window.form().box(Box::CV)->text(), "");
+    EXPECT_FALSE(window.isWindowModified());
+}
+
+}  // namespace
+}  // namespace pali
