@@ -1,9 +1,12 @@
 #pragma once
 
 #include <array>
+#include <string>
 #include <string_view>
 
 namespace pali {
+
+class ProjectSession;
 
 // The commands of the menu bar above the form.
 enum class MenuCommand {
@@ -64,5 +67,25 @@ inline constexpr std::string_view kProjectTypeName = "Progetto Portanza dei pali
 // The installed documents the "?" menu opens, beside the program.
 inline constexpr std::string_view kManualFileName = "manuale.html";
 inline constexpr std::string_view kValidationFileName = "validazione.pdf";
+
+// What the menu's commands ask of a front end; the rest is the session's.
+class MenuFrontEnd {
+public:
+    // Stampa...: the system's print dialog, then the same report as STAMPA.
+    virtual void printWithDialog() = 0;
+    // Esci: the window closes as its close box closes it, asking first.
+    virtual void closeWindow() = 0;
+    // The installed document of that file name, in the user's program for it.
+    virtual void showInstalledDocument(std::string_view fileName) = 0;
+    // The folder of the validation cases' project files, where Apri starts.
+    virtual std::string validationCasesFolder() const = 0;
+    virtual void showAbout() = 0;
+
+protected:
+    ~MenuFrontEnd() = default;
+};
+
+// Runs a command of the menu bar, the same on every front end.
+void RunMenuCommand(MenuCommand command, ProjectSession& session, MenuFrontEnd& frontEnd);
 
 }  // namespace pali

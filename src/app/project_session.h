@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/project_file.h"
@@ -22,6 +23,9 @@ struct FileReading {
     std::string bytes;         // the whole file, when read
     std::string systemReason;  // the system's words for an unreadable file
 };
+
+// Why a save failed when its name is a folder's, the same on every front end.
+inline constexpr std::string_view kSaveOverFolderReason = "è una cartella";
 
 // What a toolkit does for the project's files: its dialogs, the disk through
 // its safe save, the title, and the user's settings. Paths and texts are UTF-8.

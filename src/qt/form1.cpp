@@ -10,15 +10,11 @@
 #include "qt/report_delivery.h"
 #include "qt/caption_widgets.h"
 #include "qt/enter_navigation.h"
+#include "qt/qt_text.h"
 
 namespace pali {
 
 namespace {
-
-QString Text(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // Liberation Sans, which the package depends on, has Arial's widths, for
 // which the sizes of the control table are chosen.

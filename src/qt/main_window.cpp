@@ -22,24 +22,15 @@
 #include "core/report/report_texts.h"
 #include "app/about_text.h"
 #include "qt/form1.h"
+#include "qt/qt_text.h"
 
 namespace pali {
 
 namespace {
 
-const QString kFilter = QString::fromUtf8(kProjectTypeName.data(), static_cast<qsizetype>(kProjectTypeName.size())) +
-                        QStringLiteral(" (*.pali)");
+const QString kFilter =
+    Text(kProjectTypeName) + QStringLiteral(" (*.") + Text(kProjectExtension) + QStringLiteral(")");
 const QString kRecentKey = QStringLiteral("fileRecenti");
-
-QString Q(const std::string& text)
-{
-    return QString::fromStdString(text);
-}
-
-QString Text(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 std::vector<std::string> StoredRecentFiles()
 {
@@ -77,7 +68,7 @@ std::optional<QString> AskSavePathWithDialog(QWidget* parent, const QString& sta
 {
     QFileDialog dialog(parent, QStringLiteral("Salva con nome"), start, kFilter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("pali"));
+    dialog.setDefaultSuffix(Text(kProjectExtension));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
@@ -88,7 +79,7 @@ std::optional<QString> AskSavePathWithDialog(QWidget* parent, const QString& sta
 std::string SaveFailure(const QString& path, const QFileDevice& file)
 {
     if (QFileInfo(path).isDir()) {
-        return "è una cartella";
+        return std::string(kSaveOverFolderReason);
     }
     const std::string reason = " (" + file.errorString().toStdString() + ")";
     switch (file.error()) {
@@ -108,7 +99,7 @@ MainWindow::MainWindow(QWidget* parent)
       saveDialog_(AskSavePathWithDialog)
 {
     setObjectName(QStringLiteral("MainWindow"));
-    setWindowTitle(Q(DocumentTitle({})));
+    setWindowTitle(Text(DocumentTitle({})));
     setCentralWidget(form_);
     buildMenus();
     // The form's controls stand where the end-to-end tests click them: the
@@ -126,7 +117,7 @@ template <std::size_t Count>
 void MainWindow::addEntries(QMenu* menu, const std::array<MenuEntry, Count>& entries)
 {
     for (const MenuEntry& entry : entries) {
-        QAction* action = menu->addAction(Text(entry.text), this, [this, entry] { run(entry.command); });
+        QAction* action = menu->addAction(Text(entry.text), this, [this, entry] { RunMenuCommand(entry.command, session_, *this); });
         if (!entry.shortcut.none()) {
             const Qt::KeyboardModifiers modifiers =
                 entry.shortcut.shift ? Qt::ControlModifier | Qt::ShiftModifier : Qt::ControlModifier;
@@ -147,22 +138,19 @@ void MainWindow::buildMenus()
     addEntries(menuBar()->addMenu(Text(kHelpMenuText)), kHelpMenu);
 }
 
-void MainWindow::run(MenuCommand command)
+void MainWindow::closeWindow()
 {
-    switch (command) {
-    case MenuCommand::New: session_.newProject(); return;
-    case MenuCommand::Open: session_.open(); return;
-    case MenuCommand::Save: session_.save(); return;
-    case MenuCommand::SaveAs: session_.saveAs(); return;
-    case MenuCommand::Print: printWithDialog(); return;
-    case MenuCommand::Exit: close(); return;
-    case MenuCommand::Manual: showInstalledDocument(Text(kManualFileName)); return;
-    case MenuCommand::ValidationReport: showInstalledDocument(Text(kValidationFileName)); return;
-    case MenuCommand::ValidationCases:
-        session_.open(InstalledDocument(QStringLiteral("casi")).toStdString());
-        return;
-    case MenuCommand::About: QMessageBox::about(this, QString(kAboutTitle), Q(AboutText())); return;
-    }
+    close();
+}
+
+std::string MainWindow::validationCasesFolder() const
+{
+    return InstalledDocument(QStringLiteral("casi")).toStdString();
+}
+
+void MainWindow::showAbout()
+{
+    QMessageBox::about(this, Text(kAboutTitle), Text(AboutText()));
 }
 
 void MainWindow::showRecentFiles()
@@ -170,17 +158,17 @@ void MainWindow::showRecentFiles()
     recentMenu_->clear();
     int number = 0;
     for (const std::string& path : session_.recentFiles()) {
-        const QString shown = QStringLiteral("&%1 %2").arg(++number).arg(Q(FileNameOf(path)));
+        const QString shown = QStringLiteral("&%1 %2").arg(++number).arg(Text(FileNameOf(path)));
         QAction* action = recentMenu_->addAction(shown, this, [this, path] { session_.openFile(path); });
-        action->setToolTip(QDir::toNativeSeparators(Q(path)));
+        action->setToolTip(QDir::toNativeSeparators(Text(path)));
         action->setStatusTip(action->toolTip());
     }
     recentMenu_->setEnabled(number > 0);
 }
 
-void MainWindow::showInstalledDocument(const QString& name)
+void MainWindow::showInstalledDocument(std::string_view fileName)
 {
-    const QString path = InstalledDocument(name);
+    const QString path = InstalledDocument(Text(fileName));
     if (!QFileInfo::exists(path) || !QDesktopServices::openUrl(QUrl::fromLocalFile(path))) {
         showMessage("Impossibile aprire il documento installato:\n" + QDir::toNativeSeparators(path).toStdString());
     }
@@ -232,31 +220,31 @@ void MainWindow::dropEvent(QDropEvent* event)
 
 SaveAnswer MainWindow::askToSaveChanges(const std::string& question)
 {
-    return question_(this, Q(question));
+    return question_(this, Text(question));
 }
 
 std::optional<std::string> MainWindow::askPathToSave(const std::string& suggestedPath)
 {
-    const auto path = saveDialog_(this, Q(suggestedPath));
+    const auto path = saveDialog_(this, Text(suggestedPath));
     return path ? std::optional(path->toStdString()) : std::nullopt;
 }
 
 std::optional<std::string> MainWindow::askPathToOpen(const std::string& folder)
 {
-    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Apri"), Q(folder), kFilter);
+    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Apri"), Text(folder), kFilter);
     return path.isEmpty() ? std::nullopt : std::optional(path.toStdString());
 }
 
 FileReading MainWindow::readFile(const std::string& path, std::size_t limit)
 {
-    const QFileInfo info(Q(path));
+    const QFileInfo info(Text(path));
     if (!info.exists()) {
         return {FileReading::Outcome::Missing, {}, {}};
     }
     if (info.isDir()) {
         return {FileReading::Outcome::Folder, {}, {}};
     }
-    QFile file(Q(path));
+    QFile file(Text(path));
     if (static_cast<std::size_t>(info.size()) > limit) {
         return {FileReading::Outcome::TooLarge, {}, {}};
     }
@@ -278,30 +266,30 @@ FileReading MainWindow::readFile(const std::string& path, std::size_t limit)
 // only when everything was written: a failure leaves the old file whole.
 std::optional<std::string> MainWindow::writeFile(const std::string& path, const std::string& bytes)
 {
-    QSaveFile file(Q(path));
+    QSaveFile file(Text(path));
     if (!file.open(QIODevice::WriteOnly)) {
-        return SaveFailure(Q(path), file);
+        return SaveFailure(Text(path), file);
     }
     if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size())) {
-        const std::string failure = SaveFailure(Q(path), file);
+        const std::string failure = SaveFailure(Text(path), file);
         file.cancelWriting();
         return failure;
     }
     if (!file.commit()) {
-        return SaveFailure(Q(path), file);
+        return SaveFailure(Text(path), file);
     }
     return std::nullopt;
 }
 
 void MainWindow::showMessage(const std::string& message)
 {
-    form_->presentMessage(Q(message));
+    form_->presentMessage(Text(message));
 }
 
 void MainWindow::showTitle(const std::string& fileName, bool modified)
 {
     // Without a file the title is the program's own, with no place for the mark.
-    setWindowTitle(Q(DocumentTitle(fileName.empty() ? fileName : fileName + "[*]")));
+    setWindowTitle(Text(DocumentTitle(fileName.empty() ? fileName : fileName + "[*]")));
     setWindowModified(modified && !fileName.empty());
 }
 
@@ -309,7 +297,7 @@ void MainWindow::storeRecentFiles(const std::vector<std::string>& paths)
 {
     QStringList list;
     for (const std::string& path : paths) {
-        list.append(Q(path));
+        list.append(Text(path));
     }
     QSettings().setValue(kRecentKey, list);
     showRecentFiles();

@@ -20,7 +20,7 @@ class Form1;
 // The program's window on Qt: the form below a menu bar, the project's files
 // and the question before unsaved work is lost. What each command does is
 // ProjectSession's; this class shows the menus and dialogs and moves bytes.
-class MainWindow : public QMainWindow, private ProjectView {
+class MainWindow : public QMainWindow, private ProjectView, private MenuFrontEnd {
     Q_OBJECT
 
 public:
@@ -47,10 +47,13 @@ private:
     void buildMenus();
     template <std::size_t Count>
     void addEntries(QMenu* menu, const std::array<MenuEntry, Count>& entries);
-    void run(MenuCommand command);
     void showRecentFiles();
-    void printWithDialog();
-    void showInstalledDocument(const QString& name);
+
+    void printWithDialog() override;
+    void closeWindow() override;
+    void showInstalledDocument(std::string_view fileName) override;
+    std::string validationCasesFolder() const override;
+    void showAbout() override;
 
     SaveAnswer askToSaveChanges(const std::string& question) override;
     std::optional<std::string> askPathToSave(const std::string& suggestedPath) override;

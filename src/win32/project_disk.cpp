@@ -149,7 +149,7 @@ std::optional<std::string> WriteFileSafely(const std::string& path, const std::s
 {
     const std::wstring target = WideText(path);
     if (IsFolder(target)) {
-        return std::string("il nome è quello di una cartella");
+        return std::string(kSaveOverFolderReason);
     }
     const auto temporary = WriteTemporaryFile(FolderOf(target), bytes);
     if (!temporary) {

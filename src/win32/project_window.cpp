@@ -105,13 +105,13 @@ std::optional<LRESULT> ProjectWindow::handleFrameMessage(UINT message, WPARAM wP
             return std::nullopt;  // a control's: the form's
         }
         if (const auto command = MenuBar::CommandOf(LOWORD(wParam))) {
-            run(*command);
+            RunMenuCommand(*command, session_, *this);
         } else if (const auto index = MenuBar::RecentFileOf(LOWORD(wParam))) {
             openRecentFile(*index);
         }
         return 0;
     case WM_CLOSE:
-        closeIfAllowed();
+        closeWindow();
         return 0;
     case WM_QUERYENDSESSION:
         // Annulla keeps Windows from ending the session.
@@ -134,23 +134,7 @@ void ProjectWindow::formEdited()
     session_.refresh();
 }
 
-void ProjectWindow::run(MenuCommand command)
-{
-    switch (command) {
-    case MenuCommand::New: session_.newProject(); return;
-    case MenuCommand::Open: session_.open(); return;
-    case MenuCommand::Save: session_.save(); return;
-    case MenuCommand::SaveAs: session_.saveAs(); return;
-    case MenuCommand::Print: printThroughDialog(); return;
-    case MenuCommand::Exit: closeIfAllowed(); return;
-    case MenuCommand::Manual: showInstalledDocument(kManualFileName); return;
-    case MenuCommand::ValidationReport: showInstalledDocument(kValidationFileName); return;
-    case MenuCommand::ValidationCases: session_.open(ProgramFolder()); return;
-    case MenuCommand::About: showAbout(); return;
-    }
-}
-
-void ProjectWindow::closeIfAllowed()
+void ProjectWindow::closeWindow()
 {
     if (session_.mayClose()) {
         DestroyWindow(form_.handle());
@@ -179,10 +163,15 @@ void ProjectWindow::openDroppedFile(HDROP drop)
 
 // The report is composed after the dialog, from the window as it is then;
 // composing counts the printed layers in the state, as STAMPA does.
-void ProjectWindow::printThroughDialog()
+void ProjectWindow::printWithDialog()
 {
     PrintThroughDialog(form_.handle(), [this] { return form_.logic().composeReport(); });
     session_.refresh();
+}
+
+std::string ProjectWindow::validationCasesFolder() const
+{
+    return ProgramFolder();
 }
 
 void ProjectWindow::showInstalledDocument(std::string_view name)

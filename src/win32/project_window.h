@@ -19,7 +19,7 @@ namespace pali {
 // files and the question before unsaved work is lost. What each command does
 // is ProjectSession's; this class shows the menus and dialogs and moves the
 // bytes to and from the disk.
-class ProjectWindow : private ProjectView, private WindowFrame {
+class ProjectWindow : private ProjectView, private MenuFrontEnd, private WindowFrame {
 public:
     using Question = std::function<SaveAnswer(HWND owner, const std::string& question)>;
     using PathDialog = std::function<std::optional<std::string>(HWND owner, const std::string& start)>;
@@ -47,13 +47,14 @@ private:
     std::optional<LRESULT> handleFrameMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void formEdited() override;
 
-    void run(MenuCommand command);
     void openRecentFile(std::size_t index);
     void openDroppedFile(HDROP drop);
-    void printThroughDialog();
-    void showInstalledDocument(std::string_view name);
-    void showAbout();
-    void closeIfAllowed();
+
+    void printWithDialog() override;
+    void closeWindow() override;
+    void showInstalledDocument(std::string_view name) override;
+    std::string validationCasesFolder() const override;
+    void showAbout() override;
 
     SaveAnswer askToSaveChanges(const std::string& question) override;
     std::optional<std::string> askPathToSave(const std::string& suggestedPath) override;

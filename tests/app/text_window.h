@@ -31,7 +31,7 @@ public:
 };
 
 // The worked example typed as the engineer types it, with the decimal comma:
-// the pile, the loads, and the two layers each entered with NUOVO STRATO and
+// the pile, the loads, and the two layers each entered with STRATO N and
 // stored with OK. Nothing is computed.
 inline void TypeWorkedExample(FormContents& form, Form1Logic& logic)
 {

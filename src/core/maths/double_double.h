@@ -59,17 +59,6 @@ inline DoubleDouble TwoProduct(double a, double b)
     return {p, e};
 }
 
-// Relative error below 3u^2 + 13u^3 whatever the signs (Joldes, Muller and
-// Popescu, "Tight and rigorous error bounds for basic building blocks of
-// double-word arithmetic", 2017, the accurate sum of two double-words).
-inline DoubleDouble Add(DoubleDouble a, DoubleDouble b)
-{
-    const DoubleDouble s = TwoSum(a.hi, b.hi);
-    const DoubleDouble t = TwoSum(a.lo, b.lo);
-    const DoubleDouble u = FastTwoSum(s.hi, s.lo + t.hi);
-    return FastTwoSum(u.hi, u.lo + t.lo);
-}
-
 // Relative error below 7u^2 (the same paper, product of two double-words
 // without fused multiply-add).
 inline DoubleDouble Multiply(DoubleDouble a, DoubleDouble b)
@@ -78,13 +67,10 @@ inline DoubleDouble Multiply(DoubleDouble a, DoubleDouble b)
     return FastTwoSum(p.hi, p.lo + (a.hi * b.lo + a.lo * b.hi));
 }
 
-// Relative error below 18u^2: q1 = a.hi / b.hi, then the remainder
-// a - q1 * b, whose leading difference is exact (Sterbenz) and whose three
-// other terms cost at most 13u^2 |a| together, divided by b.hi for the
-// correction (2u |q2| <= 4u^2 |a / b| more).
 // For |a.hi| >= |b.hi| or a.hi == 0 only: relative error below
 // u^2 (1 + 2 (|a| + |b|) / |a + b|) (1 + 2u), from the two roundings of the
-// low parts; cheaper than Add where the sum cancels little.
+// low parts; cheaper than the accurate sum of two double-words where the sum
+// cancels little.
 inline DoubleDouble AddToLarger(DoubleDouble a, DoubleDouble b)
 {
     const DoubleDouble s = FastTwoSum(a.hi, b.hi);
@@ -96,6 +82,10 @@ inline DoubleDouble Negated(DoubleDouble a)
     return {-a.hi, -a.lo};
 }
 
+// Relative error below 18u^2: q1 = a.hi / b.hi, then the remainder
+// a - q1 * b, whose leading difference is exact (Sterbenz) and whose three
+// other terms cost at most 13u^2 |a| together, divided by b.hi for the
+// correction (2u |q2| <= 4u^2 |a / b| more).
 inline DoubleDouble Divide(DoubleDouble a, DoubleDouble b)
 {
     const double q1 = a.hi / b.hi;
