@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // One CALCOLA PORTANZA over a full table of 20 layers, without a window.
 #include <benchmark/benchmark.h>
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // Writing and reading project files, without the disk: a computed project of
 // 20 layers (a fuller table than the worked example's two), and the same with
 // a box of one megabyte. Writing is also what decides whether the project has

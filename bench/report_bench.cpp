@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // Composing the whole report of a calculated 20-layer project, without a printer.
 #include <benchmark/benchmark.h>
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // Start to first paint: the program's window with its menu bar, or with
 // FORM_ONLY the form alone as the program opened before it had menus, or with
 // BARE_WINDOW a plain Qt window holding one line edit, built the same way for

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // The program's own correctly rounded tangent against the C library's, on
 // the friction angles 0.00 to 60.00 degrees by 0.01 in radians as the
 // calculation forms them, and on doubles of every exponent.

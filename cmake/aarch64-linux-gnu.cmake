@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # ARM64 with Debian's cross compiler; ctest runs the tests under qemu-user.
 set(CMAKE_SYSTEM_NAME Linux)
 set(CMAKE_SYSTEM_PROCESSOR aarch64)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Windows libraries that load at the first call into them rather than at the
 # program's start. Each .def lists what the program calls of its library; a
 # call missing from it would be linked the usual way, and the test of the

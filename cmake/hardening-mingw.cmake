@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The protections MinGW-w64 can give a Windows program, for every target of
 # the build: address space layout randomisation over the whole 64-bit space
 # (a relocatable image with high-entropy addresses), data execution

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The protections every Debian package carries, for every target of the
 # build: the flags of dpkg-buildflags with all hardening features on (stack
 # protector, _FORTIFY_SOURCE, format checks, full RELRO with immediate

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The Italian manual page as a web page: marked Italian for screen readers,
 # and without the time groff rendered it at, so that the page changes only
 # when its text does. Further arguments go to groff (number registers that

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # nlohmann-json is header-only, so every target, the cross-built ones too,
 # takes the same headers from the build machine's package. They are copied
 # into a folder of their own: the whole of /usr/include would hide the cross

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Running the Windows programs of this build under Wine, for ctest and the
 # scripts: a prefix of the build's own, made once inside the build folder so
 # that no run depends on the user's ~/.wine, and wine-run, which runs a

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # 64-bit Windows with Debian's MinGW-w64 cross compiler (the posix thread
 # model, for the standard library's threads and mutexes); ctest runs the
 # programs under Wine. Everything is linked statically, so that a program is

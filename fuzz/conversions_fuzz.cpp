@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // Feeds arbitrary text to every conversion from text, under both separators.
 // Each must give a number or raise a run-time error, nothing else.
 #include <cstddef>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // Feeds arbitrary bytes to the project file's reader. Each input must open as
 // a project or be refused with a reason, nothing else; a project that opens
 // must be written and read back to the same project. Every input is read

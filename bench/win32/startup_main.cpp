@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // Start to a drawn window under Wine. Built three ways:
 // - the program's window;
 // - with PLAIN_WINDOW, a plain Win32 window holding one label;

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Calcolo indipendente dei casi prova della relazione di validazione.
 
 Ripete a mano, in aritmetica decimale a 50 cifre, quello che il programma fa

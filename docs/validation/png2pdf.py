@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Mette un'immagine PNG (RGB a 8 bit, non interlacciata) in un PDF di una
 pagina grande quanto l'immagine a 96 punti per pollice, perché groff la possa
 includere. I dati compressi del PNG passano nel PDF così come sono, con il

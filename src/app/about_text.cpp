@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "app/about_text.h"
 
 namespace pali {

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "app/error_message.h"
 
 #include "app/form1_controls.h"

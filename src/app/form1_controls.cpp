@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "app/form1_controls.h"
 
 #include <algorithm>

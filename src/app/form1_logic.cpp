@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "app/form1_logic.h"
 
 #include "core/calc/bearing_capacity.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "app/project_file.h"
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "app/project_session.h"
 
 #include <utility>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "app/recent_files.h"
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "qt/caption_widgets.h"
 
 #include <QStyle>

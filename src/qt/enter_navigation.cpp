@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "qt/enter_navigation.h"
 
 #include <QKeyEvent>

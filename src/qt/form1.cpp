@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "qt/form1.h"
 
 #include <limits>

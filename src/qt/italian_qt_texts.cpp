@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "qt/italian_qt_texts.h"
 
 #include <QCoreApplication>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "qt/main_window.h"
 
 #include <QAction>

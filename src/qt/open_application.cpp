@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "qt/open_application.h"
 
 #include <cstdio>

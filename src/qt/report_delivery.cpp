@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "qt/report_delivery.h"
 
 #include <QDir>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "win32/accessible_names.h"
 
 #include <string>

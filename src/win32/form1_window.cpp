@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "win32/form1_window.h"
 
 #include <algorithm>

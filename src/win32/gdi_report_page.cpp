@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "win32/gdi_report_page.h"
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "win32/item_dialogs.h"
 
 #include <shobjidl.h>

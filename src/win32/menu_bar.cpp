@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "win32/menu_bar.h"
 
 #include <span>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "win32/project_window.h"
 
 #include <shellapi.h>

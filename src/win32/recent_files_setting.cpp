@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include <windows.h>
 
 #include "win32/recent_files_setting.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "win32/report_delivery.h"
 
 #include <commdlg.h>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "win32/save_question.h"
 
 #include <commctrl.h>

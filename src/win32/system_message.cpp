@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "win32/system_message.h"
 
 #include "win32/wide_text.h"

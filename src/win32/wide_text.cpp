@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "win32/wide_text.h"
 
 #include <windows.h>

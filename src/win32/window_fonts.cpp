@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "win32/window_fonts.h"
 
 #include <algorithm>

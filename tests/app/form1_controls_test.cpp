@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // The window's controls: the table itself, and the widgets built from it.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // What a click does, apart from any toolkit: the button's handler, run as one
 // transaction on a window that records what it is told.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // The project file's bytes: files kept from this version that every later one
 // must open and write back unchanged, and files that must be refused whole.
 #include <gtest/gtest.h>

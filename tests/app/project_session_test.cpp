@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // Opening, saving and closing a project on a window without a toolkit.
 #include <gtest/gtest.h>
 

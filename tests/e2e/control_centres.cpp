@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // Prints where the end-to-end test clicks each control of the window: one
 // line a control, its name and its centre in pixels from the top-left corner
 // of the form, all taken from the window's own control table; and last, the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Drives the Windows program under Wine the way a person does, as e2e.sh
 # drives the Linux one: under Xvfb with a window manager, clicks into boxes by
 # their position, types, presses buttons, picks options, reads the boxes back

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Drives the installed program the way a person does: under Xvfb with a window
 # manager, clicks into boxes by their position, types, presses buttons, picks
 # options, reads the boxes back through the clipboard, and prints the report

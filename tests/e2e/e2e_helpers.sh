@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The helpers of the end-to-end tests: a virtual screen with a window manager,
 # a CUPS queue that prints into PDF files, the program started on them, and
 # clicks, typing and reading back of its boxes by the window's own control

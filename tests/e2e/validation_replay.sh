@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Replays every input file of the validation document on the real window,
 # the way a person follows it: each case on a freshly started program under
 # Xvfb, typed and clicked as the file says, with the Italian number

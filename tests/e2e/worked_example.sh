@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The checks that the end-to-end tests of both front ends share: the worked
 # example typed in and computed under each combination, the layer review, a
 # failed click, and the report printed through the CUPS queue, every read-out

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs the Windows program under Wine as a user's silent install would:
 # first an older version, then the new one over it. Checks that one program,
 # one Start-menu entry and one entry in the list of installed programs

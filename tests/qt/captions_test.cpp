@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // Every caption of the window drawn whole inside its control, no control's
 // text on another's, and the read-outs wide enough for their longest values,
 // at the scale of the screen this run is given (ctest runs it at several).

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // The working buttons driven through the real window by clicks and typing:
 // what reaches the boxes, and what a failed click leaves behind (nothing).
 #include <QClipboard>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // The one rule every click runs under: a handler that fails leaves no trace,
 // tells the engineer what failed and where, and the program goes on.
 #include "window_fixture.h"

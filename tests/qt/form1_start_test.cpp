@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // The window as the program opens it, and the two ways to end it.
 #include <QCloseEvent>
 #include <QFileDialog>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // The window's widgets as the control table places and names them.
 #include <gtest/gtest.h>
 

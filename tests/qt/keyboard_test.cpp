@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // Enter and Tab on the window: the three Enter chains, the boxes without a
 // key handler, and the Tab order.
 #include <QSignalSpy>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // The window with its menu bar: the question before closing, saves that fail
 // for real on the disk, and a file dropped on the window.
 #include <gtest/gtest.h>

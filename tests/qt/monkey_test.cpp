@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // A seeded run of random events on the real window: texts typed into random
 // boxes, clicks on the five working buttons, option changes. Nothing may
 // crash, and a click that fails must leave every text, the option and the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The program started where no display can be opened: one line on standard
 # error naming xvfb-run, a non-zero exit, and no abort of the toolkit.
 set -uo pipefail

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Shell functions for the tests that print through a real CUPS queue; source
 # this file. Whoever starts the scheduler holds /tmp/pali-cups.lock meanwhile
 # (flock /tmp/pali-cups.lock ...), so that only one cupsd runs on the machine.

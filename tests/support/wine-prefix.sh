@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Sourced by the scripts that run Windows programs under Wine in a prefix of
 # their own, so that nothing depends on the user's ~/.wine.
 

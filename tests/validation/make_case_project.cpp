@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // Writes a validation case's project file: the case's data entered on the
 // window's own logic as the engineer types it, the read-outs still empty, so
 // that opening the file and pressing CALCOLA L/D and CALCOLA PORTANZA gives

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "validation_case.h"
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // Every case of the validation document replayed on the window's own logic,
 // as the window runs it, under the Italian number conventions: what the
 // program displays, the messages of failed clicks and the printed report

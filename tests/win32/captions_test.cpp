@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // Every caption of the window drawn whole inside its control, no control's
 // text on another's, and the read-outs wide enough for their longest values,
 // at 96, 120, 144 and 192 DPI, in the faces the window really gets.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // Clicks on the real window: the worked example's read-outs, the failed click
 // that changes nothing and shows its message, the user's decimal separator,
 // the report handed on, FINE and close, and what a screen reader is told.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // The window driven by keys through the system's input queue: the start, Tab,
 // the Enter chains, Escape, Space, typed and pasted text.
 #include <gtest/gtest.h>

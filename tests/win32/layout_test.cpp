@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // The window as laid out: every control where the table puts it, at 96 DPI
 // and after a move to a monitor of 144 DPI, in its face and size.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // The project's files on the real window: the question before unsaved work
 // is lost, on every way of closing and when Windows ends the session; a save
 // that fails; the shortcuts and a dropped file.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // The main of the Windows window tests: COM for the accessibility service,
 // as the program starts it.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "window_fixture.h"
 
 #include <utility>

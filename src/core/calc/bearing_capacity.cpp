@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "core/calc/bearing_capacity.h"
 
 #include "core/calc/design_combinations.h"

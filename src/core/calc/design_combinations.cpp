@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "core/calc/design_combinations.h"
 
 #include "core/state/run_time_error.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "core/calc/layer_entry.h"
 
 #include <array>

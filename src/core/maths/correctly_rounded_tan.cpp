@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "core/maths/correctly_rounded_tan.h"
 
 #include <bit>

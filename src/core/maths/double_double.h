@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // Double-double arithmetic: a number held as the unevaluated sum hi + lo of

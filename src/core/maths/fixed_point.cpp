@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "core/maths/fixed_point.h"
 
 #include <bit>

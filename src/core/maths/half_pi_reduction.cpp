@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "core/maths/half_pi_reduction.h"
 
 #include <array>

@@ -1,7 +1,10 @@
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // The tangent's constants, made by tests/core/maths/make_tangent_tables from GNU MPFR
 // (make_tangent_tables constants > src/core/maths/tangent_tables.h): not to be edited.
+// clang-format off
 
 #include <array>
 #include <cstdint>

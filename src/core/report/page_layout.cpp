@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "core/report/page_layout.h"
 
 #include <algorithm>

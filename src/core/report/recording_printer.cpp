@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "core/report/recording_printer.h"
 
 #include <utility>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "core/report/report_steps.h"
 
 namespace pali {

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "core/report/report_texts.h"
 
 namespace pali {

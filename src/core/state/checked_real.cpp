@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "core/state/checked_real.h"
 
 #include <cmath>

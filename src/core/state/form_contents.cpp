@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "core/state/form_contents.h"
 
 #include "core/state/conversions.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "core/state/run_time_error.h"
 
 #include <cmath>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "core/state/value_cell.h"
 
 #include <limits>

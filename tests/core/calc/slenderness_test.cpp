@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include <gtest/gtest.h>
 
 #include "core/calc/slenderness.h"
@@ -43,9 +45,11 @@ TEST_F(Slenderness, ShowsTheAngleOfTheTipLayer)
     state.ANG[2] = 30.0;
     state.ANG[3] = 32.0;
     state.ANG[4] = 34.0;
+    // clang-format off
     const std::pair<const char*, const char*> cases[] = {
         {"3", "32"}, {"2,5", "30"}, {"3,5", "34"}, {"5", ""},
     };
+    // clang-format on
     for (const auto& [layers, angle] : cases) {
         Enter("40", "12", layers);
         ComputeSlenderness(form, state, comma);

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Fails unless GENERATOR run with ARGUMENT writes exactly the file COMMITTED.
 execute_process(COMMAND ${GENERATOR} ${ARGUMENT} OUTPUT_VARIABLE generated RESULT_VARIABLE result)
 if(NOT result EQUAL 0)

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // Writes the tangent's tables, from GNU MPFR, to standard output:
 //   make_tangent_tables constants    > src/core/maths/tangent_tables.h
 //   make_tangent_tables hard-cases   > tests/core/maths/tangent_hard_cases.h
@@ -61,9 +63,11 @@ void PrintConstants()
     mpfr_const_pi(pi.get(), MPFR_RNDN);
 
     std::printf(
+        "// SPDX-License-Identifier: MIT\n\n"
         "#pragma once\n\n"
         "// The tangent's constants, made by tests/core/maths/make_tangent_tables from GNU MPFR\n"
-        "// (make_tangent_tables constants > src/core/maths/tangent_tables.h): not to be edited.\n\n"
+        "// (make_tangent_tables constants > src/core/maths/tangent_tables.h): not to be edited.\n"
+        "// clang-format off\n\n"
         "#include <array>\n#include <cstdint>\n\n#include \"core/maths/double_double.h\"\n\n"
         "namespace pali::tangent_tables {\n\n");
 
@@ -159,12 +163,14 @@ void PrintHardCases()
     Collect(others, pali::reference::NearMultiplesOfQuarterPi(100000, 4));
 
     std::printf(
+        "// SPDX-License-Identifier: MIT\n\n"
         "#pragma once\n\n"
         "// Arguments of the tangent and their tangents correctly rounded, as bits, made\n"
         "// by tests/core/maths/make_tangent_tables from GNU MPFR (make_tangent_tables\n"
         "// hard-cases > tests/core/maths/tangent_hard_cases.h): not to be edited. The comment\n"
         "// says why each is here: \"hard N\" comes within 2^-(53 + N) ulp or so of a\n"
-        "// midpoint between two doubles.\n\n"
+        "// midpoint between two doubles.\n"
+        "// clang-format off\n\n"
         "#include <cstdint>\n\nnamespace pali {\n\n"
         "struct TangentCase {\n    std::uint64_t argument;\n    std::uint64_t tangent;\n};\n\n"
         "inline constexpr TangentCase kTangentHardCases[] = {\n");

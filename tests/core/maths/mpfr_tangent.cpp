@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "mpfr_tangent.h"
 
 #include <bit>

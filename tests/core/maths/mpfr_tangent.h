@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // The reference the tangent is checked against: GNU MPFR, and the sets of

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // Arguments of the tangent and their tangents correctly rounded, as bits, made
@@ -5,6 +7,7 @@
 // hard-cases > tests/core/maths/tangent_hard_cases.h): not to be edited. The comment
 // says why each is here: "hard N" comes within 2^-(53 + N) ulp or so of a
 // midpoint between two doubles.
+// clang-format off
 
 #include <cstdint>
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // The tangent against GNU MPFR on the everyday sets; tangent_sweep runs the
 // long ones.
 #include <gtest/gtest.h>

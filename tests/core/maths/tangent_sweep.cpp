@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // The long check of the tangent against GNU MPFR, run once by scripts/test:
 //   tangent_sweep [random doubles, default 10000000]
 // Every friction angle from -90 to 90 degrees by 0.001, the random doubles

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "core/report/page_layout.h"
 
 #include <gtest/gtest.h>
@@ -47,6 +49,7 @@ TEST_P(Condensing, FitsTheWidestLineButStaysLegible)
 
 const std::string kLong(300, '7');
 
+// clang-format off
 const CondenseCase kCondenseCases[] = {
     {"PageWideEnoughKeepsTheNormalWidth", 1000, {{20, "    TITOLO"}, {12, kLayerRule}}, 1.0,
      {"    TITOLO", kLayerRule}},
@@ -61,6 +64,7 @@ const CondenseCase kCondenseCases[] = {
     {"LongTwentyPointLineContinuesInWiderCells", 549, {{20, std::string(100, 'x')}}, 0.75,
      {std::string(73, 'x'), std::string(27, 'x')}},
     {"EmptyLinesStayOneLineEach", 549, {{20, ""}, {12, ""}}, 1.0, {"", ""}},
+// clang-format on
 };
 
 INSTANTIATE_TEST_SUITE_P(PageLayout, Condensing, testing::ValuesIn(kCondenseCases),
@@ -122,6 +126,7 @@ TEST_P(PageBreaks, ALineGoesOnTheNextPageWhenItsInkWouldPassTheBottom)
     EXPECT_EQ(layout.pageCount, GetParam().pageCount);
 }
 
+// clang-format off
 const PageBreakCase kPageBreakCases[] = {
     {"NothingIsOnePage", 100, {}, {}, 1},
     {"SevenTwelvePointLinesToAPage", 100,
@@ -139,6 +144,7 @@ const PageBreakCase kPageBreakCases[] = {
      {{12, std::string(8 * 166 + 1, 'x')}},
      {{0, 9}, {0, 22.5}, {0, 36}, {0, 49.5}, {0, 63}, {0, 76.5}, {0, 90}, {1, 9}, {1, 22.5}},
      2},
+// clang-format on
 };
 
 INSTANTIATE_TEST_SUITE_P(PageLayout, PageBreaks, testing::ValuesIn(kPageBreakCases),

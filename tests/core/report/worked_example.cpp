@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include "worked_example.h"
 
 #include "core/calc/bearing_capacity.h"

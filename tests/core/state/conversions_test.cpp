@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -32,6 +34,7 @@ struct LeadingCase {
 
 TEST(LeadingNumber, TakesTheLeadingNumberInBothLocales)
 {
+    // clang-format off
     const LeadingCase cases[] = {
         {"12.5", 12.5, 12.5},
         {"12,5", 12.0, 12.5},  // the locale's own separator counts under a comma
@@ -61,6 +64,7 @@ TEST(LeadingNumber, TakesTheLeadingNumberInBothLocales)
         {"18.5 t/mc", 18.5, 18.5},
         {"é9", 0.0, 0.0},
     };
+    // clang-format on
     for (const auto& c : cases) {
         EXPECT_EQ(LeadingNumber(c.text, kPoint), c.underPoint) << '"' << c.text << '"';
         EXPECT_EQ(LeadingNumber(c.text, kComma), c.underComma) << '"' << c.text << '"';
@@ -87,12 +91,14 @@ TEST(LocaleReal, ReadsTheWholeTextInTheLocale)
 
 TEST(LocaleReal, RefusesWhatIsNotOneNumberInTheLocale)
 {
+    // clang-format off
     const std::pair<std::string, NumberFormat> mismatches[] = {
         {"", kComma},       {"12abc", kComma}, {"12.5", kComma}, {"1,5", kPoint},
         {"1.000,5", kComma}, {".", kPoint},     {",", kComma},    {"+", kPoint},
         {"--1", kPoint},    {"inf", kPoint},   {"nan", kPoint},  {"   ", kPoint},
         {"1 2", kPoint},    {std::string("1\0", 2), kPoint},     {"3 m", kPoint},
     };
+    // clang-format on
     for (const auto& [text, format] : mismatches) {
         // clang captures a structured binding itself only from version 16.
         EXPECT_EQ(KindRaisedBy([&text = text, &format = format] { LocaleReal(text, format); }),

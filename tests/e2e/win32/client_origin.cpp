@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // Prints where the program's form begins on the screen, "x y" in pixels: the
 // top-left corner of its window's client area, below the menu bar. The
 // Windows end-to-end test clicks the controls from there.

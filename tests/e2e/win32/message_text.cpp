@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // Prints the text of every message box on the screen, one box after the
 // other, in UTF-8: what a person reads in it, read the way a screen reader
 // does, from the box's own controls. The end-to-end test of the Windows

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: MIT
+
 // Replays one case of the validation document on the real window, on Qt's
 // offscreen platform under the Italian number conventions, and keeps what the
 // engineer would see: the window after the last command as a PNG, and the
