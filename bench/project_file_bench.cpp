@@ -8,8 +8,8 @@
 
 #include <string>
 
-#include "core/calc/bearing_capacity.h"
 #include "app/project_file.h"
+#include "core/calc/bearing_capacity.h"
 #include "twenty_layers.h"
 
 namespace {

@@ -14,7 +14,7 @@ namespace pali::bench {
 inline void EnterTwentyLayers(FormContents& form, ProjectState& state)
 {
     const std::pair<Box, const char*> typed[] = {
-        {Box::A, "60"}, {Box::B, "24,5"}, {Box::C, "20"}, {Box::K1, "25"},
+        {Box::A, "60"},  {Box::B, "24,5"},    {Box::C, "20"},  {Box::K1, "25"},
         {Box::CP, "50"}, {Box::CPNS, "10,5"}, {Box::CV, "20"}, {Box::M5, "4"},
     };
     for (const auto& [box, text] : typed) {

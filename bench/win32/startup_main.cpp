@@ -19,8 +19,8 @@
 #include "win32/form1_window.h"
 #endif
 #ifdef PROGRAM_CONTROLS
-#include "win32/wide_text.h"
 #include "app/form1_controls.h"
+#include "win32/wide_text.h"
 #endif
 
 namespace {
@@ -47,13 +47,10 @@ using OwnedWindow = std::unique_ptr<HWND__, WindowDestroyer>;
 const wchar_t* ClassName(pali::ControlKind kind)
 {
     switch (kind) {
-    case pali::ControlKind::TextBox:
-        return L"EDIT";
-    case pali::ControlKind::Label:
-        return L"STATIC";
+    case pali::ControlKind::TextBox: return L"EDIT";
+    case pali::ControlKind::Label: return L"STATIC";
     case pali::ControlKind::CommandButton:
-    case pali::ControlKind::OptionButton:
-        return L"BUTTON";
+    case pali::ControlKind::OptionButton: return L"BUTTON";
     }
     return nullptr;
 }
@@ -61,19 +58,19 @@ const wchar_t* ClassName(pali::ControlKind kind)
 void AddControls(HWND window, HINSTANCE instance)
 {
     for (const pali::ControlDesign& design : pali::kForm1Controls) {
-        const DWORD style = WS_CHILD | WS_VISIBLE |
-                            (design.kind == pali::ControlKind::OptionButton ? BS_AUTORADIOBUTTON : 0);
-        CreateWindowExW(design.kind == pali::ControlKind::TextBox ? WS_EX_CLIENTEDGE : 0,
-                        ClassName(design.kind), pali::WideText(design.caption).c_str(), style,
-                        pali::Pixels(design.left), pali::Pixels(design.top), pali::Pixels(design.width),
-                        pali::Pixels(design.height), window, nullptr, instance, nullptr);
+        const DWORD style =
+            WS_CHILD | WS_VISIBLE | (design.kind == pali::ControlKind::OptionButton ? BS_AUTORADIOBUTTON : 0);
+        CreateWindowExW(design.kind == pali::ControlKind::TextBox ? WS_EX_CLIENTEDGE : 0, ClassName(design.kind),
+                        pali::WideText(design.caption).c_str(), style, pali::Pixels(design.left),
+                        pali::Pixels(design.top), pali::Pixels(design.width), pali::Pixels(design.height), window,
+                        nullptr, instance, nullptr);
     }
 }
 #else
 void AddControls(HWND window, HINSTANCE instance)
 {
-    CreateWindowExW(0, L"STATIC", L"Etichetta", WS_CHILD | WS_VISIBLE, 8, 8, 200, 20, window, nullptr,
-                    instance, nullptr);
+    CreateWindowExW(0, L"STATIC", L"Etichetta", WS_CHILD | WS_VISIBLE, 8, 8, 200, 20, window, nullptr, instance,
+                    nullptr);
 }
 #endif
 
@@ -86,8 +83,8 @@ OwnedWindow ShowBareWindow(HINSTANCE instance)
     windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
     windowClass.lpszClassName = L"BareWindow";
     RegisterClassW(&windowClass);
-    HWND window = CreateWindowExW(0, windowClass.lpszClassName, L"Bare window", WS_OVERLAPPEDWINDOW,
-                                  CW_USEDEFAULT, CW_USEDEFAULT, 510, 388, nullptr, nullptr, instance, nullptr);
+    HWND window = CreateWindowExW(0, windowClass.lpszClassName, L"Bare window", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+                                  CW_USEDEFAULT, 510, 388, nullptr, nullptr, instance, nullptr);
     AddControls(window, instance);
     ShowWindow(window, SW_SHOWMAXIMIZED);
     UpdateWindow(window);

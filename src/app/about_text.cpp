@@ -7,7 +7,8 @@ namespace pali {
 std::string AboutText()
 {
     return "Portanza dei pali per terreni incoerenti\n"
-           "Versione " PALI_VERSION "\n\n"
+           "Versione " PALI_VERSION
+           "\n\n"
            "Portanza assiale di un palo trivellato in terreno incoerente con il metodo di "
            "Berezantzev, e portanza ridotta di un gruppo da 1 a 6 pali, con i coefficienti "
            "parziali del D.M. 14/01/2008.\n\n"

@@ -65,8 +65,7 @@ static_assert(BoxRowsFollowTheBoxesAndNameControlsOfTheRightKind());
 
 std::string_view BoxCaption(Box box)
 {
-    std::string_view caption =
-        kForm1Boxes[static_cast<std::size_t>(box)].captionedBy.design().caption;
+    std::string_view caption = kForm1Boxes[static_cast<std::size_t>(box)].captionedBy.design().caption;
     caption.remove_prefix(std::min(caption.find_first_not_of(' '), caption.size()));
     caption.remove_suffix(caption.size() - (caption.find_last_not_of(' ') + 1));
     return caption;

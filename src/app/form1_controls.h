@@ -50,7 +50,10 @@ inline constexpr FontStyle kSmall{7.5, false};
 // its label even a step smaller: the friction angle's, which must stay on one
 // line above the layer thickness's.
 inline constexpr FontStyle kSmaller{6.75, false};
-constexpr FontStyle Bold(double points) { return {points, true}; }
+constexpr FontStyle Bold(double points)
+{
+    return {points, true};
+}
 
 // One control of the main window as the designer placed it. Positions and
 // sizes are in twips, measured from the top-left corner of the client area;
@@ -188,8 +191,7 @@ inline constexpr std::array<std::string_view, 6> kButtonNames = {
 };
 
 inline constexpr std::size_t kButtonCount = kButtonNames.size();
-static_assert(static_cast<std::size_t>(Button::Command5) + 1 == kButtonCount,
-              "one name for each button");
+static_assert(static_cast<std::size_t>(Button::Command5) + 1 == kButtonCount, "one name for each button");
 
 // The controls of each kind are numbered in the order of the table, as the
 // options of Comb1 are by their index: the text boxes take the numbers of
@@ -207,10 +209,7 @@ inline constexpr std::array<std::size_t, kControlCount> kNumberInKind = [] {
 // A control named in the table of the boxes, found by the compiler; an empty
 // name stands for none.
 struct ControlRef {
-    consteval ControlRef(const char* name)
-        : row(std::string_view(name).empty() ? kControlCount : RowNamed(name))
-    {
-    }
+    consteval ControlRef(const char* name) : row(std::string_view(name).empty() ? kControlCount : RowNamed(name)) {}
 
     constexpr bool named() const { return row < kControlCount; }
     constexpr const ControlDesign& design() const { return kForm1Controls[row]; }
@@ -258,7 +257,7 @@ inline constexpr std::array<BoxDesign, kBoxCount> kForm1Boxes = {{
 // the labels keep their tab positions but never take the focus.
 inline constexpr auto kTabOrder = [] {
     constexpr std::size_t kFocusable = kControlCount - static_cast<std::size_t>(std::ranges::count(
-        kForm1Controls, ControlKind::Label, &ControlDesign::kind));
+                                                           kForm1Controls, ControlKind::Label, &ControlDesign::kind));
     std::array<std::size_t, kFocusable> rows{};
     std::size_t count = 0;
     for (std::size_t row = 0; row < kControlCount; ++row) {
@@ -270,8 +269,7 @@ inline constexpr auto kTabOrder = [] {
     return rows;
 }();
 
-inline constexpr std::string_view kTitle =
-    "PORTANZA DEI PALI PER TERRENI INCOERENTI   BEREZANTZEV(TESK-ORBEL)";
+inline constexpr std::string_view kTitle = "PORTANZA DEI PALI PER TERRENI INCOERENTI   BEREZANTZEV(TESK-ORBEL)";
 
 // Where the toolkit draws the menu bar inside the window's client area (Qt),
 // it has this height and the form lies below it; Windows draws its menu

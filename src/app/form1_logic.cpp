@@ -2,15 +2,16 @@
 
 #include "app/form1_logic.h"
 
+#include "app/error_message.h"
 #include "core/calc/bearing_capacity.h"
+#include "core/calc/layer_entry.h"
 #include "core/calc/slenderness.h"
 #include "core/report/report_sequence.h"
-#include "app/error_message.h"
-#include "core/calc/layer_entry.h"
 
 namespace pali {
 
-Form1Logic::Form1Logic(Form1View& view) : view_(view) {}
+Form1Logic::Form1Logic(Form1View& view) : view_(view)
+{}
 
 void Form1Logic::press(Button button)
 {
@@ -89,12 +90,11 @@ void Form1Logic::reportFailure(const RunTimeError& error)
 std::optional<std::vector<PrintedLine>> Form1Logic::composeReport()
 {
     std::vector<PrintedLine> lines;
-    const bool composed =
-        dispatch([&lines](FormContents& form, ProjectState& state, const NumberFormat& format) {
-            RecordingPrinter printer(format);
-            ComposeReport(form, state, printer, format);
-            lines = printer.lines();
-        });
+    const bool composed = dispatch([&lines](FormContents& form, ProjectState& state, const NumberFormat& format) {
+        RecordingPrinter printer(format);
+        ComposeReport(form, state, printer, format);
+        lines = printer.lines();
+    });
     if (!composed) {
         return std::nullopt;
     }

@@ -7,13 +7,13 @@
 #include <string>
 #include <vector>
 
+#include "app/form1_controls.h"
 #include "core/report/recording_printer.h"
 #include "core/state/box.h"
 #include "core/state/form_contents.h"
 #include "core/state/number_format.h"
 #include "core/state/project_state.h"
 #include "core/state/run_time_error.h"
-#include "app/form1_controls.h"
 
 namespace pali {
 

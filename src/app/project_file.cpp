@@ -120,9 +120,8 @@ std::string BoxesText(const FormContents& form)
 std::string StateText(const ProjectState& state)
 {
     std::vector<std::string> fields;
-    ForEachStateField(state, [&fields](std::string_view key, const auto& value) {
-        fields.push_back(Member(key, ValueText(value)));
-    });
+    ForEachStateField(
+        state, [&fields](std::string_view key, const auto& value) { fields.push_back(Member(key, ValueText(value))); });
     return Block('{', fields, '}', 1);
 }
 
@@ -137,9 +136,8 @@ std::string StateText(const ProjectState& state)
 std::string JsonNotation(std::string token)
 {
     for (char& character : token) {
-        const bool partOfJsonNumber =
-            (character >= '0' && character <= '9') || character == '-' || character == '+' ||
-            character == 'e' || character == 'E';
+        const bool partOfJsonNumber = (character >= '0' && character <= '9') || character == '-' || character == '+' ||
+                                      character == 'e' || character == 'E';
         if (!partOfJsonNumber) {
             character = '.';
         }
@@ -314,8 +312,7 @@ void CheckFormat(const Json& document)
     }
     if (version.is_number_unsigned() && version.get<std::uint64_t>() > kProjectVersion) {
         throw ProjectFileError("è stato scritto da una versione più recente del programma (formato versione " +
-                               version.dump() +
-                               "): per aprirlo serve una versione più recente di Portanza dei pali");
+                               version.dump() + "): per aprirlo serve una versione più recente di Portanza dei pali");
     }
 }
 

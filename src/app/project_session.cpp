@@ -20,8 +20,7 @@ std::string ReadingProblem(const FileReading& reading)
     case FileReading::Outcome::Missing: return "il file non esiste";
     case FileReading::Outcome::Folder: return "è una cartella, non un file";
     case FileReading::Outcome::TooLarge:
-        return "il file è più grande di " + std::string(kProjectFileLimitText) +
-               ", il limite di un progetto";
+        return "il file è più grande di " + std::string(kProjectFileLimitText) + ", il limite di un progetto";
     case FileReading::Outcome::Unreadable: return "non si può leggere (" + reading.systemReason + ")";
     }
     return {};
@@ -49,8 +48,7 @@ std::string DocumentTitle(const std::string& markedFileName)
 
 ProjectSession::ProjectSession(Form1Logic& logic, ProjectView& view, std::vector<std::string> recentFiles)
     : logic_(logic), view_(view), recent_(std::move(recentFiles)), savedBytes_(WriteProjectFile(current()))
-{
-}
+{}
 
 Project ProjectSession::current() const
 {
@@ -79,8 +77,8 @@ bool ProjectSession::settleChanges()
     if (!modified()) {
         return true;
     }
-    const std::string question = path_.empty() ? "Salvare il progetto?"
-                                               : "Salvare le modifiche a " + Quoted(FileNameOf(path_)) + "?";
+    const std::string question =
+        path_.empty() ? "Salvare il progetto?" : "Salvare le modifiche a " + Quoted(FileNameOf(path_)) + "?";
     switch (view_.askToSaveChanges(question)) {
     case SaveAnswer::Save: return save();
     case SaveAnswer::DoNotSave: return true;

@@ -8,9 +8,9 @@
 #include <string_view>
 #include <vector>
 
+#include "app/form1_logic.h"
 #include "app/project_file.h"
 #include "app/recent_files.h"
-#include "app/form1_logic.h"
 
 namespace pali {
 

@@ -28,16 +28,14 @@ CaptionLayout WrappedCaption(const QRect& rect, const QString& caption, Qt::Alig
 void DrawCaption(QStylePainter& painter, const QStyleOption& option, const CaptionLayout& layout,
                  QPalette::ColorRole role)
 {
-    painter.drawItemText(layout.rect, layout.flags, option.palette,
-                         option.state.testFlag(QStyle::State_Enabled), layout.text, role);
+    painter.drawItemText(layout.rect, layout.flags, option.palette, option.state.testFlag(QStyle::State_Enabled),
+                         layout.text, role);
 }
 
 }  // namespace
 
-CaptionButton::CaptionButton(const QString& caption, QWidget* parent)
-    : QPushButton(caption, parent)
-{
-}
+CaptionButton::CaptionButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent)
+{}
 
 CaptionLayout CaptionButton::captionLayout() const
 {
@@ -57,13 +55,11 @@ void CaptionButton::paintEvent(QPaintEvent*)
     DrawCaption(painter, option, captionLayout(), QPalette::ButtonText);
 }
 
-CaptionOption::CaptionOption(const QString& caption, QWidget* parent)
-    : QRadioButton(caption, parent)
+CaptionOption::CaptionOption(const QString& caption, QWidget* parent) : QRadioButton(caption, parent)
 {
     setFocusPolicy(Qt::ClickFocus);
-    connect(this, &QAbstractButton::toggled, this, [this](bool checked) {
-        setFocusPolicy(checked ? Qt::StrongFocus : Qt::ClickFocus);
-    });
+    connect(this, &QAbstractButton::toggled, this,
+            [this](bool checked) { setFocusPolicy(checked ? Qt::StrongFocus : Qt::ClickFocus); });
 }
 
 CaptionLayout CaptionOption::captionLayout() const

@@ -18,7 +18,8 @@ bool IsEnter(const QEvent* event)
 }
 }  // namespace
 
-EnterNavigation::EnterNavigation(QObject* parent) : QObject(parent) {}
+EnterNavigation::EnterNavigation(QObject* parent) : QObject(parent)
+{}
 
 void EnterNavigation::addStep(QWidget* from, QWidget* to)
 {

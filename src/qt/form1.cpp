@@ -9,10 +9,10 @@
 #include <QLocale>
 #include <QMessageBox>
 
-#include "qt/report_delivery.h"
 #include "qt/caption_widgets.h"
 #include "qt/enter_navigation.h"
 #include "qt/qt_text.h"
+#include "qt/report_delivery.h"
 
 namespace pali {
 
@@ -102,21 +102,15 @@ QWidget* Form1::createControl(std::size_t row)
     const std::size_t number = kNumberInKind[row];
     QWidget* control = nullptr;
     switch (design.kind) {
-    case ControlKind::TextBox:
-        control = boxes_[number] = CreateBox(kAllBoxes[number], this);
-        break;
-    case ControlKind::CommandButton:
-        control = buttons_[number] = CreateButton(design, this);
-        break;
+    case ControlKind::TextBox: control = boxes_[number] = CreateBox(kAllBoxes[number], this); break;
+    case ControlKind::CommandButton: control = buttons_[number] = CreateButton(design, this); break;
     case ControlKind::OptionButton: {
         QRadioButton* option = CreateOption(design, this);
         combinations_->addButton(option, static_cast<int>(number));
         control = option;
         break;
     }
-    case ControlKind::Label:
-        control = new CaptionLabel(Text(design.caption), this);
-        break;
+    case ControlKind::Label: control = new CaptionLabel(Text(design.caption), this); break;
     }
     control->setObjectName(Text(design.name));
     control->setGeometry(PixelRect(design));

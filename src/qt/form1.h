@@ -9,13 +9,13 @@
 
 #include <QWidget>
 
+#include "app/form1_controls.h"
+#include "app/form1_logic.h"
 #include "core/report/recording_printer.h"
 #include "core/state/box.h"
 #include "core/state/form_contents.h"
 #include "core/state/number_format.h"
 #include "core/state/project_state.h"
-#include "app/form1_controls.h"
-#include "app/form1_logic.h"
 
 class QButtonGroup;
 class QLineEdit;

@@ -7,10 +7,8 @@
 
 namespace pali {
 
-ItalianQtTexts::ItalianQtTexts()
-    : ItalianQtTexts(QLibraryInfo::path(QLibraryInfo::TranslationsPath))
-{
-}
+ItalianQtTexts::ItalianQtTexts() : ItalianQtTexts(QLibraryInfo::path(QLibraryInfo::TranslationsPath))
+{}
 
 ItalianQtTexts::ItalianQtTexts(const QString& translationsFolder)
 {

@@ -20,18 +20,17 @@
 #include <QSettings>
 #include <QUrl>
 
-#include "qt/report_document.h"
-#include "core/report/report_texts.h"
 #include "app/about_text.h"
+#include "core/report/report_texts.h"
 #include "qt/form1.h"
 #include "qt/qt_text.h"
+#include "qt/report_document.h"
 
 namespace pali {
 
 namespace {
 
-const QString kFilter =
-    Text(kProjectTypeName) + QStringLiteral(" (*.") + Text(kProjectExtension) + QStringLiteral(")");
+const QString kFilter = Text(kProjectTypeName) + QStringLiteral(" (*.") + Text(kProjectExtension) + QStringLiteral(")");
 const QString kRecentKey = QStringLiteral("fileRecenti");
 
 std::vector<std::string> StoredRecentFiles()
@@ -119,7 +118,8 @@ template <std::size_t Count>
 void MainWindow::addEntries(QMenu* menu, const std::array<MenuEntry, Count>& entries)
 {
     for (const MenuEntry& entry : entries) {
-        QAction* action = menu->addAction(Text(entry.text), this, [this, entry] { RunMenuCommand(entry.command, session_, *this); });
+        QAction* action =
+            menu->addAction(Text(entry.text), this, [this, entry] { RunMenuCommand(entry.command, session_, *this); });
         if (!entry.shortcut.none()) {
             const Qt::KeyboardModifiers modifiers =
                 entry.shortcut.shift ? Qt::ControlModifier | Qt::ShiftModifier : Qt::ControlModifier;

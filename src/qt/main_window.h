@@ -9,8 +9,8 @@
 
 #include <QMainWindow>
 
-#include "app/project_session.h"
 #include "app/project_menu.h"
+#include "app/project_session.h"
 
 class QAction;
 class QMenu;

@@ -28,8 +28,7 @@ const char* programPath = "portanza-pali";
 
 bool DisplayNamed()
 {
-    return std::getenv("QT_QPA_PLATFORM") || std::getenv("DISPLAY") ||
-           std::getenv("WAYLAND_DISPLAY");
+    return std::getenv("QT_QPA_PLATFORM") || std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY");
 }
 
 // While the toolkit looks for a display, its complaints about the platform

@@ -9,8 +9,8 @@
 #include <QPrinterInfo>
 #include <QStandardPaths>
 
-#include "qt/report_document.h"
 #include "core/report/report_texts.h"
+#include "qt/report_document.h"
 
 namespace pali {
 namespace {
@@ -26,9 +26,8 @@ QString SuggestedPdfPath()
 
 QString AskPdfPath(QWidget* parent)
 {
-    QFileDialog dialog(parent,
-                       QStringLiteral("Nessuna stampante predefinita: salva la relazione in PDF"),
-                       QString(), QStringLiteral("Documenti PDF (*.pdf)"));
+    QFileDialog dialog(parent, QStringLiteral("Nessuna stampante predefinita: salva la relazione in PDF"), QString(),
+                       QStringLiteral("Documenti PDF (*.pdf)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
     dialog.selectFile(SuggestedPdfPath());
@@ -75,9 +74,8 @@ void DeliverReport(const std::vector<PrintedLine>& lines, QWidget* parent)
     }
     QPrinter printer(defaultPrinter, QPrinter::HighResolution);
     if (!document.PrintTo(printer)) {
-        QMessageBox::warning(
-            parent, kTitle,
-            QString::fromStdString(PrinterFailedMessage(defaultPrinter.printerName().toStdString())));
+        QMessageBox::warning(parent, kTitle,
+                             QString::fromStdString(PrinterFailedMessage(defaultPrinter.printerName().toStdString())));
     }
 }
 

@@ -88,7 +88,8 @@ int FittingStretch(const PageLayout& layout, QPrinter& printer)
 
 }  // namespace
 
-ReportDocument::ReportDocument(std::vector<PrintedLine> lines) : lines_(std::move(lines)) {}
+ReportDocument::ReportDocument(std::vector<PrintedLine> lines) : lines_(std::move(lines))
+{}
 
 bool ReportDocument::PrintTo(QPrinter& printer) const
 {
@@ -102,8 +103,8 @@ bool ReportDocument::SaveAsPdf(const QString& path) const
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
-    printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, kMarginsMm,
-                                      QPageLayout::Millimeter));
+    printer.setPageLayout(
+        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, kMarginsMm, QPageLayout::Millimeter));
     return Paint(printer);
 }
 

@@ -9,8 +9,8 @@ namespace pali {
 AccessibleNames::AccessibleNames()
 {
     void* services = nullptr;
-    if (SUCCEEDED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
-                                   IID_IAccPropServices, &services))) {
+    if (SUCCEEDED(
+            CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices, &services))) {
         services_ = static_cast<IAccPropServices*>(services);
     }
 }
@@ -29,8 +29,8 @@ void AccessibleNames::name(HWND control, std::wstring_view name)
         return;
     }
     const std::wstring text(name);
-    if (SUCCEEDED(services_->SetHwndPropStr(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
-                                            PROPID_ACC_NAME, text.c_str()))) {
+    if (SUCCEEDED(services_->SetHwndPropStr(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, PROPID_ACC_NAME,
+                                            text.c_str()))) {
         named_.push_back(control);
     }
 }

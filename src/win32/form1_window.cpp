@@ -90,12 +90,9 @@ ControlClass ClassOf(std::size_t row)
     const DWORD group = IsOption(row) && !IsFirstOption(row) ? 0 : WS_GROUP;
     const DWORD common = WS_CHILD | WS_VISIBLE | group;
     switch (kForm1Controls[row].kind) {
-    case ControlKind::TextBox:
-        return {L"EDIT", common | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
-    case ControlKind::CommandButton:
-        return {L"BUTTON", common | WS_TABSTOP | BS_PUSHBUTTON | BS_MULTILINE, 0};
-    case ControlKind::OptionButton:
-        return {L"BUTTON", common | BS_AUTORADIOBUTTON | BS_MULTILINE, 0};
+    case ControlKind::TextBox: return {L"EDIT", common | WS_TABSTOP | ES_LEFT | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
+    case ControlKind::CommandButton: return {L"BUTTON", common | WS_TABSTOP | BS_PUSHBUTTON | BS_MULTILINE, 0};
+    case ControlKind::OptionButton: return {L"BUTTON", common | BS_AUTORADIOBUTTON | BS_MULTILINE, 0};
     case ControlKind::Label:
         // SS_LEFT wraps at blanks and cuts what does not fit the label's height.
         // A few labels overlap; each draws its text on the window's background
@@ -155,9 +152,8 @@ Form1Window::Form1Window(HINSTANCE instance)
     : logic_(*this), presentMessage_(ShowErrorMessage), deliverReport_(DeliverReport)
 {
     RegisterWindowClass(instance, Procedure);
-    window_ = CreateWindowExW(kWindowExStyle, kWindowClass, WideText(kTitle).c_str(), kWindowStyle,
-                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
-                              nullptr, instance, this);
+    window_ = CreateWindowExW(kWindowExStyle, kWindowClass, WideText(kTitle).c_str(), kWindowStyle, CW_USEDEFAULT,
+                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, this);
     if (!window_) {
         throw std::runtime_error("the window could not be created");
     }
@@ -182,9 +178,8 @@ void Form1Window::createControls(HINSTANCE instance)
         const ControlDesign& design = kForm1Controls[row];
         const ControlClass kind = ClassOf(row);
         controls_[row] = CreateWindowExW(
-            kind.exStyle, kind.className, WideText(design.caption).c_str(), kind.style, 0, 0, 0, 0,
-            window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + row)), instance,
-            nullptr);
+            kind.exStyle, kind.className, WideText(design.caption).c_str(), kind.style, 0, 0, 0, 0, window_,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + row)), instance, nullptr);
         // No box has a length limit: a megabyte pasted stays whole.
         if (design.kind == ControlKind::TextBox) {
             SendMessageW(controls_[row], EM_SETLIMITTEXT, 0, 0);
@@ -211,10 +206,9 @@ void Form1Window::layOut()
 {
     for (std::size_t row = 0; row < kControlCount; ++row) {
         const RECT rect = ControlRect(kForm1Controls[row], dpi_);
-        SetWindowPos(controls_[row], nullptr, rect.left, rect.top, rect.right - rect.left,
-                     rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
-        SendMessageW(controls_[row], WM_SETFONT,
-                     reinterpret_cast<WPARAM>(fonts_.font(kForm1Controls[row].font)), TRUE);
+        SetWindowPos(controls_[row], nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        SendMessageW(controls_[row], WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.font(kForm1Controls[row].font)), TRUE);
         // A box gives its text all the room inside its border, as Windows'
         // and Wine's margins for the face would differ: a capacity of four
         // digits and two decimals shows whole.
@@ -348,15 +342,10 @@ void Form1Window::letOnlyTheSelectedOptionTakeTab()
 void Form1Window::onCommand(std::size_t row)
 {
     switch (kForm1Controls[row].kind) {
-    case ControlKind::CommandButton:
-        logic_.press(static_cast<Button>(kNumberInKind[row]));
-        return;
-    case ControlKind::OptionButton:
-        letOnlyTheSelectedOptionTakeTab();
-        return;
+    case ControlKind::CommandButton: logic_.press(static_cast<Button>(kNumberInKind[row])); return;
+    case ControlKind::OptionButton: letOnlyTheSelectedOptionTakeTab(); return;
     case ControlKind::TextBox:
-    case ControlKind::Label:
-        return;
+    case ControlKind::Label: return;
     }
 }
 
@@ -417,16 +406,13 @@ LRESULT Form1Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             return DrawLabelTransparent(reinterpret_cast<HDC>(wParam));
         }
         return DefWindowProcW(window_, message, wParam, lParam);
-    case WM_DPICHANGED:
-        changeDpi(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
-        return 0;
+    case WM_DPICHANGED: changeDpi(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam)); return 0;
     case WM_DESTROY:
         accessibleNames_.clear();
         window_ = nullptr;
         PostQuitMessage(0);
         return 0;
-    default:
-        return DefWindowProcW(window_, message, wParam, lParam);
+    default: return DefWindowProcW(window_, message, wParam, lParam);
     }
 }
 
@@ -474,8 +460,8 @@ void Form1Window::focusBox(Box box)
 NumberFormat Form1Window::numberFormat() const
 {
     wchar_t separator[8] = L".";
-    const int length = GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, separator,
-                                       static_cast<int>(std::size(separator)));
+    const int length =
+        GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, separator, static_cast<int>(std::size(separator)));
     if (length <= 1) {
         return NumberFormat::Point();
     }

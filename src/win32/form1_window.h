@@ -9,16 +9,15 @@
 #include <string>
 #include <vector>
 
+#include "app/form1_controls.h"
+#include "app/form1_logic.h"
 #include "core/report/recording_printer.h"
 #include "core/state/box.h"
 #include "core/state/form_contents.h"
 #include "core/state/project_state.h"
-#include "app/form1_controls.h"
-#include "app/form1_logic.h"
 #include "win32/accessible_names.h"
 #include "win32/window_fonts.h"
 #include "win32/window_frame.h"
-#include "win32/window_fonts.h"
 
 namespace pali {
 

@@ -104,8 +104,7 @@ class PageWriter {
 public:
     PageWriter(HDC dc, const DeviceArea& area, const MonospacedFace& face, const PageLayout& layout)
         : dc_(dc), area_(area), face_(face), layout_(layout)
-    {
-    }
+    {}
 
     bool Write()
     {

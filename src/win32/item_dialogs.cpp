@@ -5,8 +5,8 @@
 #include <shobjidl.h>
 
 #include "app/project_file.h"
-#include "win32/wide_text.h"
 #include "app/project_menu.h"
+#include "win32/wide_text.h"
 
 namespace pali {
 

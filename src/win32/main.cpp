@@ -8,9 +8,9 @@
 #include <optional>
 #include <string>
 
-#include "win32/wide_text.h"
 #include "win32/project_window.h"
 #include "win32/recent_files_setting.h"
+#include "win32/wide_text.h"
 
 namespace {
 

@@ -84,8 +84,8 @@ std::optional<std::wstring> WriteTemporaryFile(const std::wstring& folder, const
     }
     bool flushed = false;
     {
-        const FileHandle file(CreateFileW(name, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                          FILE_ATTRIBUTE_NORMAL, nullptr));
+        const FileHandle file(
+            CreateFileW(name, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
         flushed = file.valid() && WriteAll(file.get(), bytes) && FlushFileBuffers(file.get());
     }
     if (!flushed) {
@@ -100,11 +100,10 @@ std::optional<std::wstring> WriteTemporaryFile(const std::wstring& folder, const
 bool PutInPlace(const std::wstring& temporary, const std::wstring& target)
 {
     if (Exists(target)) {
-        return ReplaceFileW(target.c_str(), temporary.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
-                            nullptr, nullptr) != FALSE;
+        return ReplaceFileW(target.c_str(), temporary.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr,
+                            nullptr) != FALSE;
     }
-    return MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) !=
-           FALSE;
+    return MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
 }
 
 }  // namespace

@@ -5,13 +5,13 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
-#include "win32/report_delivery.h"
-#include "win32/wide_text.h"
 #include "app/about_text.h"
 #include "win32/item_dialogs.h"
 #include "win32/project_disk.h"
+#include "win32/report_delivery.h"
 #include "win32/save_question.h"
 #include "win32/system_message.h"
+#include "win32/wide_text.h"
 
 namespace pali {
 
@@ -112,9 +112,7 @@ std::optional<LRESULT> ProjectWindow::handleFrameMessage(UINT message, WPARAM wP
             openRecentFile(*index);
         }
         return 0;
-    case WM_CLOSE:
-        closeWindow();
-        return 0;
+    case WM_CLOSE: closeWindow(); return 0;
     case WM_QUERYENDSESSION:
         // Annulla keeps Windows from ending the session.
         return session_.mayClose() ? TRUE : FALSE;
@@ -123,11 +121,8 @@ std::optional<LRESULT> ProjectWindow::handleFrameMessage(UINT message, WPARAM wP
             DestroyWindow(form_.handle());
         }
         return 0;
-    case WM_DROPFILES:
-        openDroppedFile(reinterpret_cast<HDROP>(wParam));
-        return 0;
-    default:
-        return std::nullopt;
+    case WM_DROPFILES: openDroppedFile(reinterpret_cast<HDROP>(wParam)); return 0;
+    default: return std::nullopt;
     }
 }
 

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "app/project_session.h"
 #include "app/project_menu.h"
+#include "app/project_session.h"
 #include "win32/form1_window.h"
 #include "win32/menu_bar.h"
 #include "win32/window_frame.h"

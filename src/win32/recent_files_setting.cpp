@@ -24,8 +24,8 @@ std::vector<std::string> LoadRecentFiles()
         return {};
     }
     std::wstring list(size / sizeof(wchar_t) + 1, L'\0');
-    if (RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, kRecentFilesValue, RRF_RT_REG_MULTI_SZ, nullptr,
-                     list.data(), &size) != ERROR_SUCCESS) {
+    if (RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, kRecentFilesValue, RRF_RT_REG_MULTI_SZ, nullptr, list.data(),
+                     &size) != ERROR_SUCCESS) {
         return {};
     }
     std::vector<std::string> paths;

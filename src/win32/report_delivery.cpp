@@ -123,7 +123,8 @@ HDC LandscapeContext(PrinterChoice& choice)
     auto* merged = reinterpret_cast<DEVMODEW*>(settings.data());
     auto* chosen = choice.settings.empty() ? nullptr : reinterpret_cast<DEVMODEW*>(choice.settings.data());
     const DWORD mode = DM_OUT_BUFFER | (chosen != nullptr ? DM_IN_BUFFER : 0);
-    const bool read = size > 0 && DocumentPropertiesW(nullptr, printer, choice.name.data(), merged, chosen, mode) == IDOK;
+    const bool read =
+        size > 0 && DocumentPropertiesW(nullptr, printer, choice.name.data(), merged, chosen, mode) == IDOK;
     ClosePrinter(printer);
     if (!read) {
         return nullptr;

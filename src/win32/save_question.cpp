@@ -6,8 +6,8 @@
 
 #include <iterator>
 
-#include "win32/wide_text.h"
 #include "app/form1_controls.h"
+#include "win32/wide_text.h"
 
 namespace pali {
 

@@ -38,8 +38,7 @@ void WindowFonts::makeFor(int dpi)
 {
     release();
     for (const ControlDesign& design : kForm1Controls) {
-        if (std::ranges::find(fonts_, design.font, &std::pair<FontStyle, HFONT>::first) ==
-            fonts_.end()) {
+        if (std::ranges::find(fonts_, design.font, &std::pair<FontStyle, HFONT>::first) == fonts_.end()) {
             fonts_.emplace_back(design.font, MakeFont(design.font, dpi));
         }
     }

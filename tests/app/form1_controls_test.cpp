@@ -79,16 +79,13 @@ TEST(Form1Controls, CaptionsKeepEveryQuoteAsteriskHyphenAndBlank)
 TEST(Form1Controls, OnlyHeadingsNotesSeparatorsResultsAndLongestCaptionsHaveFontsOfTheirOwn)
 {
     const std::map<std::string_view, FontStyle> ownFonts = {
-        {"Label17", {8.25, true}}, {"Label18", {8.25, true}}, {"Label13", {8.25, true}},
-        {"Label31", {9.75, true}}, {"Label27", {13.5, true}}, {"Label35", {12.0, true}},
-        {"Label34", {13.5, true}}, {"Label22", {18.0, true}},
-        {"Label4", {7.5, false}},  {"Label16", {7.5, false}}, {"Label19", {7.5, false}},
-        {"Label3", {7.5, false}},
-        {"Label9", {7.5, false}},  {"Label10", {7.5, false}}, {"Label11", {7.5, false}},
-        {"Label29", {7.5, false}}, {"Label30(0)", {7.5, false}}, {"Label32", {7.5, false}},
-        {"Label24", {7.5, false}}, {"Label5", {6.75, false}},
-        {"CARTOT", {7.5, false}},  {"CARMAG", {7.5, false}},  {"M3", {7.5, false}},
-        {"M4", {7.5, false}},      {"K3", {7.5, false}},      {"M8", {7.5, false}},
+        {"Label17", {8.25, true}},    {"Label18", {8.25, true}}, {"Label13", {8.25, true}}, {"Label31", {9.75, true}},
+        {"Label27", {13.5, true}},    {"Label35", {12.0, true}}, {"Label34", {13.5, true}}, {"Label22", {18.0, true}},
+        {"Label4", {7.5, false}},     {"Label16", {7.5, false}}, {"Label19", {7.5, false}}, {"Label3", {7.5, false}},
+        {"Label9", {7.5, false}},     {"Label10", {7.5, false}}, {"Label11", {7.5, false}}, {"Label29", {7.5, false}},
+        {"Label30(0)", {7.5, false}}, {"Label32", {7.5, false}}, {"Label24", {7.5, false}}, {"Label5", {6.75, false}},
+        {"CARTOT", {7.5, false}},     {"CARMAG", {7.5, false}},  {"M3", {7.5, false}},      {"M4", {7.5, false}},
+        {"K3", {7.5, false}},         {"M8", {7.5, false}},
     };
     for (const ControlDesign& design : kForm1Controls) {
         const auto own = ownFonts.find(design.name);

@@ -10,9 +10,9 @@
 #include <utility>
 #include <vector>
 
-#include "text_window.h"
 #include "app/error_message.h"
 #include "app/form1_logic.h"
+#include "text_window.h"
 
 namespace pali {
 namespace {
@@ -131,9 +131,8 @@ TEST_F(Form1LogicTest, AFailedClickChangesNothingNamesTheBoxAndFocusesIt)
 
 TEST_F(Form1LogicTest, AnErrorThatNamesNoBoxLeavesTheFocusWhereItWas)
 {
-    EXPECT_FALSE(logic.dispatch([](FormContents&, ProjectState&, const NumberFormat&) {
-        throw RunTimeError(ErrorKind::Overflow);
-    }));
+    EXPECT_FALSE(logic.dispatch(
+        [](FormContents&, ProjectState&, const NumberFormat&) { throw RunTimeError(ErrorKind::Overflow); }));
     EXPECT_EQ(view.focus, std::nullopt);
     EXPECT_EQ(view.messages.size(), 1U);
 }
@@ -155,9 +154,8 @@ TEST_F(Form1LogicTest, TheDecimalSeparatorIsAskedAtEveryClick)
 TEST_F(Form1LogicTest, AnOptionChangedByAHandlerIsSelectedInTheWindow)
 {
     view.form.selectedCombination = 2;
-    ASSERT_TRUE(logic.dispatch([](FormContents& form, ProjectState&, const NumberFormat&) {
-        form.selectedCombination = 1;
-    }));
+    ASSERT_TRUE(
+        logic.dispatch([](FormContents& form, ProjectState&, const NumberFormat&) { form.selectedCombination = 1; }));
     EXPECT_EQ(view.form.selectedCombination, 1);
 }
 

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "text_window.h"
 #include "app/project_session.h"
+#include "text_window.h"
 
 namespace pali::fixtures {
 

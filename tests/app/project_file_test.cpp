@@ -8,8 +8,8 @@
 #include <sstream>
 #include <string>
 
-#include "memory_window.h"
 #include "app/project_file.h"
+#include "memory_window.h"
 
 namespace pali {
 namespace {

@@ -8,8 +8,8 @@
 #include <random>
 #include <string>
 
-#include "memory_window.h"
 #include "app/project_file.h"
+#include "memory_window.h"
 
 namespace pali {
 namespace {
@@ -41,9 +41,9 @@ TEST(ProjectFileProperty, SavingAndOpeningAtAnyMomentChangesNothing)
     };
     // Mostly numbers a layer or a load may hold, so that the calculations run
     // and fill the state, with texts that make them fail among them.
-    const char* texts[] = {"", "0", "1", "2", "3", "5", "6", "7", "12", "20", "21", "30", "34", "60",
-                           "1,8", "0,8", "2,5", "12,5", "0,004", "-1", "-0", "1e999", "abc", " 4 ",
-                           "è³", "1,9", "28", "40", "99999", "  spazi  "};
+    const char* texts[] = {"",   "0",     "1",   "2",   "3",   "5",   "6",   "7",    "12",    "20",
+                           "21", "30",    "34",  "60",  "1,8", "0,8", "2,5", "12,5", "0,004", "-1",
+                           "-0", "1e999", "abc", " 4 ", "è³",  "1,9", "28",  "40",   "99999", "  spazi  "};
 
     MemoryWindow saving;
     MemoryWindow twin;
@@ -70,9 +70,7 @@ TEST(ProjectFileProperty, SavingAndOpeningAtAnyMomentChangesNothing)
             capacities += button == Button::Command3 && twin.messages.size() == failures;
             break;
         }
-        case 4:
-            saving.form.selectedCombination = twin.form.selectedCombination = static_cast<int>(pick(3));
-            break;
+        case 4: saving.form.selectedCombination = twin.form.selectedCombination = static_cast<int>(pick(3)); break;
         default:
             saving.savePaths.push_back(path);
             ASSERT_TRUE(session.save()) << "event " << event;
@@ -85,8 +83,8 @@ TEST(ProjectFileProperty, SavingAndOpeningAtAnyMomentChangesNothing)
         ASSERT_EQ(WriteProjectFile(ProjectOf(savingLogic)), WriteProjectFile(ProjectOf(twinLogic)))
             << "event " << event;
     }
-    std::printf("project files: %ld events, %d saved and opened again, %d capacities computed\n", events,
-                reopened, capacities);
+    std::printf("project files: %ld events, %d saved and opened again, %d capacities computed\n", events, reopened,
+                capacities);
     EXPECT_TRUE(saving.messages == twin.messages);
     EXPECT_GT(capacities, 0);
 }

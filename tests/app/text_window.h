@@ -38,7 +38,7 @@ public:
 inline void TypeWorkedExample(FormContents& form, Form1Logic& logic)
 {
     const std::pair<Box, const char*> typed[] = {
-        {Box::A, "60"}, {Box::B, "12"}, {Box::C, "2"}, {Box::K1, "30"},
+        {Box::A, "60"}, {Box::B, "12"},  {Box::C, "2"},     {Box::K1, "30"},
         {Box::M5, "2"}, {Box::CP, "50"}, {Box::CPNS, "10"}, {Box::CV, "20"},
     };
     for (const auto& [box, text] : typed) {

@@ -12,8 +12,8 @@
 int main()
 {
     for (const pali::ControlDesign& design : pali::kForm1Controls) {
-        std::cout << design.name << ' ' << pali::Pixels(design.left) + pali::Pixels(design.width) / 2
-                  << ' ' << pali::Pixels(design.top) + pali::Pixels(design.height) / 2 << '\n';
+        std::cout << design.name << ' ' << pali::Pixels(design.left) + pali::Pixels(design.width) / 2 << ' '
+                  << pali::Pixels(design.top) + pali::Pixels(design.height) / 2 << '\n';
     }
     std::cout << "MenuBar 0 " << pali::Pixels(pali::kMenuBarTwips) << '\n';
 }

@@ -75,8 +75,7 @@ QRect InkOf(const QString& text, const CaptionLayout& layout, const QFont& font,
         QPainter painter(&image);
         painter.setFont(font);
         painter.setPen(Qt::black);
-        painter.drawText(QRect(QPoint(margin, margin), layout.rect.size()),
-                         layout.flags | Qt::TextDontClip, text);
+        painter.drawText(QRect(QPoint(margin, margin), layout.rect.size()), layout.flags | Qt::TextDontClip, text);
     }
     QRect ink;
     for (int y = 0; y < image.height(); ++y) {
@@ -110,8 +109,7 @@ QRect TextArea(const QWidget* control)
         return TextRect(edit).translated(edit->pos());
     }
     const CaptionLayout layout = LayoutOf(control);
-    const QRect lines =
-        QFontMetrics(control->font()).boundingRect(layout.rect, layout.flags, layout.text);
+    const QRect lines = QFontMetrics(control->font()).boundingRect(layout.rect, layout.flags, layout.text);
     return lines.intersected(control->rect()).translated(control->pos());
 }
 
@@ -120,8 +118,7 @@ QRect TextArea(const QWidget* control)
 TEST_F(Captions, AreDrawnInLiberationSans)
 {
     for (const QWidget* control : window.findChildren<QWidget*>()) {
-        EXPECT_EQ(QFontInfo(control->font()).family(), "Liberation Sans")
-            << control->objectName().toStdString();
+        EXPECT_EQ(QFontInfo(control->font()).family(), "Liberation Sans") << control->objectName().toStdString();
     }
 }
 
@@ -138,8 +135,7 @@ TEST_F(Captions, EveryCaptionIsDrawnWholeInsideItsControl)
             QString::fromUtf8(design->name.data(), static_cast<qsizetype>(design->name.size())));
         const CaptionLayout layout = LayoutOf(control);
         const QString shown = CaptionMeantToShow(*design, layout);
-        const QRect lines =
-            QFontMetrics(control->font()).boundingRect(layout.rect, layout.flags, shown);
+        const QRect lines = QFontMetrics(control->font()).boundingRect(layout.rect, layout.flags, shown);
         const QRect ink = InkOf(shown, layout, control->font(), scale);
         EXPECT_LE(lines.width(), layout.rect.width());
         EXPECT_GE(ink.top(), 0) << "ink from " << ink.top();
@@ -156,8 +152,7 @@ TEST_F(Captions, NoControlsTextLiesOnAnothersText)
             const QRect other = TextArea(controls[second]);
             EXPECT_FALSE(one.intersects(other))
                 << controls[first]->objectName().toStdString() << " and "
-                << controls[second]->objectName().toStdString() << " at scale "
-                << window.devicePixelRatioF();
+                << controls[second]->objectName().toStdString() << " at scale " << window.devicePixelRatioF();
         }
     }
 }
@@ -172,8 +167,7 @@ TEST_F(Captions, TwoDecimalReadOutsShowTheirLongestValuesWhole)
         for (const QString& value : {QStringLiteral("9999,99"), QStringLiteral("9999.99")}) {
             const int room = TextRect(edit).width() - 2 * 2;
             EXPECT_LE(edit->fontMetrics().horizontalAdvance(value) + 1, room)
-                << BoxName(box) << " " << value.toStdString() << " at scale "
-                << window.devicePixelRatioF();
+                << BoxName(box) << " " << value.toStdString() << " at scale " << window.devicePixelRatioF();
         }
     }
 }

@@ -106,12 +106,9 @@ TEST_F(ClickPath, EveryRefusedBearingCapacityNamesItsBoxAndChangesNothing)
         const char* caption;
     };
     const Case cases[] = {
-        {Box::C, "", "NUMERO DI STRATImax20"},
-        {Box::C, "21", "NUMERO DI STRATImax20"},
-        {Box::C, "-1", "NUMERO DI STRATImax20"},
-        {Box::A, "", "DIAMETRO PALO \"cm\""},
-        {Box::B, "abc", "LUNGHEZZA PALO (mt)"},
-        {Box::M5, "", "NUMERO DI PALI(max6)"},
+        {Box::C, "", "NUMERO DI STRATImax20"},   {Box::C, "21", "NUMERO DI STRATImax20"},
+        {Box::C, "-1", "NUMERO DI STRATImax20"}, {Box::A, "", "DIAMETRO PALO \"cm\""},
+        {Box::B, "abc", "LUNGHEZZA PALO (mt)"},  {Box::M5, "", "NUMERO DI PALI(max6)"},
         {Box::M5, "7", "NUMERO DI PALI(max6)"},
     };
     enterWorkedExample();
@@ -172,8 +169,7 @@ TEST_F(ClickPath, TheFirstStepThatFailsNamesTheBoxAtFault)
         messages.clear();
         const Snapshot before = snapshot();
         click(refused.button);
-        expectRefused(before, std::string(BoxCaption(refused.named)).c_str(),
-                      BoxName(refused.named).data());
+        expectRefused(before, std::string(BoxCaption(refused.named)).c_str(), BoxName(refused.named).data());
         EXPECT_TRUE(messages[0].contains(refused.kind)) << messages[0].toStdString();
         for (std::size_t each = 0; each < kept.size(); ++each) {
             type(refused.faults[each].box, kept[each]);

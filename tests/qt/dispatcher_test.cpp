@@ -27,17 +27,16 @@ TEST_F(Dispatcher, AHandlerThatFailsMidwayLeavesTextsOptionAndStateAsTheyWere)
 {
     const FormContents contentsBefore = window.contents();
     const ProjectState stateBefore = window.state();
-    const bool succeeded =
-        window.dispatch([](FormContents& form, ProjectState& state, const NumberFormat&) {
-            form[Box::H] = "30";
-            form[Box::E].clear();
-            form[Box::K3] = "333,07";
-            form.selectedCombination = 2;
-            state.QPUNTA = 193.3;
-            state.NSTRATO = ValueCell::Integer(2);
-            state.ANG[2] = 34.0;
-            throw RunTimeError(ErrorKind::TypeMismatch, Box::C);
-        });
+    const bool succeeded = window.dispatch([](FormContents& form, ProjectState& state, const NumberFormat&) {
+        form[Box::H] = "30";
+        form[Box::E].clear();
+        form[Box::K3] = "333,07";
+        form.selectedCombination = 2;
+        state.QPUNTA = 193.3;
+        state.NSTRATO = ValueCell::Integer(2);
+        state.ANG[2] = 34.0;
+        throw RunTimeError(ErrorKind::TypeMismatch, Box::C);
+    });
     EXPECT_FALSE(succeeded);
     EXPECT_EQ(window.contents(), contentsBefore);
     EXPECT_EQ(window.state(), stateBefore);
@@ -50,9 +49,7 @@ TEST_F(Dispatcher, AHandlerThatFailsMidwayLeavesTextsOptionAndStateAsTheyWere)
 
 TEST_F(Dispatcher, AFailureWithoutABoxLeavesTheFocusWhereItWas)
 {
-    window.dispatch([](FormContents&, ProjectState&, const NumberFormat&) {
-        throw RunTimeError(ErrorKind::Overflow);
-    });
+    window.dispatch([](FormContents&, ProjectState&, const NumberFormat&) { throw RunTimeError(ErrorKind::Overflow); });
     ASSERT_EQ(messages.size(), 1U);
     EXPECT_TRUE(messages[0].contains("Overflow"));
     EXPECT_EQ(focused(), "K1");
@@ -63,11 +60,10 @@ TEST_F(Dispatcher, AHandlerThatFinishesKeepsWhatItWroteAndTheProgramGoesOn)
     window.dispatch([](FormContents&, ProjectState&, const NumberFormat&) {
         throw RunTimeError(ErrorKind::DivisionByZero, Box::A);
     });
-    const bool succeeded =
-        window.dispatch([](FormContents& form, ProjectState& state, const NumberFormat& format) {
-            form[Box::H] = "30" + format.decimalSeparator + "5";
-            state.COEFGR = 0.94;
-        });
+    const bool succeeded = window.dispatch([](FormContents& form, ProjectState& state, const NumberFormat& format) {
+        form[Box::H] = "30" + format.decimalSeparator + "5";
+        state.COEFGR = 0.94;
+    });
     EXPECT_TRUE(succeeded);
     EXPECT_EQ(text(Box::H), "30.5");
     EXPECT_EQ(text(Box::E), "30");

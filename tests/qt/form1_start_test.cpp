@@ -10,8 +10,8 @@
 
 #include <memory>
 
-#include "qt/report_delivery.h"
 #include "qt/italian_qt_texts.h"
+#include "qt/report_delivery.h"
 #include "window_fixture.h"
 
 namespace pali {
@@ -39,8 +39,7 @@ protected:
 
 TEST_F(Form1Start, OpensMaximisedWithItsCaptionEmptyBoxesFirstOptionAndFocusInA)
 {
-    EXPECT_EQ(window.windowTitle(),
-              "PORTANZA DEI PALI PER TERRENI INCOERENTI   BEREZANTZEV(TESK-ORBEL)");
+    EXPECT_EQ(window.windowTitle(), "PORTANZA DEI PALI PER TERRENI INCOERENTI   BEREZANTZEV(TESK-ORBEL)");
     EXPECT_TRUE(window.windowState().testFlag(Qt::WindowMaximized));
     EXPECT_EQ(window.contents(), FormContents{});
     EXPECT_TRUE(option(0)->isChecked());
@@ -162,7 +161,9 @@ TEST_F(Form1QtTexts, ThePdfSaveDialogWithoutAPrinterHasItalianButtons)
 
 TEST_F(Form1QtTexts, QtsItalianTextsLastAsLongAsTheirObject)
 {
-    { const ItalianQtTexts qtTexts; }
+    {
+        const ItalianQtTexts qtTexts;
+    }
     EXPECT_TRUE(contextMenuOf(Box::A).contains("Copy"));
 }
 

@@ -14,9 +14,9 @@ class Keyboard : public fixtures::WindowTest {};
 TEST_F(Keyboard, EnterMovesAlongTheThreeChainsWithoutTouchingTheText)
 {
     const std::pair<Box, const char*> steps[] = {
-        {Box::A, "B"},         {Box::B, "C"},          {Box::C, "Command6"}, {Box::E, "F"},
-        {Box::F, "G"},         {Box::G, "D"},          {Box::D, "Command1"}, {Box::H, "K1"},
-        {Box::K1, "M5"},       {Box::M5, "CP"},        {Box::CP, "CPNS"},    {Box::CPNS, "CV"},
+        {Box::A, "B"},   {Box::B, "C"},   {Box::C, "Command6"}, {Box::E, "F"},
+        {Box::F, "G"},   {Box::G, "D"},   {Box::D, "Command1"}, {Box::H, "K1"},
+        {Box::K1, "M5"}, {Box::M5, "CP"}, {Box::CP, "CPNS"},    {Box::CPNS, "CV"},
     };
     for (const auto& [from, to] : steps) {
         for (const QString& content : {QString(), QString("abc")}) {
@@ -35,8 +35,7 @@ TEST_F(Keyboard, EnterInTheNineOtherBoxesChangesNothing)
     for (QPushButton* each : window.findChildren<QPushButton*>()) {
         clicks.push_back(std::make_unique<QSignalSpy>(each, &QPushButton::clicked));
     }
-    for (Box box : {Box::I, Box::Z9, Box::CV, Box::CARTOT, Box::CARMAG, Box::M3, Box::M4, Box::K3,
-                    Box::M8}) {
+    for (Box box : {Box::I, Box::Z9, Box::CV, Box::CARTOT, Box::CARMAG, Box::M3, Box::M4, Box::K3, Box::M8}) {
         type(box, "7");
         press(Qt::Key_Return);
         press(Qt::Key_Enter);
@@ -90,9 +89,9 @@ TEST_F(Keyboard, TheEnterThatReachesOkDoesNotPressItSpaceDoes)
 TEST_F(Keyboard, TabVisitsTheControlsInTheirTabOrderAndSkipsTheLabels)
 {
     const QStringList order = {
-        "A",  "B",    "C",  "I",  "E",    "F",    "G",        "Command2", "H",      "K1",
-        "Command3",  "K3", "Command4", "Command5", "Command6", "Command1", "Z9", "M3", "M4",
-        "M5", "M8",   "D",  "CP", "CPNS", "CV",   "Comb1(0)", "CARTOT",   "CARMAG", "A",
+        "A",        "B",  "C",        "I",        "E",        "F",        "G",      "Command2", "H",  "K1",
+        "Command3", "K3", "Command4", "Command5", "Command6", "Command1", "Z9",     "M3",       "M4", "M5",
+        "M8",       "D",  "CP",       "CPNS",     "CV",       "Comb1(0)", "CARTOT", "CARMAG",   "A",
     };
     QStringList visited = {focused()};
     while (visited.size() < order.size()) {

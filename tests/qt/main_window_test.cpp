@@ -117,7 +117,8 @@ TEST_F(MainWindowTest, FineAsksAboutTypedWorkAndDoesWhatTheAnswerSays)
     }
     EXPECT_EQ(questions.size(), 3U);
     EXPECT_EQ(questions[0], "Salvare il progetto?");
-    EXPECT_EQ(window.windowTitle(), "prova è.pali[*] - PORTANZA DEI PALI PER TERRENI INCOERENTI   BEREZANTZEV(TESK-ORBEL)");
+    EXPECT_EQ(window.windowTitle(),
+              "prova è.pali[*] - PORTANZA DEI PALI PER TERRENI INCOERENTI   BEREZANTZEV(TESK-ORBEL)");
 }
 
 TEST_F(MainWindowTest, NonSalvareClosesWithoutWritingAndAnUnchangedWindowClosesAtOnce)

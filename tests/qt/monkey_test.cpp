@@ -35,9 +35,11 @@ public:
     QString Text()
     {
         static const QString pieces[] = {
-            "", "0", "1", "2", "3", "5", "20", "21", "-1", "7", "12,5", "12.5", "1,8", "0,8",
-            "30", "34", "abc", " 4 ", "1e999", "1E308", "-0", ",", ".", "+", "--1", "inf",
-            "nan", "99999999999999999999", "2,5", "0,004", "è", "1.5,3", "6", "1e-400",
+            "",    "0",     "1",   "2",     "3",     "5",      "20",
+            "21",  "-1",    "7",   "12,5",  "12.5",  "1,8",    "0,8",
+            "30",  "34",    "abc", " 4 ",   "1e999", "1E308",  "-0",
+            ",",   ".",     "+",   "--1",   "inf",   "nan",    "99999999999999999999",
+            "2,5", "0,004", "è",   "1.5,3", "6",     "1e-400",
         };
         const int kind = Pick(10);
         if (kind == 0) {
@@ -50,10 +52,7 @@ public:
         return text;
     }
 
-    std::size_t Pick(std::size_t count)
-    {
-        return std::uniform_int_distribution<std::size_t>(0, count - 1)(random_);
-    }
+    std::size_t Pick(std::size_t count) { return std::uniform_int_distribution<std::size_t>(0, count - 1)(random_); }
 
 private:
     std::mt19937 random_;
@@ -84,9 +83,8 @@ TEST_F(Monkey, FailedClicksLeaveNoTraceAndNothingCrashes)
             const QString text = random.Text();
             box->clear();
             // Key events carry plain ASCII only; the rest is pasted in whole.
-            const bool typeable = text.size() < 20 && std::ranges::all_of(text, [](QChar c) {
-                return c.unicode() < 0x80;
-            });
+            const bool typeable =
+                text.size() < 20 && std::ranges::all_of(text, [](QChar c) { return c.unicode() < 0x80; });
             if (typeable) {
                 QTest::keyClicks(box, text);
             } else {
@@ -106,13 +104,11 @@ TEST_F(Monkey, FailedClicksLeaveNoTraceAndNothingCrashes)
             }
             break;
         }
-        default:
-            QTest::mouseClick(option(static_cast<int>(random.Pick(3))), Qt::LeftButton);
-            break;
+        default: QTest::mouseClick(option(static_cast<int>(random.Pick(3))), Qt::LeftButton); break;
         }
     }
-    std::printf("monkey: %ld events, %d clicks, %d failed and restored, %zu reports\n", events,
-                clicks, failedClicks, deliveredReports.size());
+    std::printf("monkey: %ld events, %d clicks, %d failed and restored, %zu reports\n", events, clicks, failedClicks,
+                deliveredReports.size());
     EXPECT_GT(failedClicks, 0);
     EXPECT_LT(failedClicks, clicks);
 }

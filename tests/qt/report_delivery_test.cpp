@@ -41,8 +41,8 @@ private:
             static_cast<QDialog*>(dialog)->accept();
         } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
             message = box->text();
-            messageSelectable = box->textInteractionFlags().testFlags(
-                Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+            messageSelectable =
+                box->textInteractionFlags().testFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
             box->accept();
         }
     }

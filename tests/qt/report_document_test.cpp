@@ -162,8 +162,7 @@ TEST_F(RenderedReport, LayerValuesStandUnderTheirHeadings)
     const Word& rule = WordOn(page, QString(122, QLatin1Char('*')));
     const double advance = (rule.xMax - rule.xMin) / 122;
     const auto expectColumn = [&](const QString& text, int column) {
-        EXPECT_NEAR(WordOn(page, text).xMin, rule.xMin + (column - 1) * advance, advance / 4)
-            << text.toStdString();
+        EXPECT_NEAR(WordOn(page, text).xMin, rule.xMin + (column - 1) * advance, advance / 4) << text.toStdString();
     };
     expectColumn(QStringLiteral("STRATOANG.ATTRITO(gradi)LUNGHEZZA(mt)"), 6);
     expectColumn(QStringLiteral("PESO"), 44);
@@ -235,8 +234,7 @@ TEST_F(LongDiameterReport, EveryFullLineSpansThePageInsideItsMargins)
 
 TEST(ReportDocument, FileThatCannotBeWrittenIsAFailure)
 {
-    EXPECT_FALSE(ReportDocument(WorkedExampleReport()).SaveAsPdf(
-        QStringLiteral("/nonexistent-folder/report.pdf")));
+    EXPECT_FALSE(ReportDocument(WorkedExampleReport()).SaveAsPdf(QStringLiteral("/nonexistent-folder/report.pdf")));
 }
 
 }  // namespace

@@ -31,11 +31,9 @@ class WindowTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        window.setMessagePresenter(
-            [this](QWidget*, const QString& message) { messages.push_back(message); });
-        window.setReportDelivery([this](const std::vector<PrintedLine>& lines, QWidget*) {
-            deliveredReports.push_back(lines);
-        });
+        window.setMessagePresenter([this](QWidget*, const QString& message) { messages.push_back(message); });
+        window.setReportDelivery(
+            [this](const std::vector<PrintedLine>& lines, QWidget*) { deliveredReports.push_back(lines); });
         window.show();
         window.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
@@ -45,10 +43,7 @@ protected:
 
     QWidget* control(const char* name) const { return window.findChild<QWidget*>(name); }
     QPushButton* button(const char* name) const { return window.findChild<QPushButton*>(name); }
-    QRadioButton* option(int index) const
-    {
-        return window.findChild<QRadioButton*>(QString("Comb1(%1)").arg(index));
-    }
+    QRadioButton* option(int index) const { return window.findChild<QRadioButton*>(QString("Comb1(%1)").arg(index)); }
     QString text(Box box) const { return window.box(box)->text(); }
     QString focused() const
     {

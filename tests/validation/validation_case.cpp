@@ -14,8 +14,7 @@ namespace {
 
 // The boxes an input file may type into: the window's typed boxes outside
 // the layer fields, which only a STRATO line fills.
-constexpr std::array<Box, 8> kTypedBoxes = {Box::A, Box::B,  Box::C,  Box::K1,
-                                            Box::M5, Box::CP, Box::CPNS, Box::CV};
+constexpr std::array<Box, 8> kTypedBoxes = {Box::A, Box::B, Box::C, Box::K1, Box::M5, Box::CP, Box::CPNS, Box::CV};
 
 struct Command {
     std::string_view text;
@@ -153,9 +152,7 @@ void Replay(const ValidationCase& validationCase, CaseDriver& driver)
     constexpr std::array<Box, 4> kLayerBoxes = {Box::E, Box::F, Box::G, Box::D};
     for (const CaseStep& step : validationCase.steps) {
         switch (step.kind) {
-        case CaseStep::Kind::Type:
-            driver.type(step.box, step.text);
-            break;
+        case CaseStep::Kind::Type: driver.type(step.box, step.text); break;
         case CaseStep::Kind::Layer:
             driver.press(Button::Command6);
             for (std::size_t field = 0; field < kLayerBoxes.size(); ++field) {
@@ -163,12 +160,8 @@ void Replay(const ValidationCase& validationCase, CaseDriver& driver)
             }
             driver.press(Button::Command1);
             break;
-        case CaseStep::Kind::Combination:
-            driver.selectCombination(step.combination);
-            break;
-        case CaseStep::Kind::Press:
-            driver.press(step.button);
-            break;
+        case CaseStep::Kind::Combination: driver.selectCombination(step.combination); break;
+        case CaseStep::Kind::Press: driver.press(step.button); break;
         }
     }
 }

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "core/state/box.h"
 #include "app/form1_controls.h"
+#include "core/state/box.h"
 
 namespace pali::validation {
 

@@ -19,10 +19,10 @@
 #include <vector>
 
 #include "../app/text_window.h"
+#include "app/form1_logic.h"
 #include "app/project_file.h"
 #include "core/state/conversions.h"
 #include "validation_case.h"
-#include "app/form1_logic.h"
 
 namespace pali::validation {
 namespace {
@@ -117,8 +117,7 @@ protected:
         }
         EXPECT_EQ(window.messages, document.messages);
         for (const DividedByXi& figure : document.dividedByXi) {
-            EXPECT_EQ(Hundredths(Number(figure.text)),
-                      DesignHundredths(window.form[figure.box], figure.verticals))
+            EXPECT_EQ(Hundredths(Number(figure.text)), DesignHundredths(window.form[figure.box], figure.verticals))
                 << BoxName(figure.box) << " divided by xi for " << figure.verticals << " verticals";
         }
         if (document.reportLines.empty()) {
@@ -126,8 +125,7 @@ protected:
             return;
         }
         ASSERT_EQ(window.reports.size(), 1U);
-        EXPECT_EQ(MissingReportLines(Texts(window.reports[0]), document.reportLines),
-                  std::vector<std::string>{});
+        EXPECT_EQ(MissingReportLines(Texts(window.reports[0]), document.reportLines), std::vector<std::string>{});
     }
 };
 
@@ -145,8 +143,7 @@ TEST_P(DocumentCase, TheProgramShowsTheFiguresOfTheHandSolution)
 TEST_P(DocumentCase, ItsProjectFileOpensReadyForTheClicks)
 {
     const ValidationCase validationCase = ReadCase(GetParam());
-    const Project project =
-        ReadProjectFile(FileBytes(kProjectsFolder / (validationCase.name + ".pali")));
+    const Project project = ReadProjectFile(FileBytes(kProjectsFolder / (validationCase.name + ".pali")));
     for (Box readOut : {Box::H, Box::Z9, Box::CARTOT, Box::CARMAG, Box::M3, Box::M4, Box::K3, Box::M8}) {
         EXPECT_EQ(project.form[readOut], "") << BoxName(readOut);
     }
@@ -157,8 +154,7 @@ TEST_P(DocumentCase, ItsProjectFileOpensReadyForTheClicks)
     ExpectTheDocumentsFigures(validationCase.name, window);
 }
 
-INSTANTIATE_TEST_SUITE_P(Validation, DocumentCase, testing::ValuesIn(CaseFiles(kCasesFolder)),
-                         CaseName);
+INSTANTIATE_TEST_SUITE_P(Validation, DocumentCase, testing::ValuesIn(CaseFiles(kCasesFolder)), CaseName);
 
 TEST(DocumentCases, EveryCaseOfTheDocumentHasItsInputFile)
 {
@@ -199,8 +195,7 @@ TEST(DocumentCases, ALayerRowIsMatchedByItsValuesWhateverItsSpacing)
 {
     const std::vector<std::string> printed = {"      1            30               5"};
     EXPECT_TRUE(MissingReportLines(printed, {"STRATO 1 30 5"}).empty());
-    EXPECT_EQ(MissingReportLines(printed, {"STRATO 1 30 6"}),
-              std::vector<std::string>{"STRATO 1 30 6"});
+    EXPECT_EQ(MissingReportLines(printed, {"STRATO 1 30 6"}), std::vector<std::string>{"STRATO 1 30 6"});
     EXPECT_EQ(MissingReportLines(printed, {"        NUMERO PALI=2"}),
               std::vector<std::string>{"        NUMERO PALI=2"});
 }

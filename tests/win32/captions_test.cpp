@@ -55,8 +55,7 @@ CaptionLayout LayoutOf(HWND control, const ControlDesign& design, int dpi)
                      GetSystemMetricsForDpi(SM_CXEDGE, static_cast<UINT>(dpi));
         return {rect, kOptionFormat, caption};
     case ControlKind::Label:
-    case ControlKind::TextBox:
-        break;
+    case ControlKind::TextBox: break;
     }
     return {rect, kLabelFormat, caption};
 }
@@ -71,8 +70,7 @@ std::wstring CaptionMeantToShow(const ControlDesign& design, const CaptionLayout
 // A bitmap to draw texts on, or copy the window into, and read back.
 class Canvas {
 public:
-    Canvas(int width, int height,
-           HBRUSH background = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)))
+    Canvas(int width, int height, HBRUSH background = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)))
         : width_(width), height_(height), dc_(CreateCompatibleDC(nullptr))
     {
         BITMAPINFO info{};
@@ -118,8 +116,8 @@ public:
         for (int y = 0; y < height_; ++y) {
             for (int x = 0; x < width_; ++x) {
                 if (dark(x, y)) {
-                    ink = {std::min<LONG>(ink.left, x), std::min<LONG>(ink.top, y),
-                           std::max<LONG>(ink.right, x + 1), std::max<LONG>(ink.bottom, y + 1)};
+                    ink = {std::min<LONG>(ink.left, x), std::min<LONG>(ink.top, y), std::max<LONG>(ink.right, x + 1),
+                           std::max<LONG>(ink.bottom, y + 1)};
                 }
             }
         }
@@ -177,8 +175,8 @@ bool Overlap(const RECT& one, const RECT& other)
 
 std::string Describe(const RECT& rect)
 {
-    return std::to_string(rect.left) + "," + std::to_string(rect.top) + " to " +
-           std::to_string(rect.right) + "," + std::to_string(rect.bottom);
+    return std::to_string(rect.left) + "," + std::to_string(rect.top) + " to " + std::to_string(rect.right) + "," +
+           std::to_string(rect.bottom);
 }
 
 RECT InParent(HWND control, RECT rect)
@@ -218,8 +216,7 @@ protected:
         const int dpi = GetParam();
         if (window.dpi() != dpi) {
             RECT suggested{0, 0, 1600, 1100};
-            SendMessageW(window.handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
-                         reinterpret_cast<LPARAM>(&suggested));
+            SendMessageW(window.handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
             pump();
         }
         ASSERT_EQ(window.dpi(), dpi);
@@ -263,9 +260,8 @@ TEST_P(Win32Captions, NoControlsTextLiesOnAnothersText)
     for (std::size_t first = 0; first < kControlCount; ++first) {
         for (std::size_t second = first + 1; second < kControlCount; ++second) {
             EXPECT_FALSE(Overlap(areas[first], areas[second]))
-                << kForm1Controls[first].name << " " << Describe(areas[first]) << " and "
-                << kForm1Controls[second].name << " " << Describe(areas[second]) << " at "
-                << window.dpi() << " DPI";
+                << kForm1Controls[first].name << " " << Describe(areas[first]) << " and " << kForm1Controls[second].name
+                << " " << Describe(areas[second]) << " at " << window.dpi() << " DPI";
         }
     }
 }
@@ -319,8 +315,7 @@ RECT ShownPart(HWND window)
 // draws them, are all on the screen, none painted over by another label.
 TEST_P(Win32Captions, EveryLabelsTextIsSeenOnTheScreen)
 {
-    RedrawWindow(window.handle(), nullptr, nullptr,
-                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    RedrawWindow(window.handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     pump();
     const RECT client = ClientRect(window.handle());
     const RECT shown = ShownPart(window.handle());
@@ -353,9 +348,7 @@ TEST_P(Win32Captions, EveryLabelsTextIsSeenOnTheScreen)
 }
 
 INSTANTIATE_TEST_SUITE_P(AtEachDpi, Win32Captions, testing::Values(96, 120, 144, 192),
-                         [](const testing::TestParamInfo<int>& info) {
-                             return std::to_string(info.param) + "Dpi";
-                         });
+                         [](const testing::TestParamInfo<int>& info) { return std::to_string(info.param) + "Dpi"; });
 
 std::wstring FaceSelectedFor(const wchar_t* face)
 {
@@ -379,8 +372,7 @@ std::wstring FaceSelectedFor(const wchar_t* face)
 // Wine's twins of them, and no stand-in of other widths.
 TEST(WindowsFaces, AreThoseOfWindowsOrTheirTwins)
 {
-    EXPECT_TRUE(FaceSelectedFor(kFontFace) == L"Arial" ||
-                FaceSelectedFor(kFontFace) == L"Liberation Sans")
+    EXPECT_TRUE(FaceSelectedFor(kFontFace) == L"Arial" || FaceSelectedFor(kFontFace) == L"Liberation Sans")
         << Utf8Text(FaceSelectedFor(kFontFace));
     for (const wchar_t* face : {L"Tahoma", L"MS Sans Serif", L"MS Shell Dlg", L"MS Shell Dlg 2"}) {
         EXPECT_EQ(FaceSelectedFor(face), face);

@@ -9,9 +9,9 @@
 
 #include <string>
 
-#include "win32/wide_text.h"
-#include "core/report/worked_example.h"
 #include "app/error_message.h"
+#include "core/report/worked_example.h"
+#include "win32/wide_text.h"
 #include "window_fixture.h"
 
 namespace pali {
@@ -207,8 +207,8 @@ bool AnnotationIsKept()
         return false;
     }
     HWND probe = CreateWindowExW(0, L"EDIT", L"", 0, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr);
-    const bool kept = SUCCEEDED(services->SetHwndPropStr(probe, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
-                                                         PROPID_ACC_NAME, L"probe"));
+    const bool kept = SUCCEEDED(
+        services->SetHwndPropStr(probe, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, PROPID_ACC_NAME, L"probe"));
     MSAAPROPID name = PROPID_ACC_NAME;
     services->ClearHwndProps(probe, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, &name, 1);
     DestroyWindow(probe);

@@ -16,9 +16,9 @@
 #include <utility>
 #include <vector>
 
+#include "core/report/worked_example.h"
 #include "win32/gdi_report_page.h"
 #include "win32/wide_text.h"
-#include "core/report/worked_example.h"
 
 namespace pali {
 namespace {

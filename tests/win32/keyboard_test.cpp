@@ -83,8 +83,7 @@ TEST_F(Win32Window, EnterFollowsTheChainsOfTheTableAndNothingElse)
     for (const BoxDesign& design : kForm1Boxes) {
         SetFocus(window.box(design.box));
         key(VK_RETURN);
-        const std::string expected(design.enterTo.named() ? design.enterTo.design().name
-                                                          : BoxName(design.box));
+        const std::string expected(design.enterTo.named() ? design.enterTo.design().name : BoxName(design.box));
         EXPECT_EQ(nameOf(GetFocus()), expected) << "Enter in " << BoxName(design.box);
     }
     EXPECT_EQ(window.contents(), FormContents{}) << "Enter types nothing, presses nothing";

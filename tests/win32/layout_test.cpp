@@ -62,9 +62,9 @@ TEST(TwipsToPixels, FifteenTwipsAPixelAt96AndTenAt144)
     struct Case {
         int twips, dpi, pixels;
     };
-    for (const Case& each : {Case{1440, 96, 96}, Case{975, 96, 65}, Case{7650, 96, 510},
-                             Case{5820, 96, 388}, Case{135, 96, 9}, Case{1440, 144, 144},
-                             Case{975, 144, 98}, Case{1005, 144, 101}, Case{825, 120, 69}}) {
+    for (const Case& each :
+         {Case{1440, 96, 96}, Case{975, 96, 65}, Case{7650, 96, 510}, Case{5820, 96, 388}, Case{135, 96, 9},
+          Case{1440, 144, 144}, Case{975, 144, 98}, Case{1005, 144, 101}, Case{825, 120, 69}}) {
         EXPECT_EQ(Pixels(each.twips, each.dpi), each.pixels) << each.twips << " at " << each.dpi;
     }
 }

@@ -7,15 +7,15 @@
 #include <windows.h>
 
 #include <atomic>
-#include <set>
 #include <cwchar>
+#include <set>
 #include <string>
 #include <string_view>
 #include <thread>
 #include <vector>
 
-#include "win32/wide_text.h"
 #include "core/report/worked_example.h"
+#include "win32/wide_text.h"
 
 namespace pali {
 namespace {
@@ -93,8 +93,7 @@ public:
     OwnerWindow()
         : window_(CreateWindowExW(0, L"STATIC", kTitle, WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr, nullptr,
                                   GetModuleHandleW(nullptr), nullptr))
-    {
-    }
+    {}
     ~OwnerWindow() { DestroyWindow(window_); }
 
     HWND handle() const { return window_; }

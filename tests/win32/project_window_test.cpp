@@ -13,8 +13,8 @@
 #include <iterator>
 
 #include "app/project_file.h"
-#include "win32/wide_text.h"
 #include "win32/project_window.h"
+#include "win32/wide_text.h"
 
 namespace pali {
 namespace {
@@ -114,9 +114,8 @@ protected:
     }
 
     fs::path folder = fs::temp_directory_path() / "pali-window-test";
-    ProjectWindow window{GetModuleHandleW(nullptr), {}, [this](const std::vector<std::string>& paths) {
-                             storedRecent = paths;
-                         }};
+    ProjectWindow window{
+        GetModuleHandleW(nullptr), {}, [this](const std::vector<std::string>& paths) { storedRecent = paths; }};
     HWND handle = window.form().handle();
     std::deque<SaveAnswer> answers;
     std::deque<std::optional<std::string>> savePaths;
@@ -131,9 +130,7 @@ void Close(ProjectWindow& window, Closing way)
 {
     switch (way) {
     case Closing::CloseBox: SendMessageW(window.form().handle(), WM_SYSCOMMAND, SC_CLOSE, 0); return;
-    case Closing::Fine:
-        SendMessageW(window.form().control(RowNamed("Command5")), BM_CLICK, 0, 0);
-        return;
+    case Closing::Fine: SendMessageW(window.form().control(RowNamed("Command5")), BM_CLICK, 0, 0); return;
     case Closing::Esci: {
         HMENU file = GetSubMenu(window.menuBar(), 0);
         const UINT esci = GetMenuItemID(file, GetMenuItemCount(file) - 1);

@@ -25,8 +25,7 @@ INPUT KeyInput(WORD virtualKey, WORD unit, DWORD flags)
 Win32Window::Win32Window()
 {
     window.setMessagePresenter([this](HWND, const std::string& message) { messages.push_back(message); });
-    window.setReportDelivery(
-        [this](const std::vector<PrintedLine>& lines, HWND) { reports.push_back(lines); });
+    window.setReportDelivery([this](const std::vector<PrintedLine>& lines, HWND) { reports.push_back(lines); });
     window.show();
     SetForegroundWindow(window.handle());
     pump();
@@ -104,7 +103,7 @@ std::string Win32Window::nameOf(HWND control) const
 void Win32Window::typeWorkedExample()
 {
     const std::pair<Box, const char*> typed[] = {
-        {Box::A, "60"}, {Box::B, "12"}, {Box::C, "2"},  {Box::K1, "30"},
+        {Box::A, "60"}, {Box::B, "12"},  {Box::C, "2"},     {Box::K1, "30"},
         {Box::M5, "2"}, {Box::CP, "50"}, {Box::CPNS, "10"}, {Box::CV, "20"},
     };
     for (const auto& [box, value] : typed) {

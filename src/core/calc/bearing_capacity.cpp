@@ -23,11 +23,9 @@ constexpr const char* kCapacityPicture = "#####.##";
 // real range names the load that weighs most in it.
 double SumOfLoads(double permanent, double nonStructural, double variable)
 {
-    const double permanents =
-        BlamingHeaviest({Typed(Box::CP, permanent), Typed(Box::CPNS, nonStructural)},
-                        [&] { return CheckedAdd(permanent, nonStructural); });
-    return BlamingHeaviest({Typed(Box::CP, permanent), Typed(Box::CPNS, nonStructural),
-                            Typed(Box::CV, variable)},
+    const double permanents = BlamingHeaviest({Typed(Box::CP, permanent), Typed(Box::CPNS, nonStructural)},
+                                              [&] { return CheckedAdd(permanent, nonStructural); });
+    return BlamingHeaviest({Typed(Box::CP, permanent), Typed(Box::CPNS, nonStructural), Typed(Box::CV, variable)},
                            [&] { return CheckedAdd(permanents, variable); });
 }
 
@@ -45,12 +43,10 @@ double FactoredLoad(const FormContents& form, Box box, double factor, const Numb
     return Blaming(box, [&] { return CheckedMultiply(load, factor); });
 }
 
-void ShowFactoredLoad(FormContents& form, const DesignCombination& combination,
-                      const NumberFormat& format)
+void ShowFactoredLoad(FormContents& form, const DesignCombination& combination, const NumberFormat& format)
 {
     const double permanent = FactoredLoad(form, Box::CP, combination.permanentFactor, format);
-    const double nonStructural =
-        FactoredLoad(form, Box::CPNS, combination.nonStructuralFactor, format);
+    const double nonStructural = FactoredLoad(form, Box::CPNS, combination.nonStructuralFactor, format);
     const double variable = FactoredLoad(form, Box::CV, combination.variableFactor, format);
     form[Box::CARMAG] = RealText(SumOfLoads(permanent, nonStructural, variable), format);
 }
@@ -67,25 +63,20 @@ void ComputePointCapacity(const FormContents& form, ProjectState& state, std::in
     const ValueCell& tipWeight = TipUnitWeight(state, layers);
     const double lengthM = LeadingNumberOf(form, Box::B, format);
     const double nq = LeadingNumberOf(form, Box::K1, format);
-    const ValueCell weightTimesLength =
-        BlamingHeaviest({Stored(tipWeight.Numeric()), Typed(Box::B, lengthM)},
-                        [&] { return tipWeight * ValueCell(lengthM); });
-    state.QPUNTA = BlamingHeaviest(
-        {Stored(tipWeight.Numeric()), Typed(Box::B, lengthM), Typed(Box::K1, nq)},
-        [&] { return weightTimesLength * ValueCell(nq); });
+    const ValueCell weightTimesLength = BlamingHeaviest({Stored(tipWeight.Numeric()), Typed(Box::B, lengthM)},
+                                                        [&] { return tipWeight * ValueCell(lengthM); });
+    state.QPUNTA = BlamingHeaviest({Stored(tipWeight.Numeric()), Typed(Box::B, lengthM), Typed(Box::K1, nq)},
+                                   [&] { return weightTimesLength * ValueCell(nq); });
 
     const double diameterCm = LocaleRealOf(form, Box::A, format);
     const double diameterSquared = Blaming(Box::A, [&] {
         const double diameterM = CheckedDivide(diameterCm, 100.0);
         return CheckedMultiply(diameterM, diameterM);
     });
-    state.QPUNTA = BlamingHeaviest({Stored(tipWeight.Numeric()), Typed(Box::B, lengthM),
-                                    Typed(Box::K1, nq), Typed(Box::A, diameterCm)},
-                                   [&] {
-                                       return ((state.QPUNTA * ValueCell(kPi)) *
-                                               ValueCell(diameterSquared)) /
-                                              ValueCell(combination.pointDivisor);
-                                   });
+    state.QPUNTA = BlamingHeaviest(
+        {Stored(tipWeight.Numeric()), Typed(Box::B, lengthM), Typed(Box::K1, nq), Typed(Box::A, diameterCm)}, [&] {
+            return ((state.QPUNTA * ValueCell(kPi)) * ValueCell(diameterSquared)) / ValueCell(combination.pointDivisor);
+        });
 }
 
 void AddLayerFriction(ProjectState& state, const DesignCombination& combination)
@@ -93,8 +84,7 @@ void AddLayerFriction(ProjectState& state, const DesignCombination& combination)
     const std::int32_t row = CellLong(state.JSTRATO);
     state.ANGRAD[row] = (state.ANG[row] * ValueCell(kPi)) / ValueCell(180.0);
     state.TGANG[row] = CheckedDivide(CheckedTan(CellReal(state.ANGRAD[row])), combination.tanPhiDivisor);
-    state.QLAT = state.QLAT + ((((ValueCell(0.5) * state.KLAT[row]) * state.PESO[row]) *
-                                state.LUNG[row]) *
+    state.QLAT = state.QLAT + ((((ValueCell(0.5) * state.KLAT[row]) * state.PESO[row]) * state.LUNG[row]) *
                                ValueCell(state.TGANG[row]));
 }
 
@@ -109,8 +99,8 @@ void ComputeShaftCapacity(const FormContents& form, ProjectState& state, std::in
     }
     const double diameterCm = LocaleRealOf(form, Box::A, format);
     const double lengthM = LocaleRealOf(form, Box::B, format);
-    state.QLAT = BlamingHeaviest(
-        {Stored(state.QLAT.Numeric()), Typed(Box::A, diameterCm), Typed(Box::B, lengthM)}, [&] {
+    state.QLAT =
+        BlamingHeaviest({Stored(state.QLAT.Numeric()), Typed(Box::A, diameterCm), Typed(Box::B, lengthM)}, [&] {
             return (((state.QLAT * ValueCell(kPi)) * ValueCell(diameterCm)) * ValueCell(lengthM)) /
                    ValueCell(combination.shaftDivisor);
         });
@@ -166,8 +156,7 @@ void ComputeBearingCapacity(FormContents& form, ProjectState& state, const Numbe
     ShowAsPicture(form, Box::M3, format);
     ShowAsPicture(form, Box::M4, format);
     // The group capacity comes from the total as displayed, rounded to cents.
-    form[Box::M8] =
-        RealText(CheckedMultiply(DisplayedTotalCapacity(form, format), state.COEFGR), format);
+    form[Box::M8] = RealText(CheckedMultiply(DisplayedTotalCapacity(form, format), state.COEFGR), format);
     ShowAsPicture(form, Box::M8, format);
 }
 

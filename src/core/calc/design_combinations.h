@@ -10,12 +10,12 @@ namespace pali {
 
 // The partial factors of one design combination of the 2008 Italian code.
 struct DesignCombination {
-    double permanentFactor;     // on CP (set A1 or A2)
-    double nonStructuralFactor; // on CPNS
-    double variableFactor;      // on CV
-    double tanPhiDivisor;       // on tan phi, shaft only (set M1 or M2)
-    double pointDivisor;        // 4 of pi D^2 / 4, times R1, R2 or R3 of the base
-    double shaftDivisor;        // 100 from cm to m, times R1, R2 or R3 of the shaft
+    double permanentFactor;      // on CP (set A1 or A2)
+    double nonStructuralFactor;  // on CPNS
+    double variableFactor;       // on CV
+    double tanPhiDivisor;        // on tan phi, shaft only (set M1 or M2)
+    double pointDivisor;         // 4 of pi D^2 / 4, times R1, R2 or R3 of the base
+    double shaftDivisor;         // 100 from cm to m, times R1, R2 or R3 of the shaft
 };
 
 // One row per option of Comb1, in the order of the options.

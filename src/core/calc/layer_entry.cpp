@@ -31,9 +31,7 @@ constexpr std::array<LayerField, 4> kLayerFields = {{
 void StepCursor(const FormContents& form, ProjectState& state, const NumberFormat& format)
 {
     state.NSTRATO = state.NSTRATO + ValueCell::Integer(1);
-    const double wrapValue = Blaming(Box::C, [&] {
-        return CheckedAdd(LocaleRealOf(form, Box::C, format), 1.0);
-    });
+    const double wrapValue = Blaming(Box::C, [&] { return CheckedAdd(LocaleRealOf(form, Box::C, format), 1.0); });
     if (CellReal(state.NSTRATO) >= wrapValue) {
         state.NSTRATO = ValueCell::Integer(1);
     }

@@ -42,8 +42,7 @@ constexpr double kLargestUsefulReductionError = 0x1p-60;
 dd::DoubleDouble TanOfSmall(dd::DoubleDouble h)
 {
     const double z = h.hi * h.hi;
-    const double p = (kTanSeries[0] + z * kTanSeries[1]) +
-                     (z * z) * (kTanSeries[2] + z * kTanSeries[3]);
+    const double p = (kTanSeries[0] + z * kTanSeries[1]) + (z * z) * (kTanSeries[2] + z * kTanSeries[3]);
     const dd::DoubleDouble sum = dd::FastTwoSum(h.hi, (h.hi * z) * p);
     return dd::FastTwoSum(sum.hi, sum.lo + h.lo);
 }
@@ -114,8 +113,7 @@ Evaluation CarefulTanOrMinusCot(const NodeSplit& split, bool odd)
 // factor the roundings of the margin itself and |y| <= |y.hi| (1 + u).
 std::optional<double> RoundedIfDecided(dd::DoubleDouble y, double relativeError)
 {
-    const double margin =
-        (relativeError * dd::Abs(y.hi) + 0x1p-51 * dd::Abs(y.lo)) * (1.0 + 0x1p-40);
+    const double margin = (relativeError * dd::Abs(y.hi) + 0x1p-51 * dd::Abs(y.lo)) * (1.0 + 0x1p-40);
     const double below = y.hi + (y.lo - margin);
     const double above = y.hi + (y.lo + margin);
     if (below != above) {
@@ -193,8 +191,7 @@ double AccurateTan(double x)
     const FixedPoint square = r * r;
     const FixedPoint sine = AlternatingSeries(r, square, 1);
     const FixedPoint cosine = AlternatingSeries(FixedPoint::One(), square, 0);
-    const double magnitude =
-        reduced.odd ? RoundedQuotient(cosine, sine) : RoundedQuotient(sine, cosine);
+    const double magnitude = reduced.odd ? RoundedQuotient(cosine, sine) : RoundedQuotient(sine, cosine);
     // tan(k pi/2 - r) = -tan r for even k, cot r for odd k.
     return reduced.negative != reduced.odd ? -magnitude : magnitude;
 }
@@ -209,8 +206,7 @@ double TanOfPositive(double x)
         for (const auto evaluate : {QuickTanOrMinusCot, CarefulTanOrMinusCot}) {
             const Evaluation evaluation = evaluate(split, reduced.odd);
             const std::optional<double> rounded = RoundedIfDecided(
-                evaluation.y,
-                evaluation.relativeError + kReductionErrorFactor * reduced.relativeError);
+                evaluation.y, evaluation.relativeError + kReductionErrorFactor * reduced.relativeError);
             if (rounded) {
                 return negative ? -*rounded : *rounded;
             }

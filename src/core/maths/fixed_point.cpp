@@ -42,9 +42,7 @@ std::uint32_t FixedPoint::BitsFrom(int position) const
 {
     const int index = position >= 0 ? position / kLimbBits : -((kLimbBits - 1 - position) / kLimbBits);
     const int shift = position - index * kLimbBits;
-    const auto limbAt = [this](int i) -> std::uint64_t {
-        return i >= 0 && i < kLimbs ? limbs[i] : 0;
-    };
+    const auto limbAt = [this](int i) -> std::uint64_t { return i >= 0 && i < kLimbs ? limbs[i] : 0; };
     const std::uint64_t pair = limbAt(index) | (limbAt(index + 1) << kLimbBits);
     return static_cast<std::uint32_t>((pair >> shift) & kLimbMask);
 }
@@ -91,8 +89,7 @@ FixedPoint operator*(const FixedPoint& a, const FixedPoint& b)
     for (int i = 0; i < FixedPoint::kLimbs; ++i) {
         std::uint64_t carry = 0;
         for (int j = 0; j < FixedPoint::kLimbs; ++j) {
-            const std::uint64_t total =
-                std::uint64_t{a.limbs[i]} * b.limbs[j] + full[i + j] + carry;
+            const std::uint64_t total = std::uint64_t{a.limbs[i]} * b.limbs[j] + full[i + j] + carry;
             full[i + j] = static_cast<std::uint32_t>(total & kLimbMask);
             carry = total >> kLimbBits;
         }

@@ -52,8 +52,7 @@ constexpr double kHalfPiTailBound = PowerOfTwo(-118);
 
 // 2/pi cut to 53 bits: only for choosing k.
 constexpr double kTwoOverPi =
-    static_cast<double>(((std::uint64_t{tangent_tables::kTwoOverPi[0]} << 32) |
-                         tangent_tables::kTwoOverPi[1]) >> 11) *
+    static_cast<double>(((std::uint64_t{tangent_tables::kTwoOverPi[0]} << 32) | tangent_tables::kTwoOverPi[1]) >> 11) *
     PowerOfTwo(-53);
 constexpr double kQuarterPi = 0x1.921fb54442d18p-1;
 constexpr double kCodyWaiteLimit = 0x1p19;
@@ -89,11 +88,8 @@ std::uint32_t ProductBitsFrom(const std::array<std::uint32_t, kProductLimbs>& pr
 {
     const int index = position / 32;
     const int shift = position % 32;
-    const auto limbAt = [&product](int i) -> std::uint64_t {
-        return i < kProductLimbs ? product[i] : 0;
-    };
-    return static_cast<std::uint32_t>(((limbAt(index) | (limbAt(index + 1) << 32)) >> shift) &
-                                      0xFFFFFFFFu);
+    const auto limbAt = [&product](int i) -> std::uint64_t { return i < kProductLimbs ? product[i] : 0; };
+    return static_cast<std::uint32_t>(((limbAt(index) | (limbAt(index + 1) << 32)) >> shift) & 0xFFFFFFFFu);
 }
 
 // The leading 106 bits of a fixed-point number, as a double-double.
@@ -101,8 +97,7 @@ dd::DoubleDouble RoundedToDoubleDouble(const FixedPoint& value)
 {
     const int length = value.BitLength();
     const auto chunk = [&value](int lowest) {
-        const std::uint64_t bits =
-            (std::uint64_t{value.BitsFrom(lowest + 32)} << 32) | value.BitsFrom(lowest);
+        const std::uint64_t bits = (std::uint64_t{value.BitsFrom(lowest + 32)} << 32) | value.BitsFrom(lowest);
         return static_cast<double>(bits & ((std::uint64_t{1} << 53) - 1)) *
                Exact2To(lowest - FixedPoint::kFractionBits);
     };
@@ -130,8 +125,7 @@ FastReduction CodyWaite(double x)
     const double trailing = (leading.lo + second.lo) - third.lo;
     const dd::DoubleDouble r = dd::TwoSum(leading.hi, trailing);
     const double absoluteError =
-        k * kHalfPiTailBound +
-        2.0 * kUnitRoundoff * (dd::Abs(leading.lo) + dd::Abs(second.lo) + dd::Abs(third.lo));
+        k * kHalfPiTailBound + 2.0 * kUnitRoundoff * (dd::Abs(leading.lo) + dd::Abs(second.lo) + dd::Abs(third.lo));
     // 1 / |r| < 2^(1 - e) for 2^e <= |r.hi|, the factor covers the roundings of
     // this bound: no division needed.
     const double relativeError = absoluteError * ReciprocalBound(r.hi) * (1.0 + 0x1p-40);

@@ -39,9 +39,7 @@ std::string ItemText(const print::Item& item, const NumberFormat& format)
         Overloaded{
             [](const print::Literal& literal) { return literal.text; },
             [](const print::BoxText& box) { return box.text; },
-            [&](const print::Picture& picture) {
-                return PictureText(picture.content, picture.pattern, format);
-            },
+            [&](const print::Picture& picture) { return PictureText(picture.content, picture.pattern, format); },
             [](const print::Number& number) { return SignedField(IntegerText(number.value)); },
             [&](const print::Cell& cell) { return CellField(cell.value, format); },
             [](const print::Column&) { return std::string(); },
@@ -76,7 +74,8 @@ private:
 
 }  // namespace
 
-RecordingPrinter::RecordingPrinter(NumberFormat format) : format_(std::move(format)) {}
+RecordingPrinter::RecordingPrinter(NumberFormat format) : format_(std::move(format))
+{}
 
 void RecordingPrinter::SetFontSize(float points)
 {

@@ -27,18 +27,15 @@ PrintItems TextItems(const TextStep& step, const FormContents& form)
 PrintItems LayerRowItems(const ProjectState& state, std::int16_t row)
 {
     return {
-        print::Column{7},  print::Number{row},
-        print::Column{20}, print::Cell{state.ANG[row]},
-        print::Column{37}, print::Cell{state.LUNG[row]},
-        print::Column{55}, print::Cell{state.PESO[row]},
+        print::Column{7},  print::Number{row},           print::Column{20}, print::Cell{state.ANG[row]},
+        print::Column{37}, print::Cell{state.LUNG[row]}, print::Column{55}, print::Cell{state.PESO[row]},
         print::Column{80}, print::Cell{state.KLAT[row]},
     };
 }
 
 // One line per layer, rows 1 to the count in C, counted in KSTRATO. A count
 // beyond the table fails at the first missing row; both failures name C.
-void PrintLayerRows(const FormContents& form, ProjectState& state, ReportPrinter& printer,
-                    const NumberFormat& format)
+void PrintLayerRows(const FormContents& form, ProjectState& state, ReportPrinter& printer, const NumberFormat& format)
 {
     const std::int16_t count = LocaleIntegerOf(form, Box::C, format);
     Blaming(Box::C, [&] {
@@ -58,8 +55,7 @@ void PrintCombination(const FormContents& form, ReportPrinter& printer)
 
 }  // namespace
 
-void ComposeReport(const FormContents& form, ProjectState& state, ReportPrinter& printer,
-                   const NumberFormat& format)
+void ComposeReport(const FormContents& form, ProjectState& state, ReportPrinter& printer, const NumberFormat& format)
 {
     for (const ReportStep& step : ReportSteps()) {
         std::visit(Overloaded{

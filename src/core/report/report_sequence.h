@@ -12,7 +12,6 @@ namespace pali {
 // STAMPA (Command4): the report of pile data, layers, Nq, loads, results and
 // design combination, from the boxes as they stand and the layer table. Writes
 // only KSTRATO. A RunTimeError stops it where it arises, before EndDocument.
-void ComposeReport(const FormContents& form, ProjectState& state, ReportPrinter& printer,
-                   const NumberFormat& format);
+void ComposeReport(const FormContents& form, ProjectState& state, ReportPrinter& printer, const NumberFormat& format);
 
 }  // namespace pali

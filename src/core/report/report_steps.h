@@ -34,8 +34,7 @@ struct LayerRowsStep {};
 struct CombinationStep {};
 struct EndStep {};
 
-using ReportStep =
-    std::variant<FontSizeStep, TextStep, BlankLinesStep, LayerRowsStep, CombinationStep, EndStep>;
+using ReportStep = std::variant<FontSizeStep, TextStep, BlankLinesStep, LayerRowsStep, CombinationStep, EndStep>;
 
 // The size of the report's body text, in points, and the layer table's widest
 // rule printed in it: the widest line every report has.

@@ -111,8 +111,7 @@ private:
 // Sign, digits, at most one decimal point, an optional exponent. `points`
 // lists the texts accepted as the decimal point; the first one met is the
 // only one. Returns nothing when no digit was taken.
-std::optional<ScannedNumber> ScanNumber(Scanner& scanner,
-                                        std::initializer_list<std::string_view> points)
+std::optional<ScannedNumber> ScanNumber(Scanner& scanner, std::initializer_list<std::string_view> points)
 {
     ScannedNumber number;
     number.negative = scanner.TakeSign();
@@ -161,8 +160,8 @@ bool TooLarge(const ScannedNumber& number)
     const std::string& mantissa = number.mantissa;
     const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
     const std::size_t first = mantissa.find_first_of("123456789");
-    const long long placeOfFirst = first < point ? static_cast<long long>(point - first)
-                                                 : -static_cast<long long>(first - point) + 1;
+    const long long placeOfFirst =
+        first < point ? static_cast<long long>(point - first) : -static_cast<long long>(first - point) + 1;
     return placeOfFirst + BoundedExponent(number.exponent) > 0;
 }
 
@@ -178,8 +177,7 @@ double ValueOf(const ScannedNumber& number)
     }
     double value = 0.0;
     const auto [end, error] =
-        std::from_chars(notation.data(), notation.data() + notation.size(), value,
-                        std::chars_format::general);
+        std::from_chars(notation.data(), notation.data() + notation.size(), value, std::chars_format::general);
     if (error == std::errc::result_out_of_range) {
         if (TooLarge(number)) {
             throw RunTimeError(ErrorKind::Overflow);
@@ -240,8 +238,8 @@ struct SignificantDigits {
 SignificantDigits FifteenDigits(double magnitude)
 {
     std::array<char, 64> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
-                                      std::chars_format::scientific, 14);
+    const auto result =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude, std::chars_format::scientific, 14);
     const std::string_view text(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
     const std::size_t e = text.find('e');
     SignificantDigits significant;
@@ -335,8 +333,7 @@ std::string RealText(double value, const NumberFormat& format)
         return "0";
     }
     const SignificantDigits significant = FifteenDigits(std::fabs(value));
-    const bool plain = significant.exponent >= kSmallestPlainExponent &&
-                       significant.exponent <= kLargestPlainExponent;
+    const bool plain = significant.exponent >= kSmallestPlainExponent && significant.exponent <= kLargestPlainExponent;
     const std::string magnitude = plain ? PlainNotation(significant) : ExponentNotation(significant);
     return WithSeparator((value < 0.0 ? "-" : "") + magnitude, format);
 }
@@ -380,8 +377,7 @@ int DecimalPlaces(std::string_view pattern)
 }
 }  // namespace
 
-std::string PictureText(std::string_view content, std::string_view pattern,
-                        const NumberFormat& format)
+std::string PictureText(std::string_view content, std::string_view pattern, const NumberFormat& format)
 {
     double value = 0.0;
     try {
@@ -390,9 +386,8 @@ std::string PictureText(std::string_view content, std::string_view pattern,
         return std::string(content);
     }
     std::array<char, 400> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
-                                      std::fabs(value), std::chars_format::fixed,
-                                      DecimalPlaces(pattern));
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(value),
+                                      std::chars_format::fixed, DecimalPlaces(pattern));
     const std::string_view fixed(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
     const std::size_t point = std::min(fixed.find('.'), fixed.size());
     std::string whole(fixed.substr(0, point));

@@ -37,7 +37,6 @@ double CellReal(const ValueCell& cell);
 // A box's content written by a pattern such as "#####.##": no leading zero,
 // at most two decimals with trailing zeros dropped, the separator always
 // written. Content that is no number comes back unchanged.
-std::string PictureText(std::string_view content, std::string_view pattern,
-                        const NumberFormat& format);
+std::string PictureText(std::string_view content, std::string_view pattern, const NumberFormat& format);
 
 }  // namespace pali

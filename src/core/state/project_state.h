@@ -21,12 +21,12 @@ struct ProjectState {
     LayerColumn<ValueCell> KLAT;    // lateral pressure coefficient K
     LayerColumn<double> TGANG;      // design tangent of the friction angle
 
-    ValueCell QPUNTA;            // point capacity, t
-    ValueCell QLAT;              // shaft sum, then shaft capacity, t
-    double COEFGR = 0.0;         // group reduction factor
-    ValueCell NSTRATO;           // layer cursor: the row on display
-    ValueCell JSTRATO;           // row counter of the capacity loops
-    std::int16_t KSTRATO = 0;    // row counter of the report's layer loop
+    ValueCell QPUNTA;          // point capacity, t
+    ValueCell QLAT;            // shaft sum, then shaft capacity, t
+    double COEFGR = 0.0;       // group reduction factor
+    ValueCell NSTRATO;         // layer cursor: the row on display
+    ValueCell JSTRATO;         // row counter of the capacity loops
+    std::int16_t KSTRATO = 0;  // row counter of the report's layer loop
 
     bool operator==(const ProjectState&) const = default;
 };

@@ -3,9 +3,9 @@
 #pragma once
 
 #include <algorithm>
+#include <exception>
 #include <initializer_list>
 #include <optional>
-#include <exception>
 
 #include "core/state/box.h"
 
@@ -22,10 +22,7 @@ enum class ErrorKind {
 // raises it; the box, when known, is the text box whose text caused it.
 class RunTimeError : public std::exception {
 public:
-    explicit RunTimeError(ErrorKind kind, std::optional<Box> box = std::nullopt)
-        : kind_(kind), box_(box)
-    {
-    }
+    explicit RunTimeError(ErrorKind kind, std::optional<Box> box = std::nullopt) : kind_(kind), box_(box) {}
 
     ErrorKind kind() const { return kind_; }
     std::optional<Box> box() const { return box_; }
@@ -75,9 +72,9 @@ decltype(auto) BlamingHeaviest(std::initializer_list<Operand> operands, Step&& s
         if (error.box()) {
             throw;
         }
-        const Operand& heaviest = *std::max_element(
-            operands.begin(), operands.end(),
-            [](const Operand& left, const Operand& right) { return left.weight < right.weight; });
+        const Operand& heaviest =
+            *std::max_element(operands.begin(), operands.end(),
+                              [](const Operand& left, const Operand& right) { return left.weight < right.weight; });
         throw RunTimeError(error.kind(), heaviest.box);
     }
 }

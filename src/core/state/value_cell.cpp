@@ -28,8 +28,7 @@ bool BothWhole(const ValueCell& left, const ValueCell& right)
 
 ValueCell IntegerResult(long whole)
 {
-    if (whole < std::numeric_limits<std::int16_t>::min() ||
-        whole > std::numeric_limits<std::int16_t>::max()) {
+    if (whole < std::numeric_limits<std::int16_t>::min() || whole > std::numeric_limits<std::int16_t>::max()) {
         throw RunTimeError(ErrorKind::Overflow);
     }
     return ValueCell::Integer(static_cast<std::int16_t>(whole));

@@ -69,13 +69,11 @@ TEST_P(WorkedExample, ShowsTheResultsOfEachCombination)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(BothLocales, WorkedExample,
-                         ::testing::Values(NumberFormat::Comma(), NumberFormat::Point()));
+INSTANTIATE_TEST_SUITE_P(BothLocales, WorkedExample, ::testing::Values(NumberFormat::Comma(), NumberFormat::Point()));
 
 TEST(DesignCombinations, ShaftDivisorOfApproachTwoIsTheDoubleProduct)
 {
-    EXPECT_EQ(std::bit_cast<std::uint64_t>(kDesignCombinations[2].shaftDivisor),
-              0x405CBFFFFFFFFFFFull);
+    EXPECT_EQ(std::bit_cast<std::uint64_t>(kDesignCombinations[2].shaftDivisor), 0x405CBFFFFFFFFFFFull);
     EXPECT_EQ(kDesignCombinations[1].shaftDivisor, 145.0);
     EXPECT_EQ(kDesignCombinations[1].pointDivisor, 6.8);
     EXPECT_EQ(kDesignCombinations[2].pointDivisor, 5.4);
@@ -234,14 +232,10 @@ TEST_F(Capacity, EachFailureNamesItsBox)
         ErrorKind kind;
     };
     const Case cases[] = {
-        {Box::C, "", ErrorKind::TypeMismatch},
-        {Box::C, "21", ErrorKind::SubscriptOutOfRange},
-        {Box::C, "-1", ErrorKind::SubscriptOutOfRange},
-        {Box::A, "", ErrorKind::TypeMismatch},
-        {Box::B, "12 m", ErrorKind::TypeMismatch},
-        {Box::B, "", ErrorKind::TypeMismatch},
-        {Box::M5, "", ErrorKind::TypeMismatch},
-        {Box::CP, "1e999", ErrorKind::Overflow},
+        {Box::C, "", ErrorKind::TypeMismatch},          {Box::C, "21", ErrorKind::SubscriptOutOfRange},
+        {Box::C, "-1", ErrorKind::SubscriptOutOfRange}, {Box::A, "", ErrorKind::TypeMismatch},
+        {Box::B, "12 m", ErrorKind::TypeMismatch},      {Box::B, "", ErrorKind::TypeMismatch},
+        {Box::M5, "", ErrorKind::TypeMismatch},         {Box::CP, "1e999", ErrorKind::Overflow},
     };
     for (const Case& c : cases) {
         form = {};

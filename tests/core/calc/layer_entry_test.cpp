@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "core/state/run_time_error.h"
 #include "core/calc/layer_entry.h"
+#include "core/state/run_time_error.h"
 
 namespace pali {
 namespace {
@@ -40,10 +40,7 @@ TEST_F(LayerEntry, CursorWrapsAfterTheLastLayer)
 {
     using Shown = std::vector<std::string>;
     const std::pair<const char*, Shown> cases[] = {
-        {"3", {"1", "2", "3", "1", "2"}},
-        {"1", {"1", "1", "1"}},
-        {"0", {"1", "1", "1"}},
-        {"-2", {"1", "1"}},
+        {"3", {"1", "2", "3", "1", "2"}}, {"1", {"1", "1", "1"}}, {"0", {"1", "1", "1"}}, {"-2", {"1", "1"}},
         {"2,5", {"1", "2", "3", "1"}},  // a fractional count wraps too
     };
     for (const auto& [layers, expected] : cases) {

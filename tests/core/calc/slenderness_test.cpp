@@ -27,7 +27,7 @@ TEST_F(Slenderness, IsTheLengthInCentimetresOverTheDiameter)
     const std::tuple<const char*, const char*, const char*> cases[] = {
         {"40", "12", "30"},
         {"60", "10", "16,6666666666667"},
-        {"40", "12,5", "31,25"},   // the locale reading of the length
+        {"40", "12,5", "31,25"},  // the locale reading of the length
         {"-40", "12", "-30"},
     };
     for (const auto& [diameter, length, slenderness] : cases) {

@@ -76,8 +76,8 @@ void PrintConstants()
     for (int i = 0; i < kTwoOverPiWords; ++i) {
         twoOverPi.push_back(NextWord(value.get()));
     }
-    std::printf("// 2/pi = sum of kTwoOverPi[j] * 2^(-32 (j + 1)), j = 0..%d: %d bits.\n",
-                kTwoOverPiWords - 1, 32 * kTwoOverPiWords);
+    std::printf("// 2/pi = sum of kTwoOverPi[j] * 2^(-32 (j + 1)), j = 0..%d: %d bits.\n", kTwoOverPiWords - 1,
+                32 * kTwoOverPiWords);
     PrintWords("kTwoOverPi", twoOverPi);
 
     std::vector<std::uint32_t> halfPi(kFixedLimbs);
@@ -87,21 +87,24 @@ void PrintConstants()
     for (int i = kFixedLimbs - 2; i >= 0; --i) {
         halfPi[i] = NextWord(value.get());
     }
-    std::printf("// pi/2 cut after %d bits of fraction, least significant limb first,\n"
-                "// the integer part last.\n",
-                32 * (kFixedLimbs - 1));
+    std::printf(
+        "// pi/2 cut after %d bits of fraction, least significant limb first,\n"
+        "// the integer part last.\n",
+        32 * (kFixedLimbs - 1));
     PrintWords("kHalfPi", halfPi);
 
     mpfr_div_2ui(value.get(), pi.get(), 1, MPFR_RNDN);
-    std::printf("// pi/2 as a double-double, each half rounded to nearest.\n"
-                "inline constexpr dd::DoubleDouble kHalfPiDoubleDouble = ");
+    std::printf(
+        "// pi/2 as a double-double, each half rounded to nearest.\n"
+        "inline constexpr dd::DoubleDouble kHalfPiDoubleDouble = ");
     PrintDoubleDouble(value.get());
     std::printf(";\n\n");
 
-    std::printf("// tan(i / 512) for i = 0..%d as double-doubles, each half rounded to nearest:\n"
-                "// relative error below 2^-106.\n"
-                "inline constexpr std::array<dd::DoubleDouble, %d> kTanOfNodes = {{\n",
-                kNodes - 1, kNodes);
+    std::printf(
+        "// tan(i / 512) for i = 0..%d as double-doubles, each half rounded to nearest:\n"
+        "// relative error below 2^-106.\n"
+        "inline constexpr std::array<dd::DoubleDouble, %d> kTanOfNodes = {{\n",
+        kNodes - 1, kNodes);
     for (int i = 0; i < kNodes; ++i) {
         mpfr_set_ui(value.get(), static_cast<unsigned long>(i), MPFR_RNDN);
         mpfr_div_2ui(value.get(), value.get(), 9, MPFR_RNDN);
@@ -149,9 +152,8 @@ std::vector<double> AnglesTheCLibraryMisrounds()
 
 void PrintCase(double x, const char* why)
 {
-    std::printf("    {0x%016" PRIX64 ", 0x%016" PRIX64 "},  // %s %.17g\n",
-                std::bit_cast<std::uint64_t>(x), std::bit_cast<std::uint64_t>(pali::reference::Tan(x)),
-                why, x);
+    std::printf("    {0x%016" PRIX64 ", 0x%016" PRIX64 "},  // %s %.17g\n", std::bit_cast<std::uint64_t>(x),
+                std::bit_cast<std::uint64_t>(pali::reference::Tan(x)), why, x);
 }
 
 void PrintHardCases()

@@ -64,8 +64,7 @@ std::vector<double> Misrounded(const std::vector<double>& arguments)
 {
     std::vector<double> out;
     for (double x : arguments) {
-        if (std::bit_cast<std::uint64_t>(CorrectlyRoundedTan(x)) !=
-            std::bit_cast<std::uint64_t>(Tan(x))) {
+        if (std::bit_cast<std::uint64_t>(CorrectlyRoundedTan(x)) != std::bit_cast<std::uint64_t>(Tan(x))) {
             out.push_back(x);
         }
     }
@@ -195,8 +194,7 @@ std::vector<double> SmallArgumentsNextToMidpoints()
                 mpfr_div_2ui(middle.get(), middle.get(), 1, MPFR_RNDN);
                 mpfr_tan(excess.get(), middle.get(), MPFR_RNDN);
                 mpfr_sub(excess.get(), excess.get(), middle.get(), MPFR_RNDN);
-                mpfr_set(mpfr_cmp(excess.get(), target.get()) < 0 ? low.get() : high.get(),
-                         middle.get(), MPFR_RNDN);
+                mpfr_set(mpfr_cmp(excess.get(), target.get()) < 0 ? low.get() : high.get(), middle.get(), MPFR_RNDN);
             }
             const double x = mpfr_get_d(low.get(), MPFR_RNDN);
             if (x >= std::ldexp(1.0, exponent)) {

@@ -25,7 +25,6 @@ private:
     mpfr_t value_;
 };
 
-
 // tan(x) correctly rounded to nearest by MPFR.
 double Tan(double x);
 

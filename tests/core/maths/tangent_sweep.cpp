@@ -21,8 +21,8 @@ std::size_t CheckSet(const char* name, const std::vector<double>& arguments)
     const auto start = std::chrono::steady_clock::now();
     const std::vector<double> misrounded = pali::reference::Misrounded(arguments);
     const std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - start;
-    std::printf("%-40s %10zu arguments, %zu misrounded, %.1f s\n", name, arguments.size(),
-                misrounded.size(), seconds.count());
+    std::printf("%-40s %10zu arguments, %zu misrounded, %.1f s\n", name, arguments.size(), misrounded.size(),
+                seconds.count());
     for (double x : misrounded) {
         std::printf("  misrounded: %a\n", x);
     }
@@ -38,10 +38,8 @@ int main(int argc, char** argv)
     misrounded += CheckSet("friction angles -90..90 by 0.001", pali::reference::ProgramAngles());
     misrounded += CheckSet("extremes", pali::reference::Extremes());
     misrounded += CheckSet("subnormals", pali::reference::Subnormals(100000, 6));
-    misrounded += CheckSet("small arguments next to midpoints",
-                           pali::reference::SmallArgumentsNextToMidpoints());
-    misrounded += CheckSet("next to multiples of pi/4",
-                           pali::reference::NearMultiplesOfQuarterPi(200000, 5));
+    misrounded += CheckSet("small arguments next to midpoints", pali::reference::SmallArgumentsNextToMidpoints());
+    misrounded += CheckSet("next to multiples of pi/4", pali::reference::NearMultiplesOfQuarterPi(200000, 5));
     misrounded += CheckSet("random doubles", pali::reference::RandomDoubles(randomCount, 2027));
     std::printf("%s\n", misrounded == 0 ? "no misrounded tangent" : "MISROUNDED TANGENTS");
     return misrounded == 0 ? 0 : 1;

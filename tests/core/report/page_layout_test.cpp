@@ -64,7 +64,7 @@ const CondenseCase kCondenseCases[] = {
     {"LongTwentyPointLineContinuesInWiderCells", 549, {{20, std::string(100, 'x')}}, 0.75,
      {std::string(73, 'x'), std::string(27, 'x')}},
     {"EmptyLinesStayOneLineEach", 549, {{20, ""}, {12, ""}}, 1.0, {"", ""}},
-// clang-format on
+    // clang-format on
 };
 
 INSTANTIATE_TEST_SUITE_P(PageLayout, Condensing, testing::ValuesIn(kCondenseCases),
@@ -144,7 +144,7 @@ const PageBreakCase kPageBreakCases[] = {
      {{12, std::string(8 * 166 + 1, 'x')}},
      {{0, 9}, {0, 22.5}, {0, 36}, {0, 49.5}, {0, 63}, {0, 76.5}, {0, 90}, {1, 9}, {1, 22.5}},
      2},
-// clang-format on
+    // clang-format on
 };
 
 INSTANTIATE_TEST_SUITE_P(PageLayout, PageBreaks, testing::ValuesIn(kPageBreakCases),

@@ -14,8 +14,10 @@ std::vector<std::string> CommaLayout(const PrintItems& items)
 
 PrintItems LayerRow(std::int16_t row, double angle, double thickness, double weight, double k)
 {
-    return {print::Column{7},  print::Number{row},         print::Column{20}, print::Cell{ValueCell(angle)},
-            print::Column{37}, print::Cell{ValueCell(thickness)}, print::Column{55}, print::Cell{ValueCell(weight)},
+    return {print::Column{7},  print::Number{row},
+            print::Column{20}, print::Cell{ValueCell(angle)},
+            print::Column{37}, print::Cell{ValueCell(thickness)},
+            print::Column{55}, print::Cell{ValueCell(weight)},
             print::Column{80}, print::Cell{ValueCell(k)}};
 }
 
@@ -26,8 +28,8 @@ TEST(LineLayout, LayerOneOfTheExampleFallsUnderItsHeadings)
     const std::string& line = lines.front();
     ASSERT_EQ(line.size(), 82U);
     std::string digitsOnly(82, ' ');
-    for (const auto& [column, text] : std::vector<std::pair<std::size_t, std::string>>{
-             {8, "1"}, {21, "30"}, {38, "5"}, {56, "1,8"}, {81, "1"}}) {
+    for (const auto& [column, text] :
+         std::vector<std::pair<std::size_t, std::string>>{{8, "1"}, {21, "30"}, {38, "5"}, {56, "1,8"}, {81, "1"}}) {
         digitsOnly.replace(column - 1, text.size(), text);
     }
     EXPECT_EQ(line, digitsOnly);
@@ -78,8 +80,7 @@ const LayoutCase kItemCases[] = {
     // value starts in column 37 with no space added.
     {"ValueExactlyFillingTheGap",
      LayerRow(1, 1.3456789012345, 5, 1.8, 1),
-     {"       1            1,3456789012345  5" + std::string(17, ' ') + "1,8" +
-      std::string(22, ' ') + "1 "}},
+     {"       1            1,3456789012345  5" + std::string(17, ' ') + "1,8" + std::string(22, ' ') + "1 "}},
     // A 16-character angle runs past column 37: the row breaks there and the
     // other three values continue on a new line from column 37.
     {"AngleOfSixteenCharactersBreaksTheRow",

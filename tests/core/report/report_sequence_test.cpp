@@ -114,9 +114,9 @@ TEST(ReportSequence, BeforeAnyCalculationEveryLabelLineEndsWithItsLabel)
 {
     // Character counts of every line with all boxes empty but C = 0, which
     // are the lengths of the fixed texts themselves.
-    const std::vector<std::size_t> counts = {
-        0,  0,  35, 37, 29, 76, 43, 54, 41, 42, 31, 28, 20, 0,  0,  0,  0, 57, 112, 81, 122, 0, 0,
-        0,  0,  36, 0,  30, 0,  0,  0,  0,  0,  0,  32, 58, 41, 35, 34, 31, 45, 0, 39, 0,  0,   47};
+    const std::vector<std::size_t> counts = {0, 0,  35,  37, 29,  76, 43, 54, 41, 42, 31, 28, 20, 0, 0, 0,
+                                             0, 57, 112, 81, 122, 0,  0,  0,  0,  36, 0,  30, 0,  0, 0, 0,
+                                             0, 0,  32,  58, 41,  35, 34, 31, 45, 0,  39, 0,  0,  47};
     ProjectState state;
     const Recorded report = Compose(FormWithLayerCount("0"), state);
     ASSERT_EQ(report.lines.size(), counts.size());

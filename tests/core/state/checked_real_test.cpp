@@ -53,11 +53,9 @@ TEST(CheckedReal, TangentOfAnAngleNearARightAngleIsFinite)
 
 TEST(CheckedReal, TangentOfInfinityOrNotANumberIsAnInvalidOperation)
 {
-    for (double radians : {std::numeric_limits<double>::infinity(),
-                           -std::numeric_limits<double>::infinity(),
+    for (double radians : {std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
                            std::numeric_limits<double>::quiet_NaN()}) {
-        EXPECT_EQ(FaultOf([](double x, double) { return CheckedTan(x); }, radians, 0.0),
-                  ErrorKind::Overflow)
+        EXPECT_EQ(FaultOf([](double x, double) { return CheckedTan(x); }, radians, 0.0), ErrorKind::Overflow)
             << radians;
     }
 }

@@ -74,8 +74,7 @@ TEST(LeadingNumber, TakesTheLeadingNumberInBothLocales)
 TEST(LeadingNumber, RaisesOverflowBeyondTheRealRange)
 {
     EXPECT_EQ(KindRaisedBy([] { LeadingNumber("1e999", kPoint); }), ErrorKind::Overflow);
-    EXPECT_EQ(KindRaisedBy([] { LeadingNumber("-" + std::string(400, '9'), kComma); }),
-              ErrorKind::Overflow);
+    EXPECT_EQ(KindRaisedBy([] { LeadingNumber("-" + std::string(400, '9'), kComma); }), ErrorKind::Overflow);
 }
 
 TEST(LocaleReal, ReadsTheWholeTextInTheLocale)
@@ -101,8 +100,7 @@ TEST(LocaleReal, RefusesWhatIsNotOneNumberInTheLocale)
     // clang-format on
     for (const auto& [text, format] : mismatches) {
         // clang captures a structured binding itself only from version 16.
-        EXPECT_EQ(KindRaisedBy([&text = text, &format = format] { LocaleReal(text, format); }),
-                  ErrorKind::TypeMismatch)
+        EXPECT_EQ(KindRaisedBy([&text = text, &format = format] { LocaleReal(text, format); }), ErrorKind::TypeMismatch)
             << '"' << text << '"';
     }
     EXPECT_EQ(KindRaisedBy([] { LocaleReal("1e999", kPoint); }), ErrorKind::Overflow);
@@ -119,8 +117,8 @@ TEST(LocaleReal, HandlesAMegabyteOfDigits)
 TEST(WholeNumbers, RoundHalfToEven)
 {
     const std::pair<const char*, std::int32_t> cases[] = {
-        {"2,5", 2}, {"3,5", 4}, {"-2,5", -2}, {"-3,5", -4}, {"2,4999", 2}, {"2,5001", 3},
-        {"0,5", 0}, {"1,5", 2}, {"-1", -1},   {"20", 20},
+        {"2,5", 2},    {"3,5", 4}, {"-2,5", -2}, {"-3,5", -4}, {"2,4999", 2},
+        {"2,5001", 3}, {"0,5", 0}, {"1,5", 2},   {"-1", -1},   {"20", 20},
     };
     for (const auto& [text, expected] : cases) {
         EXPECT_EQ(LocaleLong(text, kComma), expected) << text;

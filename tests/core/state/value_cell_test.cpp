@@ -44,8 +44,7 @@ TEST(ValueCell, DivisionByAnEmptyCellOrZeroFails)
     };
     EXPECT_EQ(kindOf(ValueCell(2.0), ValueCell()), ErrorKind::DivisionByZero);
     EXPECT_EQ(kindOf(ValueCell(), ValueCell()), ErrorKind::Overflow);
-    EXPECT_EQ(kindOf(ValueCell::Integer(32767) + ValueCell::Integer(0), ValueCell(0.0)),
-              ErrorKind::DivisionByZero);
+    EXPECT_EQ(kindOf(ValueCell::Integer(32767) + ValueCell::Integer(0), ValueCell(0.0)), ErrorKind::DivisionByZero);
 }
 
 TEST(ValueCell, IntegerArithmeticBeyondSixteenBitsOverflows)

@@ -17,9 +17,9 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include "qt/form1.h"
 #include "qt/report_document.h"
 #include "validation_case.h"
-#include "qt/form1.h"
 
 namespace pali::validation {
 namespace {
@@ -46,14 +46,14 @@ public:
     void press(Button button) override
     {
         const std::string_view name = kButtonNames[static_cast<std::size_t>(button)];
-        QTest::mouseClick(window_.findChild<QPushButton*>(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()))),
-                          Qt::LeftButton);
+        QTest::mouseClick(
+            window_.findChild<QPushButton*>(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()))),
+            Qt::LeftButton);
     }
 
     void selectCombination(int index) override
     {
-        QTest::mouseClick(window_.findChild<QRadioButton*>(QString("Comb1(%1)").arg(index)),
-                          Qt::LeftButton);
+        QTest::mouseClick(window_.findChild<QRadioButton*>(QString("Comb1(%1)").arg(index)), Qt::LeftButton);
     }
 
 private:
@@ -69,15 +69,12 @@ int Run(const char* casePath, const QString& windowPng, const QString& reportPdf
 
     Form1 window;
     bool reportSaved = true;
-    window.setMessagePresenter([](QWidget*, const QString& message) {
-        std::cout << message.toStdString() << '\n';
-    });
+    window.setMessagePresenter([](QWidget*, const QString& message) { std::cout << message.toStdString() << '\n'; });
     window.setReportDelivery([&](const std::vector<PrintedLine>& lines, QWidget*) {
         reportSaved = ReportDocument(lines).SaveAsPdf(reportPdf);
     });
     window.setWindowState(Qt::WindowNoState);
-    window.resize(Pixels(kLayoutWidthTwips) + kMarginPixels,
-                  Pixels(kLayoutHeightTwips) + kMarginPixels);
+    window.resize(Pixels(kLayoutWidthTwips) + kMarginPixels, Pixels(kLayoutHeightTwips) + kMarginPixels);
     window.show();
     window.activateWindow();
     if (!QTest::qWaitForWindowActive(&window)) {
@@ -111,8 +108,7 @@ int main(int argc, char** argv)
     }
     QApplication application(argc, argv);
     try {
-        return pali::validation::Run(argv[1], QString::fromLocal8Bit(argv[2]),
-                                     QString::fromLocal8Bit(argv[3]));
+        return pali::validation::Run(argv[1], QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
     } catch (const std::exception& error) {
         std::cerr << "validation_pictures: " << error.what() << '\n';
         return 1;
