@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/check/nq_table.h"
 #include "core/state/box.h"
 
 namespace pali {
@@ -130,10 +131,9 @@ inline constexpr std::array<ControlDesign, kControlCount> kForm1Controls = {{
                                                                                 360,  5040, 3375,  135,  30, kSmall},
     {"Label8",      kLabel,         "TABELLA     Nq",                          1080,  5640, 1200,  405,  15, kPlain},
     {"Label19",     kLabel,         "---*************************************", 600,  6000, 2415,  135,  34, kSmall},
-    {"Label9",      kLabel,         "fi (gradi)                28-30-32-34-36-38-40",
-                                                                                120,  6240, 3495,  195,  16, kSmall},
-    {"Label10",     kLabel,         "L/D=25------- Nq=12-17-25-40-58-89-137",   120,  6480, 3495,  375,  17, kSmall},
-    {"Label11",     kLabel,         "L/D=50-------Nq=   9-14-22-37-56-88-136",  120,  6840, 3495,  255,  18, kSmall},
+    {"Label9",      kLabel,         kNqAnglesLine,                              120,  6240, 3495,  195,  16, kSmall},
+    {"Label10",     kLabel,         kNqAt25Line,                                120,  6480, 3495,  375,  17, kSmall},
+    {"Label11",     kLabel,         kNqAt50Line,                                120,  6840, 3495,  255,  18, kSmall},
     {"Label13",     kLabel,         " TABELLA PER LA SCELTA DI Nq",            3360,  6600, 2055,  615,  64, Bold(8.25)},
     {"Label15",     kLabel,         "angolo d' attrito alla punta del palo",   3120,  6120, 1815,  405,  26, kPlain},
     {"Label12",     kLabel,         "VALORE DI Nq",                             360,  7200, 1200,  495,  19, kPlain},

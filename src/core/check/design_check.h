@@ -1,0 +1,59 @@
+// SPDX-License-Identifier: MIT
+
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/check/correlation_factors.h"
+#include "core/check/nq_table.h"
+#include "core/state/form_contents.h"
+#include "core/state/number_format.h"
+#include "core/state/project_state.h"
+#include "core/state/run_time_error.h"
+
+namespace pali {
+
+enum class Verdict { Verified, NotVerified };
+
+std::string_view VerdictText(Verdict verdict);
+
+// One design combination checked: CALCOLA PORTANZA under it, on copies of the
+// window; the design resistance Rd is the capacity shown (M8, the group's)
+// divided by the correlation factor, and the action Ed the factored load shown
+// (CARMAG).
+struct CombinationCheck {
+    std::string_view name;
+    std::optional<RunTimeError> error;  // the calculation failed: no figures
+    std::optional<double> ed;
+    std::optional<double> rd;     // none without the correlation factors
+    std::optional<double> ratio;  // Rd / Ed, none when Ed is not a compression
+    std::optional<Verdict> verdict;
+};
+
+// The design check an engineer signs, from the window's texts, its layer
+// table and the number of verticals investigated. One soil profile is
+// entered, so the mean and the least computed resistance are the same and
+// Rc,k = min(R / xi3, R / xi4) = R / xi3.
+struct DesignCheck {
+    NqReading nq;
+    VerticalsReading verticals;
+    std::array<CombinationCheck, 3> combinations;
+    std::optional<Verdict> approach1Ntc2008;         // A1+M1+R1 and A2+M2+R2 together
+    std::optional<Verdict> approach2Ntc2008Ntc2018;  // A1+M1+R3
+    std::vector<std::string> warnings;
+};
+
+DesignCheck CheckDesign(const FormContents& form, const ProjectState& state, std::string_view verticals,
+                        const NumberFormat& format);
+
+// A figure of the check with two decimals, correctly rounded from the
+// double's exact value, with the user's decimal separator.
+std::string TwoDecimals(double value, const NumberFormat& format);
+// Nq from the table with its one decimal.
+std::string OneDecimal(double value, const NumberFormat& format);
+
+}  // namespace pali
