@@ -17,17 +17,31 @@ std::string_view ErrorKindText(ErrorKind kind)
     return "Errore sconosciuto";
 }
 
+namespace {
+
+std::string KindAndField(const RunTimeError& error, std::string_view beforeField)
+{
+    std::string text = "Errore: ";
+    text += ErrorKindText(error.kind());
+    if (error.box()) {
+        text += beforeField;
+        text += "Campo: \u00ab";
+        text += BoxCaption(*error.box());
+        text += "\u00bb";
+    }
+    return text;
+}
+
+}  // namespace
+
 std::string ErrorMessage(const RunTimeError& error)
 {
-    std::string message = "Errore: ";
-    message += ErrorKindText(error.kind());
-    if (error.box()) {
-        message += "\nCampo: \u00ab";
-        message += BoxCaption(*error.box());
-        message += "\u00bb";
-    }
-    message += "\nDati e risultati sono rimasti come prima del comando.";
-    return message;
+    return KindAndField(error, "\n") + "\nDati e risultati sono rimasti come prima del comando.";
+}
+
+std::string ErrorLine(const RunTimeError& error)
+{
+    return KindAndField(error, ", ");
 }
 
 }  // namespace pali

@@ -16,4 +16,8 @@ std::string_view ErrorKindText(ErrorKind kind);
 // whose text caused it (by the caption beside it) and that nothing changed.
 std::string ErrorMessage(const RunTimeError& error);
 
+// The same failure on one line, where a calculation on copies failed and
+// nothing is left to say about the window: "Errore: Overflow, campo «...»".
+std::string ErrorLine(const RunTimeError& error);
+
 }  // namespace pali

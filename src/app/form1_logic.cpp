@@ -2,6 +2,8 @@
 
 #include "app/form1_logic.h"
 
+#include "app/design_check_texts.h"
+
 #include "app/error_message.h"
 #include "core/calc/bearing_capacity.h"
 #include "core/calc/layer_entry.h"
@@ -39,8 +41,9 @@ FormContents Form1Logic::contents() const
     return form;
 }
 
-void Form1Logic::restore(const FormContents& form, const ProjectState& state)
+void Form1Logic::restore(const FormContents& form, const ProjectState& state, const std::string& verticals)
 {
+    verticals_ = verticals;
     for (Box each : kAllBoxes) {
         view_.setBoxText(each, form[each]);
     }
@@ -90,9 +93,14 @@ void Form1Logic::reportFailure(const RunTimeError& error)
 std::optional<std::vector<PrintedLine>> Form1Logic::composeReport()
 {
     std::vector<PrintedLine> lines;
-    const bool composed = dispatch([&lines](FormContents& form, ProjectState& state, const NumberFormat& format) {
+    const bool composed = dispatch([&](FormContents& form, ProjectState& state, const NumberFormat& format) {
         RecordingPrinter printer(format);
-        ComposeReport(form, state, printer, format);
+        // The check is computed on copies and only with verticals typed:
+        // without them the report is the one the program always printed.
+        const std::vector<PrintItems> checkLines =
+            verticals_.empty() ? std::vector<PrintItems>{}
+                               : DesignCheckReportLines(CheckDesign(form, state, verticals_, format), format);
+        ComposeReport(form, state, printer, format, checkLines);
         lines = printer.lines();
     });
     if (!composed) {

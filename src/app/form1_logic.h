@@ -65,7 +65,12 @@ public:
     // Puts a whole project on the window, as it is opened or begun anew:
     // every text, the option and the state, with the focus in the first box.
     // Nothing is computed.
-    void restore(const FormContents& form, const ProjectState& state);
+    void restore(const FormContents& form, const ProjectState& state, const std::string& verticals = {});
+
+    // The number of verticals investigated, as typed for the design check:
+    // not one of the form's boxes, and read by no button but STAMPA.
+    const std::string& verticals() const { return verticals_; }
+    void setVerticals(std::string verticals) { verticals_ = std::move(verticals); }
 
 private:
     void showContents(const FormContents& before, const FormContents& after);
@@ -73,6 +78,7 @@ private:
 
     Form1View& view_;
     ProjectState state_;
+    std::string verticals_;
 };
 
 }  // namespace pali

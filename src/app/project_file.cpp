@@ -342,17 +342,35 @@ ProjectState ReadState(const Json& document)
     return state;
 }
 
+// Older files have no verticals: the box opens empty.
+std::string ReadVerticals(const Json& document)
+{
+    const auto verticals = document.find("verticali");
+    if (verticals == document.end()) {
+        return {};
+    }
+    if (!verticals->is_string()) {
+        WrongKind("verticali", "un testo");
+    }
+    return verticals->get<std::string>();
+}
+
 }  // namespace
 
 std::string WriteProjectFile(const Project& project)
 {
-    const std::vector<std::string> members = {
+    std::vector<std::string> members = {
         Member("formato", Quoted(kProjectFormat)),
         Member("versione", std::to_string(kProjectVersion)),
         Member("caselle", BoxesText(project.form)),
         Member("combinazione", std::to_string(project.form.selectedCombination)),
         Member("stato", StateText(project.state)),
     };
+    // Written only when typed, so that a project without it keeps the bytes
+    // of the files written before the design check.
+    if (!project.verticals.empty()) {
+        members.insert(members.end() - 1, Member("verticali", Quoted(project.verticals)));
+    }
     return Block('{', members, '}', 0) + "\n";
 }
 
@@ -363,7 +381,7 @@ Project ReadProjectFile(std::string_view bytes)
         throw ProjectFileError("non è un progetto di Portanza dei pali");
     }
     CheckFormat(document);
-    return {ReadForm(document), ReadState(document)};
+    return {ReadForm(document), ReadState(document), ReadVerticals(document)};
 }
 
 }  // namespace pali

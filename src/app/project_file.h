@@ -14,10 +14,12 @@ namespace pali {
 
 // Everything a project file keeps: the texts of the 21 boxes, the selected
 // combination and the whole project state, so that every click after opening
-// gives what it would have given in the window that was saved.
+// gives what it would have given in the window that was saved; and the number
+// of verticals investigated that the design check takes, as typed.
 struct Project {
     FormContents form;
     ProjectState state;
+    std::string verticals = {};
 
     bool operator==(const Project&) const = default;
 };

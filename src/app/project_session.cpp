@@ -52,7 +52,7 @@ ProjectSession::ProjectSession(Form1Logic& logic, ProjectView& view, std::vector
 
 Project ProjectSession::current() const
 {
-    return {logic_.contents(), logic_.state()};
+    return {logic_.contents(), logic_.state(), logic_.verticals()};
 }
 
 bool ProjectSession::modified() const
@@ -93,7 +93,7 @@ void ProjectSession::newProject()
         return;
     }
     const Project empty;
-    logic_.restore(empty.form, empty.state);
+    logic_.restore(empty.form, empty.state, empty.verticals);
     path_.clear();
     savedBytes_ = WriteProjectFile(empty);
     showTitle();
@@ -130,7 +130,7 @@ void ProjectSession::load(const std::string& path)
     if (problem.empty()) {
         try {
             const Project project = ReadProjectFile(reading.bytes);
-            logic_.restore(project.form, project.state);
+            logic_.restore(project.form, project.state, project.verticals);
             keep(path, project);
             return;
         } catch (const ProjectFileError& error) {

@@ -55,7 +55,8 @@ void PrintCombination(const FormContents& form, ReportPrinter& printer)
 
 }  // namespace
 
-void ComposeReport(const FormContents& form, ProjectState& state, ReportPrinter& printer, const NumberFormat& format)
+void ComposeReport(const FormContents& form, ProjectState& state, ReportPrinter& printer, const NumberFormat& format,
+                   const std::vector<PrintItems>& checkLines)
 {
     for (const ReportStep& step : ReportSteps()) {
         std::visit(Overloaded{
@@ -67,7 +68,12 @@ void ComposeReport(const FormContents& form, ProjectState& state, ReportPrinter&
                            }
                        },
                        [&](const LayerRowsStep&) { PrintLayerRows(form, state, printer, format); },
-                       [&](const CombinationStep&) { PrintCombination(form, printer); },
+                       [&](const CombinationStep&) {
+                           PrintCombination(form, printer);
+                           for (const PrintItems& line : checkLines) {
+                               printer.PrintLine(line);
+                           }
+                       },
                        [&](const EndStep&) { printer.EndDocument(); },
                    },
                    step);

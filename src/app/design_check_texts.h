@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: MIT
+
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/check/design_check.h"
+#include "core/report/report_printer.h"
+#include "core/state/number_format.h"
+
+namespace pali {
+
+// The design check as the engineer reads it, in Italian: the block the
+// report prints after the combination line, the command line's lines, and
+// its JSON (numbers with "."), each from the same figures.
+std::vector<PrintItems> DesignCheckReportLines(const DesignCheck& check, const NumberFormat& format);
+std::string DesignCheckText(const std::string& file, const DesignCheck& check, const NumberFormat& format);
+std::string DesignCheckJson(const std::string& file, const DesignCheck& check);
+
+// Whether the check can be signed: the verticals, and every combination computed.
+bool IsComplete(const DesignCheck& check);
+
+}  // namespace pali
