@@ -31,6 +31,11 @@ std::string OptionalFigure(const std::optional<double>& value, const NumberForma
     return value ? TwoDecimals(*value, format) : "-";
 }
 
+std::string Tonnes(const std::optional<double>& value, const NumberFormat& format)
+{
+    return value ? TwoDecimals(*value, format) + " t" : "-";
+}
+
 std::string VerdictOrNone(const std::optional<Verdict>& verdict)
 {
     return verdict ? std::string(VerdictText(*verdict)) : "-";
@@ -108,9 +113,8 @@ std::vector<PrintItems> DesignCheckReportLines(const DesignCheck& check, const N
 {
     std::vector<PrintItems> lines;
     lines.push_back({print::Literal{" VERIFICA DI PROGETTO (D.M. 14/01/2008 E D.M. 17/01/2018, PAR. 6.4.3.1.1)"}});
-    lines.push_back(Label("NUMERO DI VERTICALI INDAGATE", check.verticals.verticals
-                                                               ? RealText(*check.verticals.verticals, format)
-                                                               : "-"));
+    lines.push_back(Label("NUMERO DI VERTICALI INDAGATE",
+                          check.verticals.verticals ? RealText(*check.verticals.verticals, format) : "-"));
     if (check.verticals.factors) {
         lines.push_back(Label("FATTORI DI CORRELAZIONE (TAB. 6.4.IV)", FactorsText(*check.verticals.factors, format)));
     }
@@ -129,6 +133,15 @@ std::vector<PrintItems> DesignCheckReportLines(const DesignCheck& check, const N
     return lines;
 }
 
+std::vector<PrintItems> ReportCheckLines(const FormContents& form, const ProjectState& state,
+                                         const std::string& verticals, const NumberFormat& format)
+{
+    if (verticals.empty()) {
+        return {};
+    }
+    return DesignCheckReportLines(CheckDesign(form, state, verticals, format), format);
+}
+
 std::string DesignCheckText(const std::string& file, const DesignCheck& check, const NumberFormat& format)
 {
     std::string text = file + "\n";
@@ -143,8 +156,8 @@ std::string DesignCheckText(const std::string& file, const DesignCheck& check, c
             text += ErrorLine(*combination.error) + "\n";
             continue;
         }
-        text += "Ed = " + OptionalFigure(combination.ed, format) + " t, Rd = " + OptionalFigure(combination.rd, format) +
-                " t, Rd/Ed = " + OptionalFigure(combination.ratio, format) + ": " + Outcome(combination) + "\n";
+        text += "Ed = " + Tonnes(combination.ed, format) + ", Rd = " + Tonnes(combination.rd, format) +
+                ", Rd/Ed = " + OptionalFigure(combination.ratio, format) + ": " + Outcome(combination) + "\n";
     }
     text += "  " + std::string(kApproach1) + ": " + VerdictOrNone(check.approach1Ntc2008) + "\n";
     text += "  " + std::string(kApproach2) + ": " + VerdictOrNone(check.approach2Ntc2008Ntc2018) + "\n";

@@ -15,6 +15,10 @@ namespace pali {
 // report prints after the combination line, the command line's lines, and
 // its JSON (numbers with "."), each from the same figures.
 std::vector<PrintItems> DesignCheckReportLines(const DesignCheck& check, const NumberFormat& format);
+// The report's block for a window, computed on copies; none without verticals,
+// so that the report is then the one the program always printed.
+std::vector<PrintItems> ReportCheckLines(const FormContents& form, const ProjectState& state,
+                                         const std::string& verticals, const NumberFormat& format);
 std::string DesignCheckText(const std::string& file, const DesignCheck& check, const NumberFormat& format);
 std::string DesignCheckJson(const std::string& file, const DesignCheck& check);
 

@@ -95,11 +95,7 @@ std::optional<std::vector<PrintedLine>> Form1Logic::composeReport()
     std::vector<PrintedLine> lines;
     const bool composed = dispatch([&](FormContents& form, ProjectState& state, const NumberFormat& format) {
         RecordingPrinter printer(format);
-        // The check is computed on copies and only with verticals typed:
-        // without them the report is the one the program always printed.
-        const std::vector<PrintItems> checkLines =
-            verticals_.empty() ? std::vector<PrintItems>{}
-                               : DesignCheckReportLines(CheckDesign(form, state, verticals_, format), format);
+        const std::vector<PrintItems> checkLines = ReportCheckLines(form, state, verticals_, format);
         ComposeReport(form, state, printer, format, checkLines);
         lines = printer.lines();
     });

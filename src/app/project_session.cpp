@@ -13,6 +13,8 @@ std::string Quoted(const std::string& text)
     return "«" + text + "»";
 }
 
+}  // namespace
+
 std::string ReadingProblem(const FileReading& reading)
 {
     switch (reading.outcome) {
@@ -25,8 +27,6 @@ std::string ReadingProblem(const FileReading& reading)
     }
     return {};
 }
-
-}  // namespace
 
 std::string FileNameOf(const std::string& path)
 {

@@ -26,6 +26,9 @@ struct FileReading {
     std::string systemReason;  // the system's words for an unreadable file
 };
 
+// Why a file could not be read, in Italian, to follow its name; empty when read.
+std::string ReadingProblem(const FileReading& reading);
+
 // Why a save failed when its name is a folder's, the same on every front end.
 inline constexpr std::string_view kSaveOverFolderReason = "è una cartella";
 

@@ -3,12 +3,16 @@
 #include <QApplication>
 #include <QSessionManager>
 
+#include "qt/command_line.h"
 #include "qt/italian_qt_texts.h"
 #include "qt/main_window.h"
 #include "qt/open_application.h"
 
 int main(int argc, char* argv[])
 {
+    if (const auto status = pali::RunWithoutWindow(argc, argv)) {
+        return *status;
+    }
     const auto application = pali::OpenApplication(argc, argv);
     // Lets the desktop match the window to its entry, its name and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(PALI_APP_ID));
