@@ -5,7 +5,7 @@
 // must be written and read back to the same project. Every input is read
 // under the "C" locale and under the Italian one, whose decimal comma the C
 // library then hands to the JSON reader, as on an Italian desktop: the two
-// readings must agree.
+// readings must agree. The design check runs on every project that opens.
 #include <clocale>
 #include <cstddef>
 #include <cstdint>
@@ -16,6 +16,7 @@
 #include <string_view>
 
 #include "app/project_file.h"
+#include "core/check/design_check.h"
 
 namespace {
 
@@ -55,6 +56,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (project && Opened(pali::WriteProjectFile(*project), kItalian) != project) {
         std::abort();
+    }
+    if (project) {
+        pali::CheckDesign(project->form, project->state, project->verticals, pali::NumberFormat::Comma());
     }
     return 0;
 }
