@@ -276,6 +276,16 @@ inline constexpr std::string_view kTitle = "PORTANZA DEI PALI PER TERRENI INCOER
 // outside the client area.
 inline constexpr int kMenuBarTwips = 330;
 
+// The right edge of the rightmost control, in twips: where beside the form
+// the panel of the design check begins.
+inline constexpr int kFormExtentTwips = [] {
+    int right = 0;
+    for (const ControlDesign& control : kForm1Controls) {
+        right = std::max(right, control.left + control.width);
+    }
+    return right;
+}();
+
 // The restored window shows this much of its client area, in twips.
 inline constexpr int kRestoredWidthTwips = 7650;
 inline constexpr int kRestoredHeightTwips = 5820;

@@ -62,6 +62,10 @@ inline constexpr std::array kHelpMenu = {
     MenuEntry{MenuCommand::About, "&Informazioni su Portanza dei pali", {}},
 };
 
+// The menu that shows or hides the panel of the design check beside the form.
+inline constexpr std::string_view kViewMenuText = "&Visualizza";
+inline constexpr std::string_view kCheckPanelEntryText = "&Pannello di verifica";
+
 // The name of the file type in the Open and Save dialogs; the installer
 // registers the same words for the type on Windows.
 inline constexpr std::string_view kProjectTypeName = "Progetto Portanza dei pali";

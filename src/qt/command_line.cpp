@@ -7,7 +7,6 @@
 #include <vector>
 
 #include <QGuiApplication>
-#include <QLocale>
 
 #include "app/command_line.h"
 #include "qt/file_reading.h"
@@ -17,12 +16,6 @@
 namespace pali {
 
 namespace {
-
-// The user's decimal separator, as the window takes it.
-NumberFormat UsersNumberFormat()
-{
-    return {QLocale::system().decimalPoint().toStdString()};
-}
 
 int Finish(const CommandOutput& output)
 {

@@ -193,7 +193,7 @@ void Form1::focusBox(Box box)
 // The conversions follow the user's decimal separator as it is at the click.
 NumberFormat Form1::numberFormat() const
 {
-    return {QLocale().decimalPoint().toStdString()};
+    return UsersNumberFormat();
 }
 
 void Form1::showError(const std::string& message)

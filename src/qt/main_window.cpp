@@ -3,6 +3,7 @@
 #include "qt/main_window.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -10,6 +11,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
@@ -18,10 +20,14 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <QSettings>
+#include <QShortcut>
 #include <QUrl>
 
 #include "app/about_text.h"
+#include "app/check_panel.h"
+#include "core/check/design_check.h"
 #include "core/report/report_texts.h"
+#include "qt/check_panel.h"
 #include "qt/file_reading.h"
 #include "qt/form1.h"
 #include "qt/qt_text.h"
@@ -33,6 +39,31 @@ namespace {
 
 const QString kFilter = Text(kProjectTypeName) + QStringLiteral(" (*.") + Text(kProjectExtension) + QStringLiteral(")");
 const QString kRecentKey = QStringLiteral("fileRecenti");
+const QString kCheckPanelKey = QStringLiteral("pannelloVerifica");
+
+// The form at the corner of the client area, where its controls' twips are
+// measured from, and the panel of the design check beside its rightmost
+// control, as tall as the window.
+class FormAndPanel : public QWidget {
+public:
+    FormAndPanel(QWidget* form, QWidget* panel, QWidget* parent) : QWidget(parent), form_(form), panel_(panel)
+    {
+        form_->setParent(this);
+        panel_->setParent(this);
+    }
+
+protected:
+    void resizeEvent(QResizeEvent*) override
+    {
+        const int formWidth = panel_->isVisible() ? std::min(width(), Pixels(kFormExtentTwips)) : width();
+        form_->setGeometry(0, 0, formWidth, height());
+        panel_->setGeometry(formWidth, 0, width() - formWidth, height());
+    }
+
+private:
+    QWidget* form_;
+    QWidget* panel_;
+};
 
 std::vector<std::string> StoredRecentFiles()
 {
@@ -102,7 +133,7 @@ MainWindow::MainWindow(QWidget* parent)
 {
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(Text(DocumentTitle({})));
-    setCentralWidget(form_);
+    buildCheckPanel(form_);
     buildMenus();
     // The form's controls stand where the end-to-end tests click them: the
     // menu bar in the window's face and at a height of its own.
@@ -112,7 +143,65 @@ MainWindow::MainWindow(QWidget* parent)
     // The restored window shows the form's restored client area below the menu bar.
     resize(form_->size() + QSize(0, menuBar()->height()));
     setWindowState(Qt::WindowMaximized);
-    connect(form_, &Form1::edited, this, [this] { session_.refresh(); });
+    connect(form_, &Form1::edited, this, [this] {
+        session_.refresh();
+        refreshCheckPanel();
+    });
+}
+
+void MainWindow::buildCheckPanel(QWidget* beside)
+{
+    panel_ = new CheckPanel;
+    setCentralWidget(new FormAndPanel(beside, panel_, this));
+    connect(panel_, &CheckPanel::verticalsEdited, this, [this](const QString& text) {
+        form_->logic().setVerticals(text.toStdString());
+        session_.refresh();
+        refreshCheckPanel();
+    });
+    // As the engineer would type it: the form's own change follows.
+    connect(panel_, &CheckPanel::useNq, this, [this](const QString& text) { form_->box(Box::K1)->setText(text); });
+    auto* f6 = new QShortcut(QKeySequence(Qt::Key_F6), this);
+    connect(f6, &QShortcut::activated, this, &MainWindow::moveFocusBetweenFormAndPanel);
+}
+
+// The panel computes on copies of the window, after every change.
+void MainWindow::refreshCheckPanel()
+{
+    if (!panel_->isVisible()) {
+        return;
+    }
+    const QString verticals = Text(form_->logic().verticals());
+    if (panel_->verticalsBox()->text() != verticals) {
+        panel_->verticalsBox()->setText(verticals);
+    }
+    const NumberFormat format = UsersNumberFormat();
+    const FormContents form = form_->contents();
+    const DesignCheck check = CheckDesign(form, form_->state(), form_->logic().verticals(), format);
+    panel_->show(PanelTexts(check, format), ProfileOf(form, form_->state(), format));
+}
+
+void MainWindow::showCheckPanel(bool shown)
+{
+    panel_->setVisible(shown);
+    QSettings().setValue(kCheckPanelKey, shown);
+    centralWidget()->resize(centralWidget()->size() + QSize(1, 0));
+    centralWidget()->resize(centralWidget()->size() - QSize(1, 0));
+    refreshCheckPanel();
+}
+
+// F6 moves between the panes, as desktop programs do: to the panel's box,
+// and back to where the focus was in the form.
+void MainWindow::moveFocusBetweenFormAndPanel()
+{
+    QWidget* focus = QApplication::focusWidget();
+    if (panel_->isVisible() && !panel_->isAncestorOf(focus)) {
+        formFocus_ = focus;
+        panel_->verticalsBox()->setFocus(Qt::OtherFocusReason);
+    } else if (formFocus_ && form_->isAncestorOf(formFocus_)) {
+        formFocus_->setFocus(Qt::OtherFocusReason);
+    } else {
+        form_->box(kStartFocus)->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 template <std::size_t Count>
@@ -138,6 +227,12 @@ void MainWindow::buildMenus()
     showRecentFiles();
     file->addSeparator();
     addEntries(file, kFileMenuAfterRecent);
+    QMenu* view = menuBar()->addMenu(Text(kViewMenuText));
+    panelAction_ = view->addAction(Text(kCheckPanelEntryText));
+    panelAction_->setCheckable(true);
+    panelAction_->setChecked(QSettings().value(kCheckPanelKey, true).toBool());
+    panel_->setVisible(panelAction_->isChecked());
+    connect(panelAction_, &QAction::toggled, this, &MainWindow::showCheckPanel);
     addEntries(menuBar()->addMenu(Text(kHelpMenuText)), kHelpMenu);
 }
 
@@ -272,6 +367,7 @@ void MainWindow::showTitle(const std::string& fileName, bool modified)
     // Without a file the title is the program's own, with no place for the mark.
     setWindowTitle(Text(DocumentTitle(fileName.empty() ? fileName : fileName + "[*]")));
     setWindowModified(modified && !fileName.empty());
+    refreshCheckPanel();
 }
 
 void MainWindow::storeRecentFiles(const std::vector<std::string>& paths)

@@ -17,6 +17,7 @@ class QMenu;
 
 namespace pali {
 
+class CheckPanel;
 class Form1;
 
 // The program's window on Qt: the form below a menu bar, the project's files
@@ -50,6 +51,10 @@ private:
     template <std::size_t Count>
     void addEntries(QMenu* menu, const std::array<MenuEntry, Count>& entries);
     void showRecentFiles();
+    void buildCheckPanel(QWidget* beside);
+    void refreshCheckPanel();
+    void showCheckPanel(bool shown);
+    void moveFocusBetweenFormAndPanel();
 
     void printWithDialog() override;
     void closeWindow() override;
@@ -67,6 +72,9 @@ private:
     void storeRecentFiles(const std::vector<std::string>& paths) override;
 
     Form1* form_;
+    CheckPanel* panel_ = nullptr;
+    QAction* panelAction_ = nullptr;
+    QWidget* formFocus_ = nullptr;  // where F6 returns to in the form
     ProjectSession session_;
     QMenu* recentMenu_ = nullptr;
     Question question_;

@@ -4,7 +4,10 @@
 
 #include <string_view>
 
+#include <QLocale>
 #include <QString>
+
+#include "core/state/number_format.h"
 
 namespace pali {
 
@@ -12,6 +15,13 @@ namespace pali {
 inline QString Text(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The user's decimal separator as it is now, as the window and the commands
+// without a window take it.
+inline NumberFormat UsersNumberFormat()
+{
+    return {QLocale().decimalPoint().toStdString()};
 }
 
 }  // namespace pali

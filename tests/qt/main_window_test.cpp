@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
@@ -17,6 +18,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "core/calc/worked_example.h"
+#include "qt/check_panel.h"
 #include "qt/form1.h"
 #include "qt/main_window.h"
 
@@ -193,6 +196,43 @@ TEST_F(MainWindowTest, ADroppedFileOpensOnceTheTypedWorkIsSeenTo)
     EXPECT_EQ(window.form().box(Box::A)->text(), "60");
     EXPECT_EQ(window.form().box(Box::CV)->text(), "");
     EXPECT_FALSE(window.isWindowModified());
+}
+
+// The panel computes on copies after every change: the verticals typed
+// after F6, a load changed in the form, and USA typing Nq into K1; F6 goes
+// back to where the focus was. The verticals are the project's.
+TEST_F(MainWindowTest, TheCheckPanelFollowsTheWindow)
+{
+    FormContents form;
+    ProjectState state;
+    fixtures::EnterWorkedExample(form, state, 1);
+    window.form().logic().restore(form, state);
+    auto* panel = window.findChild<CheckPanel*>("CheckPanel");
+    ASSERT_TRUE(panel && panel->isVisible());
+    const auto readOut = [panel](const QString& name) {
+        for (const QLabel* label : panel->findChildren<QLabel*>()) {
+            if (label->accessibleName() == name) {
+                return label->text();
+            }
+        }
+        return QStringLiteral("no read-out ") + name;
+    };
+    type(Box::CP, "50");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
+    EXPECT_EQ(QApplication::focusWidget(), panel->verticalsBox());
+    QTest::keyClicks(panel->verticalsBox(), "3");
+    EXPECT_EQ(readOut("Rd A1+M1+R3"), "155.53");
+    EXPECT_EQ(readOut("Esito NTC 2008, Approccio 2 e NTC 2018"), "NTC 2008, Approccio 2 e NTC 2018: VERIFICATO");
+    EXPECT_EQ(window.form().logic().verticals(), "3");
+    EXPECT_TRUE(window.session().modified());
+
+    QTest::keyClick(panel->verticalsBox(), Qt::Key_F6);
+    EXPECT_EQ(QApplication::focusWidget(), window.form().box(Box::CP));
+    type(Box::CP, "150");
+    EXPECT_EQ(readOut("Esito A1+M1+R3"), "NON VERIFICATO");
+
+    QTest::mouseClick(panel->findChild<QPushButton*>(), Qt::LeftButton);
+    EXPECT_EQ(window.form().box(Box::K1)->text(), "40.0");
 }
 
 }  // namespace

@@ -1,0 +1,106 @@
+// SPDX-License-Identifier: MIT
+
+#include "app/check_panel.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "app/error_message.h"
+#include "core/state/conversions.h"
+#include "core/state/run_time_error.h"
+
+namespace pali {
+
+namespace {
+
+std::string FigureOrDash(const std::optional<double>& value, const NumberFormat& format)
+{
+    return value ? TwoDecimals(*value, format) : "-";
+}
+
+std::string VerdictLine(std::string_view approach, const std::optional<Verdict>& verdict)
+{
+    return std::string(approach) + ": " + (verdict ? std::string(VerdictText(*verdict)) : "-");
+}
+
+std::optional<double> Reading(const FormContents& form, Box box, const NumberFormat& format)
+{
+    try {
+        const double value = LocaleRealOf(form, box, format);
+        return std::isfinite(value) ? std::optional(value) : std::nullopt;
+    } catch (const RunTimeError&) {
+        return std::nullopt;
+    }
+}
+
+}  // namespace
+
+CheckPanelTexts PanelTexts(const DesignCheck& check, const NumberFormat& format)
+{
+    CheckPanelTexts texts;
+    if (check.verticals.factors) {
+        texts.factors = "ξ3 = " + TwoDecimals(check.verticals.factors->xi3, format) +
+                        "    ξ4 = " + TwoDecimals(check.verticals.factors->xi4, format);
+    } else {
+        texts.factors = check.verticals.reason.empty() ? "ξ3, ξ4: servono le verticali" : check.verticals.reason;
+    }
+    if (check.nq.value) {
+        texts.nq = OneDecimal(*check.nq.value, format);
+        texts.nqToUse = texts.nq;
+    } else {
+        texts.nq = "nessuno: " + check.nq.reason;
+    }
+    for (std::size_t index = 0; index < check.combinations.size(); ++index) {
+        const CombinationCheck& combination = check.combinations[index];
+        CheckPanelTexts::Row& row = texts.rows[index];
+        row.name = combination.name;
+        if (combination.error) {
+            row.ed = row.rd = row.ratio = "-";
+            row.outcome = ErrorLine(*combination.error);
+            continue;
+        }
+        row.ed = FigureOrDash(combination.ed, format);
+        row.rd = FigureOrDash(combination.rd, format);
+        row.ratio = FigureOrDash(combination.ratio, format);
+        row.outcome = combination.verdict ? std::string(VerdictText(*combination.verdict))
+                      : combination.rd    ? "nessun carico di compressione"
+                                          : "-";
+    }
+    texts.approach1 = VerdictLine("NTC 2008, Approccio 1", check.approach1Ntc2008);
+    texts.approach2 = VerdictLine("NTC 2008, Approccio 2 e NTC 2018", check.approach2Ntc2008Ntc2018);
+    texts.warnings = check.warnings;
+    return texts;
+}
+
+SoilProfile ProfileOf(const FormContents& form, const ProjectState& state, const NumberFormat& format)
+{
+    SoilProfile profile;
+    profile.pileLength = Reading(form, Box::B, format);
+    if (const auto diameter = Reading(form, Box::A, format)) {
+        profile.pileDiameter = *diameter / 100.0;
+    }
+    std::int32_t layers = 0;
+    try {
+        layers = std::clamp(LocaleLongOf(form, Box::C, format), 0, kLastLayerRow);
+    } catch (const RunTimeError&) {
+    }
+    double top = 0.0;
+    for (std::int32_t row = 1; row <= layers; ++row) {
+        const double thickness = CellReal(state.LUNG[row]);
+        if (!(thickness > 0.0) || !std::isfinite(thickness)) {
+            continue;
+        }
+        profile.layers.push_back({row, top, top + thickness,
+                                  std::to_string(row) + "  φ " + CellText(state.ANG[row], format) + "°  γ " +
+                                      CellText(state.PESO[row], format) + "  K " + CellText(state.KLAT[row], format),
+                                  TwoDecimals(top + thickness, format) + " m"});
+        top += thickness;
+    }
+    profile.depth = std::max(top, profile.pileLength.value_or(0.0));
+    if (profile.pileLength) {
+        profile.tipText = "punta " + TwoDecimals(*profile.pileLength, format) + " m";
+    }
+    return profile;
+}
+
+}  // namespace pali
