@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "app/design_check_texts.h"
 #include "app/error_message.h"
 #include "core/state/conversions.h"
 #include "core/state/run_time_error.h"
@@ -12,16 +13,6 @@
 namespace pali {
 
 namespace {
-
-std::string FigureOrDash(const std::optional<double>& value, const NumberFormat& format)
-{
-    return value ? TwoDecimals(*value, format) : "-";
-}
-
-std::string VerdictLine(std::string_view approach, const std::optional<Verdict>& verdict)
-{
-    return std::string(approach) + ": " + (verdict ? std::string(VerdictText(*verdict)) : "-");
-}
 
 std::optional<double> Reading(const FormContents& form, Box box, const NumberFormat& format)
 {
@@ -38,12 +29,9 @@ std::optional<double> Reading(const FormContents& form, Box box, const NumberFor
 CheckPanelTexts PanelTexts(const DesignCheck& check, const NumberFormat& format)
 {
     CheckPanelTexts texts;
-    if (check.verticals.factors) {
-        texts.factors = "ξ3 = " + TwoDecimals(check.verticals.factors->xi3, format) +
-                        "    ξ4 = " + TwoDecimals(check.verticals.factors->xi4, format);
-    } else {
-        texts.factors = check.verticals.reason.empty() ? "ξ3, ξ4: servono le verticali" : check.verticals.reason;
-    }
+    texts.factors = check.verticals.factors          ? FactorsText(*check.verticals.factors, format)
+                    : check.verticals.reason.empty() ? "ξ3, ξ4: servono le verticali"
+                                                     : check.verticals.reason;
     if (check.nq.value) {
         texts.nq = OneDecimal(*check.nq.value, format);
         texts.nqToUse = texts.nq;
@@ -62,12 +50,10 @@ CheckPanelTexts PanelTexts(const DesignCheck& check, const NumberFormat& format)
         row.ed = FigureOrDash(combination.ed, format);
         row.rd = FigureOrDash(combination.rd, format);
         row.ratio = FigureOrDash(combination.ratio, format);
-        row.outcome = combination.verdict ? std::string(VerdictText(*combination.verdict))
-                      : combination.rd    ? "nessun carico di compressione"
-                                          : "-";
+        row.outcome = CombinationOutcome(combination);
     }
-    texts.approach1 = VerdictLine("NTC 2008, Approccio 1", check.approach1Ntc2008);
-    texts.approach2 = VerdictLine("NTC 2008, Approccio 2 e NTC 2018", check.approach2Ntc2008Ntc2018);
+    texts.approach1 = std::string(kApproach1Name) + ": " + VerdictOrDash(check.approach1Ntc2008);
+    texts.approach2 = std::string(kApproach2Name) + ": " + VerdictOrDash(check.approach2Ntc2008Ntc2018);
     texts.warnings = check.warnings;
     return texts;
 }

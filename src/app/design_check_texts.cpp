@@ -11,8 +11,6 @@ namespace pali {
 
 namespace {
 
-constexpr std::string_view kApproach1 = "NTC 2008, Approccio 1";
-constexpr std::string_view kApproach2 = "NTC 2008, Approccio 2 e NTC 2018";
 constexpr std::string_view kNoVerdict = "nessun carico di compressione";
 
 std::string Upper(std::string_view text)
@@ -26,38 +24,14 @@ std::string Upper(std::string_view text)
     return upper;
 }
 
-std::string OptionalFigure(const std::optional<double>& value, const NumberFormat& format)
-{
-    return value ? TwoDecimals(*value, format) : "-";
-}
-
 std::string Tonnes(const std::optional<double>& value, const NumberFormat& format)
 {
     return value ? TwoDecimals(*value, format) + " t" : "-";
 }
 
-std::string VerdictOrNone(const std::optional<Verdict>& verdict)
-{
-    return verdict ? std::string(VerdictText(*verdict)) : "-";
-}
-
 std::string NqText(const NqReading& nq, const NumberFormat& format)
 {
     return nq.value ? OneDecimal(*nq.value, format) : "nessuno (" + nq.reason + ")";
-}
-
-std::string FactorsText(const CorrelationFactors& factors, const NumberFormat& format)
-{
-    return "xi3 = " + TwoDecimals(factors.xi3, format) + ", xi4 = " + TwoDecimals(factors.xi4, format);
-}
-
-// What one combination came to, after its figures.
-std::string Outcome(const CombinationCheck& combination)
-{
-    if (combination.verdict) {
-        return std::string(VerdictText(*combination.verdict));
-    }
-    return combination.ed && combination.rd ? std::string(kNoVerdict) : "-";
 }
 
 PrintItems Label(std::string_view label, const std::string& value)
@@ -73,13 +47,13 @@ PrintItems CombinationRow(const CombinationCheck& combination, const NumberForma
     }
     return {print::Literal{"        " + std::string(combination.name)},
             print::Column{29},
-            print::Literal{OptionalFigure(combination.ed, format)},
+            print::Literal{FigureOrDash(combination.ed, format)},
             print::Column{44},
-            print::Literal{OptionalFigure(combination.rd, format)},
+            print::Literal{FigureOrDash(combination.rd, format)},
             print::Column{59},
-            print::Literal{OptionalFigure(combination.ratio, format)},
+            print::Literal{FigureOrDash(combination.ratio, format)},
             print::Column{71},
-            print::Literal{Outcome(combination)}};
+            print::Literal{CombinationOutcome(combination)}};
 }
 
 std::string JsonFigure(const std::optional<double>& value)
@@ -98,6 +72,29 @@ std::string JsonVerdict(const std::optional<Verdict>& verdict)
 }
 
 }  // namespace
+
+std::string FigureOrDash(const std::optional<double>& value, const NumberFormat& format)
+{
+    return value ? TwoDecimals(*value, format) : "-";
+}
+
+std::string VerdictOrDash(const std::optional<Verdict>& verdict)
+{
+    return verdict ? std::string(VerdictText(*verdict)) : "-";
+}
+
+std::string FactorsText(const CorrelationFactors& factors, const NumberFormat& format)
+{
+    return "ξ3 = " + TwoDecimals(factors.xi3, format) + ", ξ4 = " + TwoDecimals(factors.xi4, format);
+}
+
+std::string CombinationOutcome(const CombinationCheck& combination)
+{
+    if (combination.verdict) {
+        return std::string(VerdictText(*combination.verdict));
+    }
+    return combination.ed && combination.rd ? std::string(kNoVerdict) : "-";
+}
 
 bool IsComplete(const DesignCheck& check)
 {
@@ -125,8 +122,8 @@ std::vector<PrintItems> DesignCheckReportLines(const DesignCheck& check, const N
     for (const CombinationCheck& combination : check.combinations) {
         lines.push_back(CombinationRow(combination, format));
     }
-    lines.push_back(Label(Upper(kApproach1), VerdictOrNone(check.approach1Ntc2008)));
-    lines.push_back(Label(Upper(kApproach2), VerdictOrNone(check.approach2Ntc2008Ntc2018)));
+    lines.push_back(Label(Upper(kApproach1Name), VerdictOrDash(check.approach1Ntc2008)));
+    lines.push_back(Label(Upper(kApproach2Name), VerdictOrDash(check.approach2Ntc2008Ntc2018)));
     for (const std::string& warning : check.warnings) {
         lines.push_back({print::Literal{"        AVVISO: " + warning}});
     }
@@ -157,10 +154,10 @@ std::string DesignCheckText(const std::string& file, const DesignCheck& check, c
             continue;
         }
         text += "Ed = " + Tonnes(combination.ed, format) + ", Rd = " + Tonnes(combination.rd, format) +
-                ", Rd/Ed = " + OptionalFigure(combination.ratio, format) + ": " + Outcome(combination) + "\n";
+                ", Rd/Ed = " + FigureOrDash(combination.ratio, format) + ": " + CombinationOutcome(combination) + "\n";
     }
-    text += "  " + std::string(kApproach1) + ": " + VerdictOrNone(check.approach1Ntc2008) + "\n";
-    text += "  " + std::string(kApproach2) + ": " + VerdictOrNone(check.approach2Ntc2008Ntc2018) + "\n";
+    text += "  " + std::string(kApproach1Name) + ": " + VerdictOrDash(check.approach1Ntc2008) + "\n";
+    text += "  " + std::string(kApproach2Name) + ": " + VerdictOrDash(check.approach2Ntc2008Ntc2018) + "\n";
     for (const std::string& warning : check.warnings) {
         text += "  Avviso: " + warning + "\n";
     }

@@ -22,6 +22,15 @@ std::vector<PrintItems> ReportCheckLines(const FormContents& form, const Project
 std::string DesignCheckText(const std::string& file, const DesignCheck& check, const NumberFormat& format);
 std::string DesignCheckJson(const std::string& file, const DesignCheck& check);
 
+// The pieces every text of the check is made of, "-" where there is no figure.
+inline constexpr std::string_view kApproach1Name = "NTC 2008, Approccio 1";
+inline constexpr std::string_view kApproach2Name = "NTC 2008, Approccio 2 e NTC 2018";
+std::string FigureOrDash(const std::optional<double>& value, const NumberFormat& format);
+std::string VerdictOrDash(const std::optional<Verdict>& verdict);
+std::string FactorsText(const CorrelationFactors& factors, const NumberFormat& format);
+// What one computed combination came to: its verdict, or why it has none.
+std::string CombinationOutcome(const CombinationCheck& combination);
+
 // Whether the check can be signed: the verticals, and every combination computed.
 bool IsComplete(const DesignCheck& check);
 
