@@ -52,13 +52,17 @@ public:
         panel_->setParent(this);
     }
 
-protected:
-    void resizeEvent(QResizeEvent*) override
+    // The panel shown or hidden: the form takes the window's width or leaves
+    // the panel its part.
+    void placeChildren()
     {
         const int formWidth = panel_->isVisible() ? std::min(width(), Pixels(kFormExtentTwips)) : width();
         form_->setGeometry(0, 0, formWidth, height());
         panel_->setGeometry(formWidth, 0, width() - formWidth, height());
     }
+
+protected:
+    void resizeEvent(QResizeEvent*) override { placeChildren(); }
 
 private:
     QWidget* form_;
@@ -184,8 +188,7 @@ void MainWindow::showCheckPanel(bool shown)
 {
     panel_->setVisible(shown);
     QSettings().setValue(kCheckPanelKey, shown);
-    centralWidget()->resize(centralWidget()->size() + QSize(1, 0));
-    centralWidget()->resize(centralWidget()->size() - QSize(1, 0));
+    static_cast<FormAndPanel*>(centralWidget())->placeChildren();
     refreshCheckPanel();
 }
 

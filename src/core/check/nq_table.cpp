@@ -46,8 +46,8 @@ std::string RangeText(double low, double high, const NumberFormat& format)
     return RealText(low, format) + " a " + RealText(high, format);
 }
 
-}  // namespace
-
+// Nq between the table's points, unrounded; the angle within the table and
+// L/D above 0 and up to 50.
 double InterpolatedNq(double tipAngle, double slenderness)
 {
     const std::size_t column = ColumnAtOrBelow(tipAngle);
@@ -58,6 +58,8 @@ double InterpolatedNq(double tipAngle, double slenderness)
         (std::max(slenderness, kNqFirstSlenderness) - kNqFirstSlenderness) / (kNqLastSlenderness - kNqFirstSlenderness);
     return at25 + s * (at50 - at25);
 }
+
+}  // namespace
 
 NqReading NqFromTable(const FormContents& form, const ProjectState& state, const NumberFormat& format)
 {

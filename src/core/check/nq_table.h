@@ -73,8 +73,4 @@ struct NqReading {
 
 NqReading NqFromTable(const FormContents& form, const ProjectState& state, const NumberFormat& format);
 
-// Nq between the table's points, unrounded; the angle within 28..40 and L/D
-// within 0..50 (not 0).
-double InterpolatedNq(double tipAngle, double slenderness);
-
 }  // namespace pali
