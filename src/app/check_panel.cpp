@@ -26,6 +26,11 @@ std::optional<double> Reading(const FormContents& form, Box box, const NumberFor
 
 }  // namespace
 
+std::string ReadOutName(std::string_view figure, std::string_view of)
+{
+    return std::string(figure) + " " + std::string(of);
+}
+
 CheckPanelTexts PanelTexts(const DesignCheck& check, const NumberFormat& format)
 {
     CheckPanelTexts texts;
@@ -87,6 +92,30 @@ SoilProfile ProfileOf(const FormContents& form, const ProjectState& state, const
         profile.tipText = "punta " + TwoDecimals(*profile.pileLength, format) + " m";
     }
     return profile;
+}
+
+ProfileDrawing DrawingOf(const SoilProfile& profile, const PixelRect& area, int lineHeight)
+{
+    ProfileDrawing drawing;
+    drawing.groundY = area.top;
+    const int pileX = area.left + (area.right - area.left) / 6;
+    drawing.labelsLeft = pileX + 2 * lineHeight;
+    if (!(profile.depth > 0.0)) {
+        return drawing;
+    }
+    const double pixelsPerMetre = (area.bottom - area.top) / profile.depth;
+    const auto y = [&](double depth) { return area.top + static_cast<int>(depth * pixelsPerMetre); };
+    for (const SoilProfile::Layer& layer : profile.layers) {
+        const int top = y(layer.top);
+        drawing.bands.push_back({{area.left, top, area.right, std::max(top + 1, y(layer.bottom))}, layer.number});
+    }
+    if (profile.pileLength && *profile.pileLength > 0.0) {
+        const double diameterPixels = profile.pileDiameter.value_or(0.0) * pixelsPerMetre;
+        const int width = std::clamp(static_cast<int>(diameterPixels), 6, std::max(6, (area.right - area.left) / 8));
+        const int tip = std::min(y(*profile.pileLength), area.bottom);
+        drawing.pile = PixelRect{pileX - width / 2, area.top, pileX - width / 2 + width, tip};
+    }
+    return drawing;
 }
 
 }  // namespace pali

@@ -5,6 +5,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/check/design_check.h"
@@ -13,6 +14,25 @@
 #include "core/state/project_state.h"
 
 namespace pali {
+
+// The panel's captions, and the names a screen reader reads for its
+// read-outs, on every front end.
+inline constexpr std::string_view kCheckPanelTitle = "VERIFICA";
+inline constexpr std::string_view kVerticalsCaption = "NUMERO DI VERTICALI INDAGATE";
+inline constexpr std::string_view kNqFromTableCaption = "Nq DALLA TABELLA";
+inline constexpr std::string_view kUseNqCaption = "USA";
+inline constexpr std::string_view kGroundCaption = "piano campagna";
+inline constexpr std::array<std::string_view, 5> kCombinationHeadings = {"COMBINAZIONE", "Ed (t)", "Rd (t)", "Rd/Ed",
+                                                                         "ESITO"};
+inline constexpr std::string_view kFactorsName = "Fattori di correlazione";
+inline constexpr std::string_view kNqFromTableName = "Nq dalla tabella";
+inline constexpr std::string_view kUseNqName = "Usa Nq dalla tabella";
+inline constexpr std::string_view kProfileName = "Profilo del terreno";
+inline constexpr std::string_view kWarningsName = "Avvisi";
+// "Ed A1+M1+R1", "Esito NTC 2008, Approccio 1": what a read-out tells, and of what.
+std::string ReadOutName(std::string_view figure, std::string_view of);
+inline constexpr std::array<std::string_view, 4> kCombinationFigures = {"Ed", "Rd", "Rd/Ed", "Esito"};
+inline constexpr std::string_view kVerdictFigure = "Esito";
 
 // What the panel VERIFICA beside the form shows of the design check, as
 // texts, so that every front end shows the same words and figures.
@@ -49,5 +69,32 @@ struct SoilProfile {
 };
 
 SoilProfile ProfileOf(const FormContents& form, const ProjectState& state, const NumberFormat& format);
+
+// A rectangle of the window in pixels, right and bottom excluded.
+struct PixelRect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+
+    constexpr bool operator==(const PixelRect&) const = default;
+};
+
+// Where each part of the profile is drawn in an area of the window, the same
+// on every front end: depths to scale downwards from the ground line at the
+// area's top; the pile's bar a sixth of the way across, at least six pixels
+// wide so that a thin pile still shows, its labels to its right.
+struct ProfileDrawing {
+    struct Band {
+        PixelRect rect;  // the layer, as tall as its thickness, at least a pixel
+        int number;
+    };
+    int groundY = 0;
+    std::vector<Band> bands;
+    std::optional<PixelRect> pile;
+    int labelsLeft = 0;  // where the layers' labels and the tip's begin
+};
+
+ProfileDrawing DrawingOf(const SoilProfile& profile, const PixelRect& area, int lineHeight);
 
 }  // namespace pali

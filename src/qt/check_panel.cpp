@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/design_check_texts.h"
 #include "core/calc/design_combinations.h"
 #include "qt/qt_text.h"
 
@@ -35,12 +36,17 @@ QLabel* Caption(const QString& text, QWidget* parent)
     return label;
 }
 
+QRect QtRect(const PixelRect& rect)
+{
+    return QRect(QPoint(rect.left, rect.top), QPoint(rect.right - 1, rect.bottom - 1));
+}
+
 }  // namespace
 
 ProfileView::ProfileView(QWidget* parent) : QWidget(parent)
 {
     setMinimumHeight(220);
-    setAccessibleName(QStringLiteral("Profilo del terreno"));
+    setAccessibleName(Text(kProfileName));
 }
 
 void ProfileView::setProfile(SoilProfile profile)
@@ -49,65 +55,56 @@ void ProfileView::setProfile(SoilProfile profile)
     update();
 }
 
-// Depths to scale downwards from the ground line; the pile's bar at least a
-// few pixels wide, so that a thin pile still shows.
 void ProfileView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    const QFontMetrics metrics = painter.fontMetrics();
-    const int line = metrics.height();
+    const int line = painter.fontMetrics().height();
     const QRect area = rect().adjusted(line, line, -line, -line);
-    painter.drawLine(area.left(), area.top(), area.right(), area.top());
-    painter.drawText(area.left(), area.top() - 2, QStringLiteral("piano campagna"));
-    if (!(profile_.depth > 0.0)) {
-        return;
-    }
-    const double pixelsPerMetre = area.height() / profile_.depth;
-    const auto y = [&](double depth) { return area.top() + static_cast<int>(depth * pixelsPerMetre); };
-    const int pileX = area.left() + area.width() / 6;
+    const ProfileDrawing drawing =
+        DrawingOf(profile_, {area.left(), area.top(), area.right() + 1, area.bottom() + 1}, line);
+    painter.drawLine(area.left(), drawing.groundY, area.right(), drawing.groundY);
+    painter.drawText(area.left(), drawing.groundY - 2, Text(kGroundCaption));
     const QColor bands[] = {QColor(0xEE, 0xE0, 0xC0), QColor(0xD8, 0xC8, 0xA0)};
-    for (const SoilProfile::Layer& layer : profile_.layers) {
-        const QRect band(area.left(), y(layer.top), area.width(), std::max(1, y(layer.bottom) - y(layer.top)));
+    for (std::size_t index = 0; index < drawing.bands.size(); ++index) {
+        const QRect band = QtRect(drawing.bands[index].rect);
+        const SoilProfile::Layer& layer = profile_.layers[index];
         painter.fillRect(band, bands[layer.number % 2]);
         painter.drawLine(band.bottomLeft(), band.bottomRight());
-        painter.drawText(band.adjusted(pileX - area.left() + 2 * line, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft,
+        painter.drawText(band.adjusted(drawing.labelsLeft - band.left(), 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft,
                          Text(layer.label));
         painter.drawText(band.adjusted(0, 0, -2, 0), Qt::AlignBottom | Qt::AlignRight, Text(layer.depthText));
     }
-    if (profile_.pileLength && *profile_.pileLength > 0.0) {
-        const double diameterPixels = profile_.pileDiameter.value_or(0.0) * pixelsPerMetre;
-        const int width = std::clamp(static_cast<int>(diameterPixels), 6, area.width() / 8);
-        const int tip = std::min(y(*profile_.pileLength), area.bottom());
-        painter.fillRect(QRect(pileX - width / 2, area.top(), width, tip - area.top()), Qt::darkGray);
-        painter.drawText(pileX + width, tip, Text(profile_.tipText));
+    if (drawing.pile) {
+        painter.fillRect(QtRect(*drawing.pile), Qt::darkGray);
+        painter.drawText(drawing.labelsLeft, drawing.pile->bottom, Text(profile_.tipText));
     }
 }
 
 CheckPanel::CheckPanel(QWidget* parent)
     : QWidget(parent),
       verticals_(new QLineEdit(this)),
-      factors_(ReadOut(QStringLiteral("Fattori di correlazione"), this)),
-      nq_(ReadOut(QStringLiteral("Nq dalla tabella"), this)),
-      use_(new QPushButton(QStringLiteral("USA"), this)),
+      factors_(ReadOut(Text(kFactorsName), this)),
+      nq_(ReadOut(Text(kNqFromTableName), this)),
+      use_(new QPushButton(Text(kUseNqCaption), this)),
       profile_(new ProfileView(this)),
-      approach1_(ReadOut(QStringLiteral("Esito NTC 2008, Approccio 1"), this)),
-      approach2_(ReadOut(QStringLiteral("Esito NTC 2008, Approccio 2 e NTC 2018"), this)),
-      warnings_(ReadOut(QStringLiteral("Avvisi"), this))
+      approach1_(ReadOut(Text(ReadOutName(kVerdictFigure, kApproach1Name)), this)),
+      approach2_(ReadOut(Text(ReadOutName(kVerdictFigure, kApproach2Name)), this)),
+      warnings_(ReadOut(Text(kWarningsName), this))
 {
     setObjectName(QStringLiteral("CheckPanel"));
     verticals_->setObjectName(QStringLiteral("verticali"));
-    verticals_->setAccessibleName(QStringLiteral("NUMERO DI VERTICALI INDAGATE"));
+    verticals_->setAccessibleName(Text(kVerticalsCaption));
     verticals_->setMaximumWidth(60);
-    use_->setAccessibleName(QStringLiteral("Usa Nq dalla tabella"));
+    use_->setAccessibleName(Text(kUseNqName));
     warnings_->setWordWrap(true);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Caption(QStringLiteral("VERIFICA"), this));
+    layout->addWidget(Caption(Text(kCheckPanelTitle), this));
     auto* grid = new QGridLayout;
-    grid->addWidget(new QLabel(QStringLiteral("NUMERO DI VERTICALI INDAGATE"), this), 0, 0, 1, 3);
+    grid->addWidget(new QLabel(Text(kVerticalsCaption), this), 0, 0, 1, 3);
     grid->addWidget(verticals_, 1, 0);
     grid->addWidget(factors_, 1, 1, 1, 2);
-    grid->addWidget(new QLabel(QStringLiteral("Nq DALLA TABELLA"), this), 2, 0);
+    grid->addWidget(new QLabel(Text(kNqFromTableCaption), this), 2, 0);
     grid->addWidget(nq_, 2, 1);
     grid->addWidget(use_, 2, 2);
     grid->setColumnStretch(1, 1);
@@ -115,16 +112,17 @@ CheckPanel::CheckPanel(QWidget* parent)
     layout->addWidget(profile_, 1);
 
     auto* table = new QGridLayout;
-    const char* headings[] = {"COMBINAZIONE", "Ed (t)", "Rd (t)", "Rd/Ed", "ESITO"};
-    for (int column = 0; column < 5; ++column) {
-        table->addWidget(Caption(QString::fromLatin1(headings[column]), this), 0, column);
+    for (std::size_t column = 0; column < kCombinationHeadings.size(); ++column) {
+        table->addWidget(Caption(Text(kCombinationHeadings[column]), this), 0, static_cast<int>(column));
     }
     for (std::size_t index = 0; index < rows_.size(); ++index) {
-        const QString name = Text(kDesignCombinations[index].name);
+        const std::string_view name = kDesignCombinations[index].name;
         const int row = static_cast<int>(index) + 1;
-        table->addWidget(new QLabel(name, this), row, 0);
-        rows_[index] = {ReadOut(QStringLiteral("Ed ") + name, this), ReadOut(QStringLiteral("Rd ") + name, this),
-                        ReadOut(QStringLiteral("Rd/Ed ") + name, this), ReadOut(QStringLiteral("Esito ") + name, this)};
+        table->addWidget(new QLabel(Text(name), this), row, 0);
+        const auto named = [&](std::size_t figure) {
+            return ReadOut(Text(ReadOutName(kCombinationFigures[figure], name)), this);
+        };
+        rows_[index] = {named(0), named(1), named(2), named(3)};
         table->addWidget(rows_[index].ed, row, 1, Qt::AlignRight);
         table->addWidget(rows_[index].rd, row, 2, Qt::AlignRight);
         table->addWidget(rows_[index].ratio, row, 3, Qt::AlignRight);

@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "win32/report_delivery.h"
+#include "win32/users_number_format.h"
 #include "win32/wide_text.h"
 
 namespace pali {
@@ -455,17 +456,9 @@ void Form1Window::focusBox(Box box)
     SetFocus(this->box(box));
 }
 
-// The user's decimal separator as Windows has it now: the engineer may change
-// it in the settings while the program runs.
 NumberFormat Form1Window::numberFormat() const
 {
-    wchar_t separator[8] = L".";
-    const int length =
-        GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, separator, static_cast<int>(std::size(separator)));
-    if (length <= 1) {
-        return NumberFormat::Point();
-    }
-    return {Utf8Text(std::wstring_view(separator, static_cast<std::size_t>(length - 1)))};
+    return UsersNumberFormat();
 }
 
 void Form1Window::showError(const std::string& message)

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "win32/project_window.h"
-#include "win32/recent_files_setting.h"
+#include "win32/user_settings.h"
 #include "win32/wide_text.h"
 
 namespace {
@@ -44,7 +44,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR arguments, int)
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     int status = 0;
     {
-        pali::ProjectWindow window(instance, pali::LoadRecentFiles(), pali::StoreRecentFiles);
+        pali::ProjectWindow window(instance, pali::LoadRecentFiles(), pali::StoreRecentFiles,
+                                   {pali::LoadCheckPanelShown(), pali::StoreCheckPanelShown});
         window.show();
         if (const auto file = FileOnCommandLine(arguments)) {
             window.session().openFile(*file);

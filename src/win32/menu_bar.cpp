@@ -13,6 +13,7 @@ namespace {
 
 // Far from the controls' identifiers, which are the rows of the control table from 100.
 constexpr WORD kFirstCommandId = 1000;
+constexpr WORD kCheckPanelId = 1050;
 constexpr WORD kFirstRecentId = 1100;
 constexpr WORD kRecentSeparatorId = kFirstRecentId + RecentFiles::kKept;
 
@@ -83,6 +84,10 @@ MenuBar::MenuBar() : bar_(CreateMenu()), fileMenu_(CreatePopupMenu())
     Append(fileMenu_, std::span(kFileMenuAfterRecent).subspan(1));
     AppendMenuW(bar_, MF_POPUP, reinterpret_cast<UINT_PTR>(fileMenu_), WideText(kFileMenuText).c_str());
 
+    HMENU viewMenu = CreatePopupMenu();
+    AppendMenuW(viewMenu, MF_STRING, kCheckPanelId, WideText(kCheckPanelEntryText).c_str());
+    AppendMenuW(bar_, MF_POPUP, reinterpret_cast<UINT_PTR>(viewMenu), WideText(kViewMenuText).c_str());
+
     HMENU helpMenu = CreatePopupMenu();
     Append(helpMenu, kHelpMenu);
     AppendMenuW(bar_, MF_POPUP, reinterpret_cast<UINT_PTR>(helpMenu), WideText(kHelpMenuText).c_str());
@@ -123,6 +128,16 @@ void MenuBar::showRecentFiles(const std::vector<std::string>& paths)
     if (recentShown_ > 0) {
         InsertMenuW(fileMenu_, print, MF_BYCOMMAND | MF_SEPARATOR, kRecentSeparatorId, nullptr);
     }
+}
+
+void MenuBar::showCheckPanelTicked(bool ticked)
+{
+    CheckMenuItem(bar_, kCheckPanelId, MF_BYCOMMAND | (ticked ? MF_CHECKED : MF_UNCHECKED));
+}
+
+bool MenuBar::IsCheckPanelEntry(WORD id)
+{
+    return id == kCheckPanelId;
 }
 
 std::optional<MenuCommand> MenuBar::CommandOf(WORD id)

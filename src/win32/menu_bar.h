@@ -13,7 +13,7 @@
 
 namespace pali {
 
-// The window's menu bar, File and "?", with the files last opened or saved in
+// The window's menu bar, File, Visualizza and "?", with the files last opened or saved in
 // the File menu, and the table of its shortcuts.
 class MenuBar {
 public:
@@ -27,10 +27,13 @@ public:
     HACCEL shortcuts() const { return shortcuts_; }
 
     void showRecentFiles(const std::vector<std::string>& paths);
+    // The tick beside Visualizza's "Pannello di verifica".
+    void showCheckPanelTicked(bool ticked);
 
     // What a WM_COMMAND of the menu or of a shortcut asks for.
     static std::optional<MenuCommand> CommandOf(WORD id);
     static std::optional<std::size_t> RecentFileOf(WORD id);
+    static bool IsCheckPanelEntry(WORD id);
 
 private:
     void removeRecentFiles();

@@ -6,11 +6,13 @@
 #include <shlobj.h>
 
 #include "app/about_text.h"
+#include "core/check/design_check.h"
 #include "win32/item_dialogs.h"
 #include "win32/project_disk.h"
 #include "win32/report_delivery.h"
 #include "win32/save_question.h"
 #include "win32/system_message.h"
+#include "win32/users_number_format.h"
 #include "win32/wide_text.h"
 
 namespace pali {
@@ -62,19 +64,83 @@ std::string ShellFailure(INT_PTR answer)
 }  // namespace
 
 ProjectWindow::ProjectWindow(HINSTANCE instance, std::vector<std::string> recentFiles,
-                             RecentFilesStore storeRecentFiles)
+                             RecentFilesStore storeRecentFiles, CheckPanelSetting panelSetting)
     : form_(instance),
       storeRecentFiles_(std::move(storeRecentFiles)),
       question_(AskToSaveChanges),
       saveDialog_(AskProjectToSave),
       openDialog_(AskProjectToOpen),
       presentMessage_(ShowWarning),
-      session_(form_.logic(), *this, std::move(recentFiles))
+      session_(form_.logic(), *this, std::move(recentFiles)),
+      panel_(
+          instance, form_.handle(),
+          [this](const std::string& verticals) {
+              form_.logic().setVerticals(verticals);
+              session_.refresh();
+              refreshPanel();
+          },
+          // As the engineer would type it: the form's own change follows.
+          [this](const std::string& nq) { SetWindowTextW(form_.box(Box::K1), WideText(nq).c_str()); }),
+      panelSetting_(std::move(panelSetting))
 {
     form_.setMenuBar(menu_.handle());
     form_.setFrame(this);
     menu_.showRecentFiles(session_.recentFiles());
     AcceptDroppedFiles(form_.handle());
+    menu_.showCheckPanelTicked(panelSetting_.shown);
+    ShowWindow(panel_.handle(), panelSetting_.shown ? SW_SHOWNA : SW_HIDE);
+    placePanel(form_.dpi());
+    refreshPanel();
+}
+
+// Beside the form's rightmost control, as tall as the client area.
+void ProjectWindow::placePanel(int dpi)
+{
+    RECT client;
+    GetClientRect(form_.handle(), &client);
+    client.left = std::min(client.right, static_cast<LONG>(Pixels(kFormExtentTwips, dpi)));
+    panel_.place(client, dpi);
+}
+
+// The panel computes on copies of the window, after every change.
+void ProjectWindow::refreshPanel()
+{
+    if (!IsWindowVisible(panel_.handle())) {
+        return;
+    }
+    const NumberFormat format = UsersNumberFormat();
+    const FormContents form = form_.contents();
+    const std::string& verticals = form_.logic().verticals();
+    const DesignCheck check = CheckDesign(form, form_.state(), verticals, format);
+    panel_.show(PanelTexts(check, format), ProfileOf(form, form_.state(), format), verticals);
+}
+
+void ProjectWindow::showPanel(bool shown)
+{
+    if (!shown && IsChild(panel_.handle(), GetFocus())) {
+        moveFocusBetweenFormAndPanel();
+    }
+    panelSetting_.shown = shown;
+    panelSetting_.store(shown);
+    menu_.showCheckPanelTicked(shown);
+    ShowWindow(panel_.handle(), shown ? SW_SHOWNA : SW_HIDE);
+    refreshPanel();
+}
+
+// F6 moves between the panes, as desktop programs do: to the panel's box,
+// and back to where the focus was in the form.
+void ProjectWindow::moveFocusBetweenFormAndPanel()
+{
+    HWND focus = GetFocus();
+    if (IsWindowVisible(panel_.handle()) && !IsChild(panel_.handle(), focus)) {
+        formFocus_ = focus;
+        SetFocus(panel_.verticalsBox());
+        SendMessageW(panel_.verticalsBox(), EM_SETSEL, 0, -1);
+    } else if (formFocus_ && IsChild(form_.handle(), formFocus_) && !IsChild(panel_.handle(), formFocus_)) {
+        SetFocus(formFocus_);
+    } else {
+        SetFocus(form_.box(kStartFocus));
+    }
 }
 
 // The form's window outlives this frame by a moment: it must not call it back.
@@ -96,7 +162,11 @@ bool ProjectWindow::handleKeys(MSG& message)
     if (ours && TranslateAcceleratorW(window, menu_.shortcuts(), &message)) {
         return true;
     }
-    return form_.handleKeys(message);
+    if (ours && message.message == WM_KEYDOWN && message.wParam == VK_F6) {
+        moveFocusBetweenFormAndPanel();
+        return true;
+    }
+    return panel_.handleKeys(message) || form_.handleKeys(message);
 }
 
 std::optional<LRESULT> ProjectWindow::handleFrameMessage(UINT message, WPARAM wParam, LPARAM lParam)
@@ -110,8 +180,16 @@ std::optional<LRESULT> ProjectWindow::handleFrameMessage(UINT message, WPARAM wP
             RunMenuCommand(*command, session_, *this);
         } else if (const auto index = MenuBar::RecentFileOf(LOWORD(wParam))) {
             openRecentFile(*index);
+        } else if (MenuBar::IsCheckPanelEntry(LOWORD(wParam))) {
+            showPanel(!panelSetting_.shown);
         }
         return 0;
+    case WM_SIZE: placePanel(form_.dpi()); return std::nullopt;
+    case WM_DPICHANGED:
+        // Then the form lays itself out at the new DPI and takes its new
+        // size, which places the panel again.
+        placePanel(LOWORD(wParam));
+        return std::nullopt;
     case WM_CLOSE: closeWindow(); return 0;
     case WM_QUERYENDSESSION:
         // Annulla keeps Windows from ending the session.
@@ -129,6 +207,7 @@ std::optional<LRESULT> ProjectWindow::handleFrameMessage(UINT message, WPARAM wP
 void ProjectWindow::formEdited()
 {
     session_.refresh();
+    refreshPanel();
 }
 
 void ProjectWindow::closeWindow()
@@ -221,6 +300,7 @@ void ProjectWindow::showMessage(const std::string& message)
 void ProjectWindow::showTitle(const std::string& fileName, bool modified)
 {
     SetWindowTextW(form_.handle(), WideText(DocumentTitle(MarkedFileName(fileName, modified))).c_str());
+    refreshPanel();
 }
 
 // Each file opened or saved also goes to Windows' recent documents, where

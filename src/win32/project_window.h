@@ -11,11 +11,18 @@
 
 #include "app/project_menu.h"
 #include "app/project_session.h"
+#include "win32/check_panel.h"
 #include "win32/form1_window.h"
 #include "win32/menu_bar.h"
 #include "win32/window_frame.h"
 
 namespace pali {
+
+// Whether the panel of the design check is shown, and where that is kept.
+struct CheckPanelSetting {
+    bool shown = true;
+    std::function<void(bool shown)> store = [](bool) {};
+};
 
 // The program's window on Windows: the form below the menu bar, the project's
 // files and the question before unsaved work is lost. What each command does
@@ -26,8 +33,8 @@ public:
     using Question = std::function<SaveAnswer(HWND owner, const std::string& question)>;
     using PathDialog = std::function<std::optional<std::string>(HWND owner, const std::string& start)>;
     using RecentFilesStore = std::function<void(const std::vector<std::string>& paths)>;
-
-    ProjectWindow(HINSTANCE instance, std::vector<std::string> recentFiles, RecentFilesStore storeRecentFiles);
+    ProjectWindow(HINSTANCE instance, std::vector<std::string> recentFiles, RecentFilesStore storeRecentFiles,
+                  CheckPanelSetting panelSetting = {});
     ~ProjectWindow() override;
     ProjectWindow(const ProjectWindow&) = delete;
     ProjectWindow& operator=(const ProjectWindow&) = delete;
@@ -37,6 +44,7 @@ public:
     bool handleKeys(MSG& message);
 
     Form1Window& form() { return form_; }
+    CheckPanelWindow& panel() { return panel_; }
     ProjectSession& session() { return session_; }
     HMENU menuBar() const { return menu_.handle(); }
 
@@ -49,6 +57,10 @@ private:
     std::optional<LRESULT> handleFrameMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void formEdited() override;
 
+    void placePanel(int dpi);
+    void refreshPanel();
+    void showPanel(bool shown);
+    void moveFocusBetweenFormAndPanel();
     void openRecentFile(std::size_t index);
     void openDroppedFile(HDROP drop);
 
@@ -76,6 +88,9 @@ private:
     Form1Window::MessagePresenter presentMessage_;
     std::string newestAddedToWindows_;
     ProjectSession session_;
+    CheckPanelWindow panel_;
+    CheckPanelSetting panelSetting_;
+    HWND formFocus_ = nullptr;  // where F6 returns to in the form
 };
 
 }  // namespace pali

@@ -36,10 +36,19 @@ WindowFonts::~WindowFonts()
 
 void WindowFonts::makeFor(int dpi)
 {
-    release();
+    std::vector<FontStyle> styles;
     for (const ControlDesign& design : kForm1Controls) {
-        if (std::ranges::find(fonts_, design.font, &std::pair<FontStyle, HFONT>::first) == fonts_.end()) {
-            fonts_.emplace_back(design.font, MakeFont(design.font, dpi));
+        styles.push_back(design.font);
+    }
+    makeFor(dpi, styles);
+}
+
+void WindowFonts::makeFor(int dpi, std::span<const FontStyle> styles)
+{
+    release();
+    for (const FontStyle& style : styles) {
+        if (std::ranges::find(fonts_, style, &std::pair<FontStyle, HFONT>::first) == fonts_.end()) {
+            fonts_.emplace_back(style, MakeFont(style, dpi));
         }
     }
 }

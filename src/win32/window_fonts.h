@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <span>
 #include <utility>
 #include <vector>
 
@@ -30,7 +31,9 @@ public:
     WindowFonts(const WindowFonts&) = delete;
     WindowFonts& operator=(const WindowFonts&) = delete;
 
+    // The styles of the control table, or those given.
     void makeFor(int dpi);
+    void makeFor(int dpi, std::span<const FontStyle> styles);
     HFONT font(const FontStyle& style) const;
 
 private:

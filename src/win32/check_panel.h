@@ -1,0 +1,99 @@
+// SPDX-License-Identifier: MIT
+
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/check_panel.h"
+#include "win32/accessible_names.h"
+#include "win32/window_fonts.h"
+
+namespace pali {
+
+// The panel VERIFICA beside the form, a child window of the program's window:
+// the verticals investigated, Nq from the table with USA, the soil profile
+// drawn with GDI, the three combinations and the verdicts. It only shows
+// what the check computes on copies. Its controls stay out of the form's Tab
+// order: the panel is not a control parent of the window, and Tab walks
+// its own controls when the focus is in it.
+class CheckPanelWindow {
+public:
+    using TextHandler = std::function<void(const std::string& text)>;
+
+    // verticalsEdited: the engineer changed the verticals' box; useNq: USA
+    // was pressed, with Nq from the table as the form's K1 should take it.
+    CheckPanelWindow(HINSTANCE instance, HWND parent, TextHandler verticalsEdited, TextHandler useNq);
+    ~CheckPanelWindow();
+    CheckPanelWindow(const CheckPanelWindow&) = delete;
+    CheckPanelWindow& operator=(const CheckPanelWindow&) = delete;
+
+    HWND handle() const { return panel_; }
+    HWND verticalsBox() const { return verticals_; }
+    HWND useButton() const { return use_; }
+    HWND profileView() const { return profile_; }
+    // The read-out a screen reader reads by that name; none when no read-out has it.
+    HWND readOut(std::string_view name) const;
+    // Every control of the panel that shows a caption of its own.
+    std::vector<HWND> captions() const;
+
+    // The panel in that part of its parent, its controls laid out at that DPI.
+    void place(const RECT& area, int dpi);
+    void show(const CheckPanelTexts& texts, SoilProfile profile, const std::string& verticals);
+    // Where the profile's parts lie in its view, as it draws them.
+    ProfileDrawing drawing() const;
+
+    // Tab among the panel's controls, Enter on USA, Escape nothing. True
+    // when the message was the panel's and is done.
+    bool handleKeys(MSG& message);
+
+private:
+    struct ReadOut {
+        HWND control;
+        std::string name;
+    };
+
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK ProfileProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void paintProfile(HDC dc) const;
+
+    HWND caption(HINSTANCE instance, std::string_view text);
+    HWND readOutNamed(HINSTANCE instance, std::string name, DWORD style = 0);
+    void setText(HWND control, const std::string& text);
+    void layOut();
+    int textWidth(HWND control, std::string_view text) const;
+
+    HWND panel_ = nullptr;
+    HWND title_ = nullptr;
+    HWND verticalsCaption_ = nullptr;
+    HWND verticals_ = nullptr;
+    HWND factors_ = nullptr;
+    HWND nqCaption_ = nullptr;
+    HWND nq_ = nullptr;
+    HWND use_ = nullptr;
+    HWND profile_ = nullptr;
+    std::array<HWND, kCombinationHeadings.size()> headings_{};
+    std::array<HWND, 3> combinationNames_{};
+    std::array<std::array<HWND, kCombinationFigures.size()>, 3> figures_{};
+    HWND approach1_ = nullptr;
+    HWND approach2_ = nullptr;
+    HWND warnings_ = nullptr;
+    std::vector<ReadOut> readOuts_;
+
+    int dpi_ = kStandardDpi;
+    WindowFonts fonts_;
+    AccessibleNames accessibleNames_;
+    SoilProfile shownProfile_;
+    std::string nqToUse_;
+    bool settingTexts_ = false;
+    TextHandler verticalsEdited_;
+    TextHandler useNq_;
+};
+
+}  // namespace pali
