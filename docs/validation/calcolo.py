@@ -803,7 +803,7 @@ def soluzione_verifica(caso):
         caselle = c["caselle"]
         righe.append(f"{c['sigla']};" + ";".join(allineata(caselle[k]) for k in ("M3", "M4", "K3", "M8"))
                      + f";{allineata(caselle['CARMAG'])}")
-    out += riquadro("Combinazione;M3 (t);M4 (t);K3 (t);M8 (t);Ed = CARMAG (t)",
+    out += riquadro("Combinazione;M3 (t);M4 (t);K3 (t);M8 (t);$E sub d$ = CARMAG (t)",
                     "l c c c c c\nl n n n n n", righe)
     if vert["fattori"]:
         out.append(".LP")
@@ -814,8 +814,8 @@ def soluzione_verifica(caso):
             rapporto = "" if c["rapporto"] is None else cifre(c["rapporto"])
             righe.append(f"{c['sigla']};{cifre(c['rd'])};{allineata(o_trattino(c['rd']))};"
                          f"{rapporto};{allineata(o_trattino(c['rapporto']))};{esito_combinazione(c)}")
-        out += riquadro("Combinazione;$R sub d$ = M8 / $xi sub 3$;$R sub d$ (t);$R sub d / E sub d$;"
-                        "$R sub d / E sub d$;Esito", "l r n r n l", righe)
+        out += riquadro("Combinazione;$R sub d$ = M8 / $xi sub 3$ (t);scritto;$R sub d / E sub d$;"
+                        "scritto;Esito", "l c c c c l\nl n n n n l", righe)
     out += [".LP", f"{APPROCCIO_1} (le combinazioni A1+M1+R1 e A2+M2+R2 insieme): "
             f"\\fB{v['approccio1'] or '-'}\\fP. {APPROCCIO_2} (A1+M1+R3): "
             f"\\fB{v['approccio2'] or '-'}\\fP."]
@@ -902,7 +902,7 @@ def controllo_a_mano(caso):
     voci = [
         ("$Q sub p$, A1+M1+R1", f"{virgola(str(area_punta))} m² × {virgola(str(sigma_punta))} t/m²",
          qp, numero(prima["M3"])),
-        ("$Q sub l$, A1+M1+R1", f"{virgola(str(sum(termini)))} t/m × {virgola(str(area_laterale))} m",
+        ("$Q sub l$, A1+M1+R1", f"{virgola(str(sum(termini)))} t/m² × {virgola(str(area_laterale))} m²",
          ql, numero(prima["M4"])),
         ("$Q sub t$, A1+M1+R3", f"{virgola(str(qp))} / 1,35 + {virgola(str(ql))} / 1,15", qt3,
          numero(terza["caselle"]["K3"])),
@@ -995,7 +995,7 @@ def frammento(caso, figure):
     out.append("Dati digitati")
     out.append(".LP")
     out.append("Nell'ordine della finestra, come nel file di input "
-               f"\\f(CW{caso.nome}.txt\\fP (capitolo 5).")
+               f"\\f(CW{caso.nome}.txt\\fP (capitolo 7).")
     out += riquadro("Casella;Didascalia;Testo digitato", "l l l",
                     [f"{c};{protetto(DIDASCALIE[c])};\\f(CW{protetto(t)}\\fP"
                      for c, t in caso.digitati])
@@ -1125,16 +1125,16 @@ def main():
         tsv += righe_cifre(caso)
     (uscita / "file-di-input.ms").write_text(ascii("\n".join(elenco_file(casi)) + "\n"),
                                             encoding="ascii")
-    definizioni = [f".ds numero-casi {len(casi)}"] + [r for caso in casi for r in stringhe(caso)]
+    esempio = next(caso for caso in casi if caso.nome == ESEMPIO_GIUDIZIO)
+    tabella_giudizio, definizioni_giudizio = controllo_a_mano(esempio)
+    definizioni = ([f".ds numero-casi {len(casi)}"] + [r for caso in casi for r in stringhe(caso)]
+                   + definizioni_giudizio)
     (uscita / "casi.ms").write_text(ascii("\n".join(definizioni) + "\n"), encoding="ascii")
     (uscita / "cifre.tsv").write_text("\n".join(tsv) + "\n", encoding="utf-8")
     (uscita / "tabella-xi.ms").write_text(ascii("\n".join(tabella_xi()) + "\n"), encoding="ascii")
     (uscita / "esempio-xi.ms").write_text(ascii("\n".join(esempio_xi(casi)) + "\n"),
                                           encoding="ascii")
-    esempio = next(caso for caso in casi if caso.nome == ESEMPIO_GIUDIZIO)
-    tabella, definizioni_giudizio = controllo_a_mano(esempio)
-    (uscita / "giudizio.ms").write_text(ascii("\n".join(definizioni_giudizio + tabella) + "\n"),
-                                        encoding="ascii")
+    (uscita / "giudizio.ms").write_text(ascii("\n".join(tabella_giudizio) + "\n"), encoding="ascii")
     (uscita / "fattori-xi.tsv").write_text(
         "".join(f"{n}\t{xi3}\t{xi4}\n" for n, xi3, xi4 in FATTORI_XI), encoding="utf-8")
 
