@@ -13,7 +13,13 @@ due decimali. Non usa nulla del codice del programma. Scrive:
     confrontano con quello che il programma visualizza e stampa;
   - la tabella 6.4.IV dei fattori di correlazione ξ (tabella-xi.ms, e
     fattori-xi.tsv per i test) e le portanze dell'esempio svolto divise per ξ
-    (esempio-xi.ms, e le righe XI di cifre.tsv).
+    (esempio-xi.ms, e le righe XI di cifre.tsv);
+  - per ogni caso che digita le verticali indagate, la verifica di progetto:
+    Nq letto dalla tabella della finestra, i fattori ξ, le tre combinazioni
+    con Ed, Rd, il rapporto e l'esito, gli esiti dei due approcci, gli avvisi
+    e il riquadro della relazione stampata (righe VERIFICA, AVVISO e
+    RELAZIONE di cifre.tsv), e il controllo a mano del giudizio di
+    accettabilità sull'esempio svolto (giudizio.ms).
 
 Uso: calcolo.py CARTELLA_CASI CARTELLA_USCITA
 """
@@ -72,6 +78,31 @@ ESEMPIO_SVOLTO = ["caso1", "caso2", "caso3"]
 PORTANZE = ["M3", "M4", "K3", "M8"]
 VERTICALI_ESEMPIO = ["1", "3"]
 
+# La tabella di Berezantzev della finestra, come le sue tre righe la scrivono:
+# "fi (gradi) 28-30-32-34-36-38-40", "L/D=25 Nq=12-17-25-40-58-89-137",
+# "L/D=50 Nq=9-14-22-37-56-88-136".
+ANGOLI_NQ = [Decimal(a) for a in (28, 30, 32, 34, 36, 38, 40)]
+NQ_25 = [Decimal(n) for n in (12, 17, 25, 40, 58, 89, 137)]
+NQ_50 = [Decimal(n) for n in (9, 14, 22, 37, 56, 88, 136)]
+SNELLEZZA_PRIMA, SNELLEZZA_ULTIMA = Decimal(25), Decimal(50)
+# Nq letto è arrotondato per difetto a un decimale; un decimo mancato di meno
+# di un miliardesimo di decimo conta come raggiunto (il programma lo concede
+# al suo calcolo in doppia precisione). Il calcolo separato si rifiuta di
+# generare un caso il cui Nq cada a meno di un milionesimo sotto un decimo.
+MARGINE_NQ = Decimal("1e-9")
+VICINANZA_NQ = Decimal("1e-6")
+TOLLERANZA_SPESSORI = Decimal("0.01")   # m: un centimetro
+# I nomi delle combinazioni nel riquadro della verifica, e quelli dei due approcci.
+SIGLE = ["A1+M1+R1", "A2+M2+R2", "A1+M1+R3"]
+APPROCCIO_1 = "NTC 2008, Approccio 1"
+APPROCCIO_2 = "NTC 2008, Approccio 2 e NTC 2018"
+VERIFICATO, NON_VERIFICATO = "VERIFICATO", "NON VERIFICATO"
+NESSUNA_COMPRESSIONE = "nessun carico di compressione"
+# L'esempio svolto con le verticali, su cui la relazione mostra il controllo a mano.
+ESEMPIO_GIUDIZIO = "caso8"
+PI_VERO = Decimal("3.1416")   # il π della calcolatrice del progettista
+SCARTO_ACCETTABILE = Decimal("0.002")   # 0,2%
+
 CASELLE = ["A", "B", "C", "I", "E", "F", "G", "D", "H", "Z9", "K1", "M5", "CP", "CPNS",
            "CV", "CARTOT", "CARMAG", "M3", "M4", "K3", "M8"]
 DIGITATE = ["A", "B", "C", "K1", "M5", "CP", "CPNS", "CV"]
@@ -87,6 +118,7 @@ DIDASCALIE = {
     "K3": "PORTANZA  TOTALE(Tonn)", "M8": "PORTANZA   RIDOTTA  (Npali>1) tonn",
     "H": "CALCOLA L/D", "Z9": "angolo d' attrito alla punta del palo",
     "I": "STRATO N .dal piano campagna",
+    "VERTICALI": "NUMERO DI VERTICALI INDAGATE",
 }
 TIPO_NON_CORRISPONDENTE = "Tipo non corrispondente"
 INDICE_FUORI = "Indice non compreso nell'intervallo"
@@ -108,6 +140,10 @@ class Errore(Exception):
     def messaggio(self):
         return ("Errore: " + self.tipo + "\nCampo: \u00ab" + DIDASCALIE[self.casella]
                 + "\u00bb\nDati e risultati sono rimasti come prima del comando.")
+
+    def riga(self):
+        """L'errore su una riga, come nel riquadro della verifica."""
+        return "Errore: " + self.tipo + ", Campo: \u00ab" + DIDASCALIE[self.casella] + "\u00bb"
 
 
 # --- Le letture dei testi -------------------------------------------------
@@ -234,6 +270,7 @@ class Finestra:
         self.strati = [dict(ANG=None, LUNG=None, PESO=None, KLAT=None) for _ in range(RIGHE)]
         self.cursore = None
         self.coefgr = Decimal(0)
+        self.verticali = ""      # la casella del pannello VERIFICA
 
 
 def riga(n, casella):
@@ -346,6 +383,8 @@ def relazione(f, margini):
                            ("        PORTANZA TOTALE RIDOTTA(Np>1)(tonn.)=", "M8")]:
         righe.append(testo + figura(c[casella], margini, casella))
     righe.append(RIGA_COMBINAZIONE[f.combinazione])
+    if f.verticali != "":
+        righe += righe_verifica(verifica(f, "relazione"))
     return righe
 
 
@@ -361,7 +400,8 @@ class Caso:
     def __init__(self, percorso):
         self.nome = percorso.stem
         self.righe = percorso.read_text(encoding="utf-8").splitlines()
-        self.titolo = self.righe[0].lstrip("# ").split(": ", 1)[1]
+        intestazione = next(r for r in self.righe if r.startswith("# Caso prova "))
+        self.titolo = intestazione.split(": ", 1)[1]
         self.finestra = Finestra()
         self.digitati = []       # (casella, testo) nell'ordine in cui sono scritti
         self.strati = []         # i quattro testi di ogni strato
@@ -370,9 +410,12 @@ class Caso:
         self.relazione = None
         self.margini = Margini()
         self.portanze_xi = {}    # (casella, verticali) -> la portanza divisa per ξ
+        self.verifica = None     # la verifica della finestra alla fine, se il caso digita le verticali
         for numero_riga, testo in enumerate(self.righe, 1):
             if testo and not testo.startswith("#"):
                 self.esegui(testo, numero_riga)
+        if any(r.startswith("VERTICALI ") for r in self.righe):
+            self.verifica = verifica(self.finestra, self.nome)
 
     def esegui(self, testo, numero_riga):
         parola, _, resto = testo.partition(" ")
@@ -391,6 +434,9 @@ class Caso:
             self.strati.append(valori)
         elif parola == "COMBINAZIONE":
             f.combinazione = int(resto) - 1
+        elif parola == "VERTICALI":
+            f.verticali = resto
+            self.digitati.append((parola, resto))
         elif testo in COMANDI:
             self.premi(COMANDI[testo])
         elif testo == "STAMPA":
@@ -473,6 +519,414 @@ def esempio_xi(casi):
     return riquadro(intestazione, "l l c c c\nl l c c c\nl l n n n", righe)
 
 
+# --- La verifica di progetto ------------------------------------------------
+
+def due_decimali(x):
+    """Una cifra della verifica: sempre due decimali, la virgola."""
+    return virgola(format(x.quantize(Decimal("0.01"), ROUND_HALF_EVEN), "f"))
+
+
+def un_decimale(x):
+    return virgola(format(x.quantize(Decimal("0.1"), ROUND_HALF_EVEN), "f"))
+
+
+def sulla_retta(riga_tabella, colonna, t):
+    return riga_tabella[colonna] + t * (riga_tabella[colonna + 1] - riga_tabella[colonna])
+
+
+def nq_dalla_tabella(f):
+    """Nq letto sulla tabella della finestra per l'angolo alla punta e L/D:
+    sulla retta fra i due angoli vicini, poi fra le righe di L/D 25 e 50;
+    sotto L/D 25 vale la riga di 25. Arrotondato per difetto a un decimale."""
+    lettura = dict(valore=None, motivo="", angolo=None, snellezza=None)
+    try:
+        punta = intero_locale(f.caselle["C"], "C")
+        if not 1 <= punta <= RIGHE - 1:
+            lettura["motivo"] = "il numero degli strati non è da 1 a 20"
+            return lettura
+        lettura["angolo"] = f.strati[int(punta)]["ANG"] or Decimal(0)
+        lunghezza = numero_locale(f.caselle["B"], "B")
+        diametro = numero_locale(f.caselle["A"], "A")
+    except Errore as errore:
+        lettura["motivo"] = f"la casella {errore.casella} non si legge come numero"
+        return lettura
+    if diametro == 0:
+        lettura["motivo"] = "il diametro è zero"
+        return lettura
+    angolo = lettura["angolo"]
+    snellezza = lettura["snellezza"] = 100 * lunghezza / diametro
+    if not ANGOLI_NQ[0] <= angolo <= ANGOLI_NQ[-1]:
+        lettura["motivo"] = (f"l'angolo alla punta ({testo_reale(angolo, 'angolo')}°) è fuori dalla "
+                             f"tabella ({ANGOLI_NQ[0]} a {ANGOLI_NQ[-1]}°)")
+        return lettura
+    if not 0 < snellezza <= SNELLEZZA_ULTIMA:
+        lettura["motivo"] = (f"L/D ({testo_reale(snellezza, 'L/D')}) è fuori dalla tabella "
+                             f"(oltre 0 fino a {SNELLEZZA_ULTIMA})")
+        return lettura
+    colonna = 0
+    while colonna + 2 < len(ANGOLI_NQ) and ANGOLI_NQ[colonna + 1] <= angolo:
+        colonna += 1
+    t = (angolo - ANGOLI_NQ[colonna]) / (ANGOLI_NQ[colonna + 1] - ANGOLI_NQ[colonna])
+    a25, a50 = sulla_retta(NQ_25, colonna, t), sulla_retta(NQ_50, colonna, t)
+    s = (max(snellezza, SNELLEZZA_PRIMA) - SNELLEZZA_PRIMA) / (SNELLEZZA_ULTIMA - SNELLEZZA_PRIMA)
+    nq = a25 + s * (a50 - a25)
+    decimi = nq * 10
+    mancante = decimi.to_integral_value(rounding="ROUND_CEILING") - decimi
+    if 0 < mancante <= VICINANZA_NQ:
+        sys.exit(f"calcolo.py: Nq = {nq} è troppo vicino a un decimo: cambiare il caso")
+    valore_nq = (decimi + MARGINE_NQ).to_integral_value(rounding="ROUND_FLOOR") / 10
+    lettura.update(valore=valore_nq, colonna=colonna, t=t, a25=a25, a50=a50, s=s, esatto=nq)
+    return lettura
+
+
+def lettura_verticali(testo):
+    """Il numero di verticali e la colonna della tabella 6.4.IV: la sua, o
+    quella del numero minore più vicino che la tabella ha."""
+    lettura = dict(numero=None, fattori=None, motivo="")
+    if not testo.strip(" \t"):
+        return lettura
+    try:
+        n = numero_locale(testo, "VERTICALI")
+    except Errore:
+        lettura["motivo"] = "il numero di verticali indagate non è un numero"
+        return lettura
+    if n < 1 or n != n.to_integral_value():
+        lettura["motivo"] = "il numero di verticali indagate deve essere un numero intero da 1 in su"
+        return lettura
+    lettura["numero"] = n
+    for colonna, xi3, xi4 in FATTORI_XI:
+        if int(colonna) <= n:
+            lettura["fattori"] = (colonna, numero(xi3), numero(xi4))
+    return lettura
+
+
+def vicino_al_carico(nome, rd, ed):
+    if ed and abs(rd - ed) / abs(ed) < MARGINE_MINIMO:
+        sys.exit(f"calcolo.py: {nome}: Rd = {rd} è troppo vicino a Ed = {ed}")
+
+
+def verifica_combinazione(f, k, fattori, nome_caso):
+    """CALCOLA PORTANZA su copie con la combinazione k; Ed è CARMAG riletto,
+    Rd la portanza del gruppo M8 come visualizzata divisa per ξ3."""
+    copia, passi, margini = copy.deepcopy(f), {}, Margini()
+    copia.combinazione = k
+    esito = dict(sigla=SIGLE[k], errore=None, ed=None, rd=None, rapporto=None, verdetto=None,
+                 margini=margini)
+    try:
+        calcola_portanza(copia, passi, margini)
+    except Errore as errore:
+        esito["errore"] = errore.riga()
+        return esito
+    esito.update(caselle=dict(copia.caselle), ed=numero_iniziale(copia.caselle["CARMAG"]))
+    if not fattori:
+        return esito
+    nome = f"{nome_caso} {SIGLE[k]}"
+    esito["rd"] = numero_iniziale(copia.caselle["M8"]) / fattori[1]
+    margini.controlla("Rd", esito["rd"], Decimal("0.01"))
+    if esito["ed"] > 0:
+        esito["rapporto"] = esito["rd"] / esito["ed"]
+        margini.controlla("Rd/Ed", esito["rapporto"], Decimal("0.01"))
+        vicino_al_carico(nome, esito["rd"], esito["ed"])
+        esito["verdetto"] = VERIFICATO if esito["rd"] >= esito["ed"] else NON_VERIFICATO
+    return esito
+
+
+def entrambi(primo, secondo):
+    """L'Approccio 1 vale se valgono tutte e due le sue combinazioni."""
+    if NON_VERIFICATO in (primo["verdetto"], secondo["verdetto"]):
+        return NON_VERIFICATO
+    if primo["verdetto"] is None or secondo["verdetto"] is None:
+        return None
+    return VERIFICATO
+
+
+def avvisi_strati(f):
+    avvisi = []
+    try:
+        strati = intero_locale(f.caselle["C"], "C")
+    except Errore:
+        return avvisi
+    if not 1 <= strati <= RIGHE - 1:
+        return avvisi
+    spessori = Decimal(0)
+    for j in range(1, int(strati) + 1):
+        if f.strati[j]["LUNG"] is None:
+            avvisi.append(f"Lo strato {j} non è stato memorizzato con OK: conta come uno strato "
+                          "di spessore zero.")
+        spessori += f.strati[j]["LUNG"] or Decimal(0)
+    try:
+        lunghezza = numero_locale(f.caselle["B"], "B")
+    except Errore:
+        return avvisi
+    scarto = abs(spessori - lunghezza)
+    if abs(scarto - TOLLERANZA_SPESSORI) < MARGINE_MINIMO:
+        sys.exit(f"calcolo.py: gli spessori differiscono dalla lunghezza di un centimetro esatto")
+    if scarto > TOLLERANZA_SPESSORI:
+        Margini().controlla("spessori", spessori, Decimal("0.01"))
+        avvisi.append(f"Gli spessori degli strati sommano {due_decimali(spessori)} m, la lunghezza "
+                      f"del palo è {due_decimali(lunghezza)} m: la portanza laterale somma tutti gli "
+                      "strati, quella di punta prende la lunghezza del palo.")
+    return avvisi
+
+
+def avvisi_nq(f, nq):
+    if nq["valore"] is None:
+        if nq["angolo"] is not None and nq["snellezza"] is not None:
+            return [f"Nq non si legge dalla tabella: {nq['motivo']}."]
+        return []
+    digitato = numero_iniziale(f.caselle["K1"])
+    if digitato > nq["valore"]:
+        return [f"Il valore di Nq digitato ({testo_reale(digitato, 'K1')}) supera quello della "
+                f"tabella ({un_decimale(nq['valore'])}): è a sfavore di sicurezza."]
+    return []
+
+
+def verifica(f, nome_caso):
+    """La verifica di progetto della finestra com'è, tutta su copie."""
+    v = dict(nq=nq_dalla_tabella(f), verticali=lettura_verticali(f.verticali))
+    fattori = v["verticali"]["fattori"]
+    v["combinazioni"] = [verifica_combinazione(f, k, fattori, nome_caso) for k in range(3)]
+    v["approccio1"] = entrambi(*v["combinazioni"][:2])
+    v["approccio2"] = v["combinazioni"][2]["verdetto"]
+    v["avvisi"] = []
+    if not fattori:
+        motivo = v["verticali"]["motivo"]
+        v["avvisi"].append("Per la resistenza di progetto serve il numero di verticali indagate"
+                           + (f": {motivo}." if motivo else " (par. 6.4.3.1.1, tabella 6.4.IV)."))
+    v["avvisi"] += avvisi_strati(f) + avvisi_nq(f, v["nq"])
+    return v
+
+
+def o_trattino(x):
+    return "-" if x is None else due_decimali(x)
+
+
+def in_colonne(*pezzi):
+    """Una riga della relazione con i suoi incolonnamenti (un numero è la
+    colonna, da 1, dove comincia il testo che segue); un testo che supera la
+    colonna seguente la manda a capo, a quella colonna."""
+    righe, posizione = [""], 1
+    for pezzo in pezzi:
+        if isinstance(pezzo, int):
+            if posizione > pezzo:
+                righe.append(" " * (pezzo - 1))
+            else:
+                righe[-1] += " " * (pezzo - posizione)
+            posizione = pezzo
+        else:
+            righe[-1] += pezzo
+            posizione += len(pezzo)
+    return righe
+
+
+def esito_combinazione(c):
+    if c["verdetto"]:
+        return c["verdetto"]
+    return NESSUNA_COMPRESSIONE if c["ed"] is not None and c["rd"] is not None else "-"
+
+
+def testo_fattori(fattori):
+    return f"ξ3 = {due_decimali(fattori[1])}, ξ4 = {due_decimali(fattori[2])}"
+
+
+def testo_nq(nq):
+    return un_decimale(nq["valore"]) if nq["valore"] is not None else f"nessuno ({nq['motivo']})"
+
+
+def righe_verifica(v):
+    """Il riquadro che la relazione stampata aggiunge dopo la riga della
+    combinazione, quando le verticali sono digitate."""
+    rientro = " " * 8
+    n = v["verticali"]["numero"]
+    righe = [" VERIFICA DI PROGETTO (D.M. 14/01/2008 E D.M. 17/01/2018, PAR. 6.4.3.1.1)",
+             rientro + "NUMERO DI VERTICALI INDAGATE=" + ("-" if n is None else testo_reale(n, "n"))]
+    if v["verticali"]["fattori"]:
+        righe.append(rientro + "FATTORI DI CORRELAZIONE (TAB. 6.4.IV)="
+                     + testo_fattori(v["verticali"]["fattori"]))
+    righe.append(rientro + "Nq DALLA TABELLA=" + testo_nq(v["nq"]))
+    righe += in_colonne(rientro + "COMBINAZIONE", 29, "Ed (t)", 44, "Rd (t)", 59, "Rd/Ed", 71, "ESITO")
+    for c in v["combinazioni"]:
+        if c["errore"]:
+            righe += in_colonne(rientro + c["sigla"], 29, c["errore"])
+        else:
+            righe += in_colonne(rientro + c["sigla"], 29, o_trattino(c["ed"]), 44, o_trattino(c["rd"]),
+                                59, o_trattino(c["rapporto"]), 71, esito_combinazione(c))
+    righe.append(rientro + APPROCCIO_1.upper() + "=" + (v["approccio1"] or "-"))
+    righe.append(rientro + APPROCCIO_2.upper() + "=" + (v["approccio2"] or "-"))
+    righe += [rientro + "AVVISO: " + a for a in v["avvisi"]]
+    return righe
+
+
+def righe_cifre_verifica(nome, v):
+    """Le cifre della verifica che le prove confrontano: chiave e testo."""
+    voci = [("Nq dalla tabella", testo_nq(v["nq"]))]
+    if v["verticali"]["fattori"]:
+        voci += [("xi3", due_decimali(v["verticali"]["fattori"][1])),
+                 ("xi4", due_decimali(v["verticali"]["fattori"][2]))]
+    for c in v["combinazioni"]:
+        if c["errore"]:
+            voci.append((c["sigla"] + " errore", c["errore"]))
+            continue
+        voci += [(c["sigla"] + " Ed", o_trattino(c["ed"])), (c["sigla"] + " Rd", o_trattino(c["rd"])),
+                 (c["sigla"] + " Rd/Ed", o_trattino(c["rapporto"])),
+                 (c["sigla"] + " esito", esito_combinazione(c))]
+    voci += [(APPROCCIO_1, v["approccio1"] or "-"), (APPROCCIO_2, v["approccio2"] or "-")]
+    out = [f"{nome}\tVERIFICA\t{chiave}\t{testo}" for chiave, testo in voci]
+    return out + [f"{nome}\tAVVISO\t{a}" for a in v["avvisi"]]
+
+
+def soluzione_verifica(caso):
+    """La verifica risolta a mano, passo per passo, per il frammento del caso."""
+    v = caso.verifica
+    nq, vert = v["nq"], v["verticali"]
+    out = [".SH 2", "Soluzione a mano: la verifica di progetto", ".LP"]
+    out += soluzione_nq(nq)
+    out.append(".LP")
+    if vert["fattori"]:
+        colonna, xi3, xi4 = vert["fattori"]
+        riga_scelta = ("la sua riga" if colonna == testo_reale(vert["numero"], "n")
+                       else f"la riga di {colonna}, il numero minore più vicino che la tabella ha")
+        out.append(f"Verticali indagate: $n$ = {testo_reale(vert['numero'], 'n')}; dalla tabella "
+                   f"6.4.IV, {riga_scelta}: $xi sub 3$ = {due_decimali(xi3)}, "
+                   f"$xi sub 4$ = {due_decimali(xi4)}. Con un solo profilo media e minimo "
+                   f"coincidono: $R sub d$ = M8 / $xi sub 3$ = M8 / {due_decimali(xi3)}.")
+    else:
+        out.append("Le verticali indagate non danno fattori di correlazione: " +
+                   (vert["motivo"] or "la casella è vuota") + ". Nessun $R sub d$ né esito.")
+    out += [".LP", "Le tre combinazioni, ciascuna calcolata con CALCOLA PORTANZA su una copia "
+            "della finestra (le portanze come il programma le visualizza):", ".LP"]
+    righe = []
+    for c in v["combinazioni"]:
+        if c["errore"]:
+            righe.append(f"{c['sigla']};T{{\n{protetto(c['errore'])}\nT}};;;;")
+            continue
+        caselle = c["caselle"]
+        righe.append(f"{c['sigla']};" + ";".join(allineata(caselle[k]) for k in ("M3", "M4", "K3", "M8"))
+                     + f";{allineata(caselle['CARMAG'])}")
+    out += riquadro("Combinazione;M3 (t);M4 (t);K3 (t);M8 (t);$E sub d$ = CARMAG (t)",
+                    "l c c c c c\nl n n n n n", righe)
+    if vert["fattori"]:
+        out.append(".LP")
+        righe = []
+        for c in v["combinazioni"]:
+            if c["errore"]:
+                continue
+            rapporto = "" if c["rapporto"] is None else cifre(c["rapporto"])
+            righe.append(f"{c['sigla']};{cifre(c['rd'])};{allineata(o_trattino(c['rd']))};"
+                         f"{rapporto};{allineata(o_trattino(c['rapporto']))};{esito_combinazione(c)}")
+        out += riquadro("Combinazione;$R sub d$ = M8 / $xi sub 3$ (t);scritto;$R sub d / E sub d$;"
+                        "scritto;Esito", "l c c c c l\nl n n n n l", righe)
+    out += [".LP", f"{APPROCCIO_1} (le combinazioni A1+M1+R1 e A2+M2+R2 insieme): "
+            f"\\fB{v['approccio1'] or '-'}\\fP. {APPROCCIO_2} (A1+M1+R3): "
+            f"\\fB{v['approccio2'] or '-'}\\fP."]
+    voci = [(f"{c['sigla']} {n}", x, p, d) for c in v["combinazioni"]
+            for n, x, p, d in c["margini"].voci if n in ("Rd", "Rd/Ed")]
+    if voci:
+        out += [".LP", "Arrotondamenti della verifica: la distanza di $R sub d$ e di "
+                "$R sub d / E sub d$ dal limite di arrotondamento a due decimali (le portanze di ogni "
+                "combinazione sono controllate allo stesso modo).", ".LP"]
+        out += riquadro("Cifra;Valore a 15 cifre;Passo;Distanza", "l r r r",
+                        [f"{n};{cifre(x, 15)};{virgola(str(p.normalize()))};{cifre(d, 3)}"
+                         for n, x, p, d in voci])
+    out += [".LP"]
+    if v["avvisi"]:
+        out.append("Gli avvisi, nell'ordine in cui il programma li dà:")
+        for a in v["avvisi"]:
+            out += [".IP \\(bu 3", protetto(a)]
+    else:
+        out.append("Nessun avviso: gli spessori sommano la lunghezza del palo, ogni strato è "
+                   "memorizzato e il valore di $N sub q$ digitato non supera quello della tabella.")
+    return out
+
+
+def soluzione_nq(nq):
+    if nq["valore"] is None:
+        return [f"$N sub q$ non si legge dalla tabella: {protetto(nq['motivo'])}."]
+    a0, a1 = ANGOLI_NQ[nq["colonna"]], ANGOLI_NQ[nq["colonna"] + 1]
+    v = lambda x: virgola(str(x))
+    snellezza = testo_reale(nq["snellezza"], "L/D", mostrato=False)
+    riga_25 = ("; L/D è sotto 25 e vale la riga di 25, $s$ = 0" if nq["snellezza"] < SNELLEZZA_PRIMA
+               else "")
+    return [f"Lettura di $N sub q$ sulla tabella: angolo alla punta $phi$ = {v(nq['angolo'])}, fra "
+            f"le colonne {v(a0)} e {v(a1)}; L/D = {snellezza}{riga_25}.",
+            ".EQ",
+            f't ~=~ {{ phi - {v(a0)} }} over {{ {v(a1)} - {v(a0)} }} ~=~ "{cifre(nq["t"])}" ,~~~'
+            f' s ~=~ {{ max ( L/D , 25 ) - 25 }} over 25 ~=~ "{cifre(nq["s"])}"',
+            ".EN",
+            ".EQ",
+            f'N sub 25 ~=~ "{cifre(nq["a25"])}" ,~~~ N sub 50 ~=~ "{cifre(nq["a50"])}" ,~~~'
+            f' N sub q ~=~ N sub 25 + s ( N sub 50 - N sub 25 ) ~=~ "{cifre(nq["esatto"])}"',
+            ".EN",
+            f"arrotondato per difetto a un decimale: $N sub q$ = {un_decimale(nq['valore'])}."]
+
+
+# --- Il controllo a mano del giudizio di accettabilità ----------------------
+
+PI_PIENO = Decimal("3.14159265358979323846264338327950288")
+
+
+def quattro(x):
+    """Quattro cifre significative, come le scrive la calcolatrice del progettista."""
+    if x == 0:
+        return x
+    return x.quantize(Decimal(1).scaleb(x.adjusted() - 3), ROUND_HALF_EVEN)
+
+
+def controllo_a_mano(caso):
+    """L'esempio svolto rifatto come lo rifà il progettista: la formula della
+    relazione, π vero, le tangenti a quattro decimali, ogni passo a quattro
+    cifre. Gli scarti dalle cifre del programma vengono da π = 3,14 e dagli
+    arrotondamenti, e devono restare sotto lo 0,2%."""
+    f, v = caso.finestra, caso.verifica
+    c = f.caselle
+    d = numero(c["A"]) / 100
+    lunghezza, nq, pali = numero(c["B"]), numero_iniziale(c["K1"]), int(numero(c["M5"]))
+    n = int(numero(c["C"]))
+    strati = [f.strati[j] for j in range(1, n + 1)]
+    area_punta = quattro(PI_VERO * d * d / 4)
+    sigma_punta = quattro(strati[-1]["PESO"] * lunghezza * nq)
+    qp = quattro(area_punta * sigma_punta)
+    termini = [quattro(Decimal("0.5") * s["KLAT"] * s["PESO"] * s["LUNG"]
+                       * tangente(s["ANG"] * PI_PIENO / 180).quantize(Decimal("0.0001")))
+               for s in strati]
+    area_laterale = quattro(PI_VERO * d * lunghezza)
+    ql = quattro(sum(termini) * area_laterale)
+    gruppo = numero(COEFFICIENTI_GRUPPO[pali - 1])
+    ultima = COMBINAZIONI[2]
+    qt3 = quattro(qp / (numero(ultima[5]) / 4) + ql / (numero(ultima[6]) / 100))
+    xi3 = v["verticali"]["fattori"][1]
+    rd = quattro(qt3 * gruppo / xi3)
+    ed = sum(numero_iniziale(c[k]) * numero(x) for k, x in zip(("CP", "CPNS", "CV"), ultima[1:4]))
+    rapporto = quattro(rd / ed)
+    prima, terza = v["combinazioni"][0]["caselle"], v["combinazioni"][2]
+    voci = [
+        ("$Q sub p$, A1+M1+R1", f"{virgola(str(area_punta))} m² × {virgola(str(sigma_punta))} t/m²",
+         qp, numero(prima["M3"])),
+        ("$Q sub l$, A1+M1+R1", f"{virgola(str(sum(termini)))} t/m² × {virgola(str(area_laterale))} m²",
+         ql, numero(prima["M4"])),
+        ("$Q sub t$, A1+M1+R3", f"{virgola(str(qp))} / 1,35 + {virgola(str(ql))} / 1,15", qt3,
+         numero(terza["caselle"]["K3"])),
+        ("$R sub d$, A1+M1+R3", f"{virgola(str(qt3))} × {virgola(str(gruppo))} / {due_decimali(xi3)}",
+         rd, terza["rd"]),
+        ("$R sub d / E sub d$, A1+M1+R3", f"{virgola(str(rd))} / {testo_reale(ed, 'Ed')}",
+         rapporto, terza["rapporto"]),
+    ]
+    righe = []
+    for nome, calcolo, a_mano, programma in voci:
+        scarto = (a_mano - programma) / programma
+        if abs(scarto) > SCARTO_ACCETTABILE:
+            sys.exit(f"calcolo.py: il controllo a mano di {nome} si scosta del {scarto:%}")
+        righe.append(f"{nome};{calcolo};{allineata(virgola(str(a_mano)))};"
+                     f"{allineata(due_decimali(programma))};"
+                     f"{virgola(format((scarto * 100).quantize(Decimal('0.01')), 'f'))}")
+    tangenti = ", ".join(f"tan {virgola(str(s['ANG']))}° = "
+                         f"{virgola(str(tangente(s['ANG'] * PI_PIENO / 180).quantize(Decimal('0.0001'))))}"
+                         for s in strati)
+    return (riquadro("Grandezza;Calcolo a mano;A mano;Programma;Scarto (%)", "l l n n n", righe),
+            [f'.ds giudizio-tangenti "{tangenti}',
+             f'.ds giudizio-termini "{" + ".join(virgola(str(t)) for t in termini)}'])
+
+
 # --- La composizione in groff ---------------------------------------------
 
 def cifre(x, significative=10):
@@ -515,6 +969,23 @@ def stringhe(caso):
         out.append(f'.ds {caso.nome}-gruppo-pieno-visto "{figura(virgola(str(pieno)), Margini(), "M8")}')
     for (casella, n), cifra in caso.portanze_xi.items():
         out.append(f'.ds {caso.nome}-{casella}-xi{n} "{cifra}')
+    if caso.verifica:
+        out += stringhe_verifica(caso.nome, caso.verifica)
+    return out
+
+
+def stringhe_verifica(nome, v):
+    out = [f'.ds {nome}-nq "{testo_nq(v["nq"])}',
+           f'.ds {nome}-approccio1 "{v["approccio1"] or "-"}',
+           f'.ds {nome}-approccio2 "{v["approccio2"] or "-"}']
+    if v["verticali"]["fattori"]:
+        out.append(f'.ds {nome}-xi3 "{due_decimali(v["verticali"]["fattori"][1])}')
+    for k, c in enumerate(v["combinazioni"], 1):
+        if not c["errore"]:
+            out += [f'.ds {nome}-M8-{k} "{c["caselle"]["M8"]}',
+                    f'.ds {nome}-Ed-{k} "{o_trattino(c["ed"])}',
+                    f'.ds {nome}-Rd-{k} "{o_trattino(c["rd"])}',
+                    f'.ds {nome}-rapporto-{k} "{o_trattino(c["rapporto"])}']
     return out
 
 
@@ -524,7 +995,7 @@ def frammento(caso, figure):
     out.append("Dati digitati")
     out.append(".LP")
     out.append("Nell'ordine della finestra, come nel file di input "
-               f"\\f(CW{caso.nome}.txt\\fP (capitolo 5).")
+               f"\\f(CW{caso.nome}.txt\\fP (capitolo 7).")
     out += riquadro("Casella;Didascalia;Testo digitato", "l l l",
                     [f"{c};{protetto(DIDASCALIE[c])};\\f(CW{protetto(t)}\\fP"
                      for c, t in caso.digitati])
@@ -542,6 +1013,8 @@ def frammento(caso, figure):
                 f"Z9 = {f.caselle['Z9']}."]
     if "totale" in p:
         out += soluzione_portanza(caso)
+    if caso.verifica:
+        out += soluzione_verifica(caso)
     out += [".SH 2", "Letture del programma", ".LP"]
     out += riquadro("Casella;Didascalia;Valore atteso", "l l l",
                     [f"{c};{protetto(DIDASCALIE[c])};\\f(CW{protetto(f.caselle[c]) or '(vuota)'}\\fP"
@@ -616,6 +1089,8 @@ def righe_cifre(caso):
         out.append(f"{caso.nome}\tRELAZIONE\t{r}")
     for (casella, n), cifra in caso.portanze_xi.items():
         out.append(f"{caso.nome}\tXI\t{casella} {n} {cifra}")
+    if caso.verifica:
+        out += righe_cifre_verifica(caso.nome, caso.verifica)
     return out
 
 
@@ -637,7 +1112,8 @@ def ascii(testo):
 def main():
     cartella_casi, uscita = Path(sys.argv[1]), Path(sys.argv[2])
     uscita.mkdir(parents=True, exist_ok=True)
-    casi = [Caso(p) for p in sorted(cartella_casi.glob("caso*.txt"))]
+    # caso2 prima di caso10: nell'ordine dei numeri, come la relazione li presenta.
+    casi = [Caso(p) for p in sorted(cartella_casi.glob("caso*.txt"), key=lambda p: int(p.stem[4:]))]
     for caso in casi:
         if caso.nome in ESEMPIO_SVOLTO:
             calcola_portanze_xi(caso)
@@ -649,12 +1125,16 @@ def main():
         tsv += righe_cifre(caso)
     (uscita / "file-di-input.ms").write_text(ascii("\n".join(elenco_file(casi)) + "\n"),
                                             encoding="ascii")
-    definizioni = [f".ds numero-casi {len(casi)}"] + [r for caso in casi for r in stringhe(caso)]
+    esempio = next(caso for caso in casi if caso.nome == ESEMPIO_GIUDIZIO)
+    tabella_giudizio, definizioni_giudizio = controllo_a_mano(esempio)
+    definizioni = ([f".ds numero-casi {len(casi)}"] + [r for caso in casi for r in stringhe(caso)]
+                   + definizioni_giudizio)
     (uscita / "casi.ms").write_text(ascii("\n".join(definizioni) + "\n"), encoding="ascii")
     (uscita / "cifre.tsv").write_text("\n".join(tsv) + "\n", encoding="utf-8")
     (uscita / "tabella-xi.ms").write_text(ascii("\n".join(tabella_xi()) + "\n"), encoding="ascii")
     (uscita / "esempio-xi.ms").write_text(ascii("\n".join(esempio_xi(casi)) + "\n"),
                                           encoding="ascii")
+    (uscita / "giudizio.ms").write_text(ascii("\n".join(tabella_giudizio) + "\n"), encoding="ascii")
     (uscita / "fattori-xi.tsv").write_text(
         "".join(f"{n}\t{xi3}\t{xi4}\n" for n, xi3, xi4 in FATTORI_XI), encoding="utf-8")
 

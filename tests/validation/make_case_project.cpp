@@ -3,7 +3,8 @@
 // Writes a validation case's project file: the case's data entered on the
 // window's own logic as the engineer types it, the read-outs still empty, so
 // that opening the file and pressing CALCOLA L/D and CALCOLA PORTANZA gives
-// the document's figures.
+// the document's figures; with the verticals investigated, when the case
+// types them, for the design check.
 // Usage: make_case_project CASE.txt OUTPUT.pali
 #include <cstdio>
 #include <exception>
@@ -23,6 +24,7 @@ public:
     void type(pali::Box box, const std::string& text) override { form[box] = text; }
     void selectCombination(int index) override { TextWindow::selectCombination(index); }
     void press(pali::Button button) override { logic.press(button); }
+    void typeVerticals(const std::string& text) override { logic.setVerticals(text); }
 
     pali::Form1Logic logic{*this};
 };
@@ -38,7 +40,8 @@ int main(int argc, char** argv)
     try {
         EntryWindow window;
         Replay(pali::validation::EntrySteps(pali::validation::ReadCase(argv[1])), window);
-        std::ofstream(argv[2], std::ios::binary) << pali::WriteProjectFile({window.form, window.logic.state()});
+        std::ofstream(argv[2], std::ios::binary)
+            << pali::WriteProjectFile({window.form, window.logic.state(), window.logic.verticals()});
     } catch (const std::exception& error) {
         std::fprintf(stderr, "make_case_project: %s: %s\n", argv[1], error.what());
         return 1;

@@ -71,6 +71,11 @@ CaseStep StepOf(const std::string& line, const std::filesystem::path& file, int 
         std::copy(values.begin(), values.end(), step.layer.begin());
         return step;
     }
+    if (word == "VERTICALI") {
+        step.kind = CaseStep::Kind::Verticals;
+        step.text = rest;
+        return step;
+    }
     if (word == "COMBINAZIONE" && (rest == "1" || rest == "2" || rest == "3")) {
         step.kind = CaseStep::Kind::Combination;
         step.combination = rest[0] - '1';
@@ -162,6 +167,7 @@ void Replay(const ValidationCase& validationCase, CaseDriver& driver)
             break;
         case CaseStep::Kind::Combination: driver.selectCombination(step.combination); break;
         case CaseStep::Kind::Press: driver.press(step.button); break;
+        case CaseStep::Kind::Verticals: driver.typeVerticals(step.text); break;
         }
     }
 }
@@ -209,6 +215,11 @@ std::map<std::string, DocumentFigures> ReadDocumentFigures(const std::filesystem
             ofCase.reportLines.push_back(text);
         } else if (field == "XI") {
             ofCase.dividedByXi.push_back(DividedByXiOf(text));
+        } else if (field == "VERIFICA") {
+            const std::size_t tab = text.find('\t');
+            ofCase.check[text.substr(0, tab)] = tab == std::string::npos ? "" : text.substr(tab + 1);
+        } else if (field == "AVVISO") {
+            ofCase.warnings.push_back(text);
         } else {
             ofCase.readOuts[BoxNamed(field)] = text;
         }

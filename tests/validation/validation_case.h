@@ -14,12 +14,13 @@
 namespace pali::validation {
 
 // One line of a case's input file: a box typed, a layer entered (STRATO N,
-// the four values, OK), a combination chosen, or a button pressed.
+// the four values, OK), a combination chosen, a button pressed, or the number
+// of verticals investigated typed into the panel VERIFICA.
 struct CaseStep {
-    enum class Kind { Type, Layer, Combination, Press };
+    enum class Kind { Type, Layer, Combination, Press, Verticals };
     Kind kind = Kind::Type;
     Box box = Box::A;
-    std::string text;
+    std::string text;                  // of a box, or the verticals
     std::array<std::string, 4> layer;  // the texts of E, F, G and D
     int combination = 0;               // the index of the option of Comb1
     Button button = Button::Command2;
@@ -42,6 +43,8 @@ public:
     virtual void type(Box box, const std::string& text) = 0;
     virtual void press(Button button) = 0;
     virtual void selectCombination(int index) = 0;
+    // The box of the verticals is the panel's, not one of the form's.
+    virtual void typeVerticals(const std::string& text) = 0;
 };
 
 void Replay(const ValidationCase& validationCase, CaseDriver& driver);
@@ -61,13 +64,17 @@ struct DividedByXi {
 };
 
 // The figures the validation document shows for one case: the read-outs at the
-// end, the messages of failed clicks in order, the lines of its report, and
-// its capacities divided by the correlation factors.
+// end, the messages of failed clicks in order, the lines of its report, its
+// capacities divided by the correlation factors, and, for a case that types
+// the verticals, the design check's figures by name ("Nq dalla tabella",
+// "xi3", "A1+M1+R3 Rd", "NTC 2008, Approccio 1", ...) and its warnings.
 struct DocumentFigures {
     std::map<Box, std::string> readOuts;
     std::vector<std::string> messages;
     std::vector<std::string> reportLines;
     std::vector<DividedByXi> dividedByXi;
+    std::map<std::string, std::string> check;
+    std::vector<std::string> warnings;
 };
 
 // The figures of every case, by case name, from the calculation's table.

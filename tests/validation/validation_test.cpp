@@ -2,8 +2,9 @@
 
 // Every case of the validation document replayed on the window's own logic,
 // as the window runs it, under the Italian number conventions: what the
-// program displays, the messages of failed clicks and the printed report
-// must be the figures that the document's hand solution shows.
+// program displays, the messages of failed clicks, the printed report and
+// the design check must be the figures that the document's hand solution
+// shows; so must portanza-pali --verifica --json on the case's project file.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -18,9 +19,15 @@
 #include <string>
 #include <vector>
 
+#include <nlohmann/json.hpp>
+
 #include "../app/text_window.h"
+#include "app/command_line.h"
+#include "app/design_check_texts.h"
+#include "app/error_message.h"
 #include "app/form1_logic.h"
 #include "app/project_file.h"
+#include "core/check/design_check.h"
 #include "core/state/conversions.h"
 #include "validation_case.h"
 
@@ -52,9 +59,108 @@ public:
     void type(Box box, const std::string& text) override { form[box] = text; }
     void selectCombination(int index) override { TextWindow::selectCombination(index); }
     void press(Button button) override { logic.press(button); }
+    void typeVerticals(const std::string& text) override { logic.setVerticals(text); }
 
     Form1Logic logic{*this};
 };
+
+const NumberFormat kComma = NumberFormat::Comma();
+
+// The design check's figures under the names the document gives them, as the
+// panel and the report show them.
+std::map<std::string, std::string> CheckFigures(const DesignCheck& check)
+{
+    std::map<std::string, std::string> figures;
+    figures["Nq dalla tabella"] =
+        check.nq.value ? OneDecimal(*check.nq.value, kComma) : "nessuno (" + check.nq.reason + ")";
+    if (check.verticals.factors) {
+        figures["xi3"] = TwoDecimals(check.verticals.factors->xi3, kComma);
+        figures["xi4"] = TwoDecimals(check.verticals.factors->xi4, kComma);
+    }
+    for (const CombinationCheck& combination : check.combinations) {
+        const std::string name(combination.name);
+        if (combination.error) {
+            figures[name + " errore"] = ErrorLine(*combination.error);
+            continue;
+        }
+        figures[name + " Ed"] = FigureOrDash(combination.ed, kComma);
+        figures[name + " Rd"] = FigureOrDash(combination.rd, kComma);
+        figures[name + " Rd/Ed"] = FigureOrDash(combination.ratio, kComma);
+        figures[name + " esito"] = CombinationOutcome(combination);
+    }
+    figures[std::string(kApproach1Name)] = VerdictOrDash(check.approach1Ntc2008);
+    figures[std::string(kApproach2Name)] = VerdictOrDash(check.approach2Ntc2008Ntc2018);
+    return figures;
+}
+
+// The same figures from the command's JSON, where a figure is a number with
+// a point and a missing one null; the outcome only where there is a verdict.
+std::map<std::string, std::string> JsonCheckFigures(const nlohmann::json& json)
+{
+    const auto figure = [](const nlohmann::json& value) {
+        return value.is_null() ? "-" : TwoDecimals(value.get<double>(), kComma);
+    };
+    std::map<std::string, std::string> figures;
+    figures["Nq dalla tabella"] = json["nq_tabella"].is_null()
+                                      ? "nessuno (" + json["nq_motivo"].get<std::string>() + ")"
+                                      : OneDecimal(json["nq_tabella"].get<double>(), kComma);
+    if (!json["xi3"].is_null()) {
+        figures["xi3"] = figure(json["xi3"]);
+        figures["xi4"] = figure(json["xi4"]);
+    }
+    for (const nlohmann::json& combination : json["combinazioni"]) {
+        const std::string name = combination["nome"].get<std::string>();
+        if (!combination["errore"].is_null()) {
+            figures[name + " errore"] = combination["errore"].get<std::string>();
+            continue;
+        }
+        figures[name + " Ed"] = figure(combination["Ed"]);
+        figures[name + " Rd"] = figure(combination["Rd"]);
+        figures[name + " Rd/Ed"] = figure(combination["rapporto"]);
+        if (!combination["esito"].is_null()) {
+            figures[name + " esito"] = combination["esito"].get<std::string>();
+        }
+    }
+    const auto verdict = [](const nlohmann::json& value) { return value.is_null() ? "-" : value.get<std::string>(); };
+    figures[std::string(kApproach1Name)] = verdict(json["approccio1_ntc2008"]);
+    figures[std::string(kApproach2Name)] = verdict(json["approccio2_ntc2008_ntc2018"]);
+    return figures;
+}
+
+// The document's figures of the check without the outcomes that are no
+// verdict, which the JSON leaves null.
+std::map<std::string, std::string> WithVerdictsOnly(std::map<std::string, std::string> figures)
+{
+    std::erase_if(figures, [](const auto& figure) {
+        return figure.first.ends_with(" esito") && figure.second != VerdictText(Verdict::Verified) &&
+               figure.second != VerdictText(Verdict::NotVerified);
+    });
+    return figures;
+}
+
+// The exit status the manual page gives: 2 when the file cannot be checked,
+// 1 when it is not verified under NTC 2018, else 0.
+int ExpectedStatus(const DocumentFigures& document)
+{
+    const bool complete = document.check.contains("xi3") &&
+                          std::none_of(document.check.begin(), document.check.end(),
+                                       [](const auto& figure) { return figure.first.ends_with(" errore"); });
+    if (!complete) {
+        return kCannotBeChecked;
+    }
+    return document.check.at(std::string(kApproach2Name)) == VerdictText(Verdict::NotVerified) ? kNotVerified : 0;
+}
+
+FileReading ReadWholeFile(const std::string& path, std::size_t)
+{
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        return {FileReading::Outcome::Missing, {}, {}};
+    }
+    std::ostringstream bytes;
+    bytes << file.rdbuf();
+    return {FileReading::Outcome::Read, bytes.str(), {}};
+}
 
 std::vector<std::string> Texts(const std::vector<PrintedLine>& lines)
 {
@@ -116,6 +222,7 @@ protected:
             EXPECT_EQ(window.form[box], text) << "read-out " << BoxName(box);
         }
         EXPECT_EQ(window.messages, document.messages);
+        ExpectTheDocumentsCheck(document, window);
         for (const DividedByXi& figure : document.dividedByXi) {
             EXPECT_EQ(Hundredths(Number(figure.text)), DesignHundredths(window.form[figure.box], figure.verticals))
                 << BoxName(figure.box) << " divided by xi for " << figure.verticals << " verticals";
@@ -126,6 +233,19 @@ protected:
         }
         ASSERT_EQ(window.reports.size(), 1U);
         EXPECT_EQ(MissingReportLines(Texts(window.reports[0]), document.reportLines), std::vector<std::string>{});
+    }
+
+    // A case that types the verticals has its check solved in the document;
+    // one that does not has none.
+    static void ExpectTheDocumentsCheck(const DocumentFigures& document, const ReplayedWindow& window)
+    {
+        if (window.logic.verticals().empty()) {
+            EXPECT_TRUE(document.check.empty());
+            return;
+        }
+        const DesignCheck check = CheckDesign(window.form, window.logic.state(), window.logic.verticals(), kComma);
+        EXPECT_EQ(CheckFigures(check), document.check);
+        EXPECT_EQ(check.warnings, document.warnings);
     }
 };
 
@@ -148,10 +268,34 @@ TEST_P(DocumentCase, ItsProjectFileOpensReadyForTheClicks)
         EXPECT_EQ(project.form[readOut], "") << BoxName(readOut);
     }
     ReplayedWindow window;
-    window.logic.restore(project.form, project.state);
+    window.logic.restore(project.form, project.state, project.verticals);
     window.press(Button::Command2);
     Replay(StepsFromFirstCapacity(validationCase), window);
     ExpectTheDocumentsFigures(validationCase.name, window);
+}
+
+// The command without a window checks the case's project file: the file holds
+// the data of the case's first CALCOLA PORTANZA, which the cases that type
+// the verticals do not change afterwards.
+TEST_P(DocumentCase, TheCheckCommandGivesTheDocumentsFiguresAndExitStatus)
+{
+    const ValidationCase validationCase = ReadCase(GetParam());
+    const DocumentFigures& document = figures.at(validationCase.name);
+    const std::string project = (kProjectsFolder / (validationCase.name + ".pali")).string();
+    const CommandOutput output = RunCheckCommand({"--json", project}, ReadWholeFile, kComma);
+    EXPECT_EQ(output.status, ExpectedStatus(document)) << output.err;
+    ASSERT_TRUE(output.err.empty()) << output.err;
+    const nlohmann::json json = nlohmann::json::parse(output.out);
+    if (document.check.empty()) {
+        EXPECT_TRUE(json["verticali"].is_null());
+        return;
+    }
+    for (const CaseStep& step : StepsFromFirstCapacity(validationCase).steps) {
+        ASSERT_TRUE(step.kind == CaseStep::Kind::Press || step.kind == CaseStep::Kind::Combination)
+            << "the case changes its data after its first CALCOLA PORTANZA";
+    }
+    EXPECT_EQ(JsonCheckFigures(json), WithVerdictsOnly(document.check));
+    EXPECT_EQ(json["avvisi"].get<std::vector<std::string>>(), document.warnings);
 }
 
 INSTANTIATE_TEST_SUITE_P(Validation, DocumentCase, testing::ValuesIn(CaseFiles(kCasesFolder)), CaseName);

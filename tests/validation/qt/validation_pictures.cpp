@@ -56,6 +56,10 @@ public:
         QTest::mouseClick(window_.findChild<QRadioButton*>(QString("Comb1(%1)").arg(index)), Qt::LeftButton);
     }
 
+    // The picture is of the form alone; the verticals reach its logic as the
+    // panel beside it hands them over, and STAMPA prints the check's block.
+    void typeVerticals(const std::string& text) override { window_.logic().setVerticals(text); }
+
 private:
     Form1& window_;
 };
