@@ -253,10 +253,13 @@ void CheckPanelWindow::layOut()
     for (std::size_t row = 0; row < combinationNames_.size(); ++row) {
         columns[0] = std::max(columns[0], textWidth(combinationNames_[row], kDesignCombinations[row].name) + 1);
     }
+    // A read-out's text lies inside the box's margins, which its font sets.
+    const auto margins = static_cast<DWORD>(SendMessageW(figures_[0][0], EM_GETMARGINS, 0, 0));
+    const int readOutPadding = LOWORD(margins) + HIWORD(margins) + Scaled(1, dpi_);
     for (std::size_t column = 1; column + 1 < columns.size(); ++column) {
-        columns[column] = std::max(columns[column], textWidth(headings_[column], kWidestFigure) + Scaled(4, dpi_));
+        columns[column] = std::max(columns[column], textWidth(headings_[column], kWidestFigure) + readOutPadding);
     }
-    columns.back() = std::max(columns.back(), textWidth(headings_.back(), kWidestVerdict) + Scaled(4, dpi_));
+    columns.back() = std::max(columns.back(), textWidth(headings_.back(), kWidestVerdict) + readOutPadding);
     int usedByFigures = 0;
     for (std::size_t column = 0; column + 1 < columns.size(); ++column) {
         usedByFigures += columns[column] + gap;

@@ -5,33 +5,34 @@
 #include <objbase.h>
 #include <shellapi.h>
 
-#include <optional>
 #include <string>
+#include <vector>
 
+#include "win32/command_line.h"
 #include "win32/project_window.h"
 #include "win32/user_settings.h"
 #include "win32/wide_text.h"
 
 namespace {
 
-// The file named on the command line, as Explorer's double-click passes it
-// ("%1", quoted when it holds blanks). The shell's splitting is asked for
-// only when there is something to split, so that a plain start does not load
-// the shell's library.
-std::optional<std::string> FileOnCommandLine(PCWSTR arguments)
+// The words of the command line, the program's name first, as Explorer's
+// double-click passes a file ("%1", quoted when it holds blanks). The shell's
+// splitting is asked for only when there is something to split, so that a
+// plain start does not load the shell's library.
+std::vector<std::string> CommandLineWords(PCWSTR arguments)
 {
     std::wstring_view rest(arguments ? arguments : L"");
     if (rest.find_first_not_of(L" \t") == std::wstring_view::npos) {
-        return std::nullopt;
+        return {};
     }
     int count = 0;
     LPWSTR* words = CommandLineToArgvW(GetCommandLineW(), &count);
-    std::optional<std::string> file;
-    if (words && count > 1) {
-        file = pali::Utf8Text(words[1]);
+    std::vector<std::string> utf8;
+    for (int index = 0; words && index < count; ++index) {
+        utf8.push_back(pali::Utf8Text(words[index]));
     }
     LocalFree(words);
-    return file;
+    return utf8;
 }
 
 }  // namespace
@@ -39,6 +40,10 @@ std::optional<std::string> FileOnCommandLine(PCWSTR arguments)
 // The program's one window; the program ends when it closes.
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR arguments, int)
 {
+    const std::vector<std::string> words = CommandLineWords(arguments);
+    if (const auto status = pali::RunWithoutWindow(words)) {
+        return *status;
+    }
     // The accessibility service that names boxes for screen readers and the
     // file dialogs are COM objects.
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
@@ -47,8 +52,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR arguments, int)
         pali::ProjectWindow window(instance, pali::LoadRecentFiles(), pali::StoreRecentFiles,
                                    {pali::LoadCheckPanelShown(), pali::StoreCheckPanelShown});
         window.show();
-        if (const auto file = FileOnCommandLine(arguments)) {
-            window.session().openFile(*file);
+        if (words.size() > 1) {
+            window.session().openFile(words[1]);
         }
         MSG message;
         while (GetMessageW(&message, nullptr, 0, 0) > 0) {

@@ -8,6 +8,7 @@
 #include <sstream>
 #include <string>
 
+#include "app/check_panel.h"
 #include "app/project_file.h"
 #include "memory_window.h"
 
@@ -66,6 +67,31 @@ TEST(KeptProjectFiles, OpenToTheirWindowAndWriteBackTheSameBytes)
         EXPECT_EQ(opened.state, logic.state());
         EXPECT_EQ(WriteProjectFile(opened), bytes);
     }
+}
+
+// Written on Linux with the verticals investigated: on every system this
+// test runs on it opens to the same panel and writes back to the same bytes.
+TEST(KeptProjectFiles, WithVerticalsOpenToTheSamePanelOnEverySystem)
+{
+    const std::string bytes = FileBytes(std::string(PALI_KEPT_PROJECTS) + "/verticali.pali");
+    const Project opened = ReadProjectFile(bytes);
+    EXPECT_EQ(opened.verticals, "3");
+    EXPECT_EQ(WriteProjectFile(opened), bytes);
+
+    const NumberFormat comma = NumberFormat::Comma();
+    const CheckPanelTexts panel = PanelTexts(CheckDesign(opened.form, opened.state, opened.verticals, comma), comma);
+    EXPECT_EQ(panel.factors, "ξ3 = 1,60, ξ4 = 1,48");
+    EXPECT_EQ(panel.nq, "40,0");
+    const std::array<std::array<std::string, 4>, 3> rows = {{
+        {"110,00", "195,68", "1,78", "VERIFICATO"},
+        {"89,00", "112,11", "1,26", "VERIFICATO"},
+        {"110,00", "155,53", "1,41", "VERIFICATO"},
+    }};
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        const CheckPanelTexts::Row& shown = panel.rows[row];
+        EXPECT_EQ((std::array{shown.ed, shown.rd, shown.ratio, shown.outcome}), rows[row]) << shown.name;
+    }
+    EXPECT_EQ(panel.approach2, "NTC 2008, Approccio 2 e NTC 2018: VERIFICATO");
 }
 
 // Each file is refused with a message that names it and what is wrong, and

@@ -140,6 +140,34 @@ check_question_on_fine() {
     expect_eq "the file unchanged by Non salvare" "$saved" "$(sha256sum <"$PROJECT_FILE")"
 }
 
+# A read-out of the panel VERIFICA, reached as the engineer reaches it: F6
+# from the form to the verticals, Tab on to the read-out, and copied.
+read_panel() {  # Tabs from the verticals' box
+    printf '%s' '<empty>' | xclip -selection clipboard -i >/dev/null 2>&1
+    click A
+    xdotool key F6
+    sleep 0.1
+    for _ in $(seq "$1"); do xdotool key Tab; done
+    xdotool key $SELECT_ALL ctrl+c
+    sleep 0.3
+    timeout 3 xclip -o -selection clipboard 2>/dev/null
+}
+
+# The verticals typed into the panel: its factors and the third
+# combination's Rd follow, and STAMPA prints the check's block after the
+# combination line, the lines the Linux program prints for the same project.
+check_panel_and_printed_block() {
+    local text line
+    type_verticals 3
+    expect_eq "factors in the panel" "ξ3 = 1,60, ξ4 = 1,48" "$(read_panel 1)"
+    expect_eq "Rd of A1+M1+R3 in the panel" "155,53" "$(read_panel 13)"
+    print_report || return
+    text="$(pdf_text "$PRINTED_PDF" | tr -s ' ' | sed 's/^ //')"
+    while IFS= read -r line; do
+        if grep -qxF -- "$line" <<<"$text"; then pass; else fail "printed report lacks the check's line '$line'"; fi
+    done <<<"$(tr -s ' ' <"$(dirname "$0")/win32/worked_example_check_block.txt")"
+}
+
 start_display
 start_printer
 prepare_prefix
@@ -155,6 +183,7 @@ check_layer_review
 check_failed_click
 check_printed_report
 check_long_diameter_report 50000
+check_panel_and_printed_block
 check_question_on_fine
 
 echo "e2e-windows: $PASSES passed, $FAILURES failed"

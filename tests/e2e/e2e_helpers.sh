@@ -75,6 +75,17 @@ paste_text() {  # text
     xdotool key $SELECT_ALL ctrl+v
 }
 
+# The verticals box is the panel's, beside the form: from a box of the form,
+# F6 takes the focus to it, as it takes the engineer's.
+type_verticals() {  # text
+    click A
+    xdotool key F6
+    sleep 0.1
+    xdotool key $SELECT_ALL BackSpace
+    [[ -n "$1" ]] && xdotool type --delay 15 -- "$1"
+    sleep 0.05
+}
+
 read_box() {  # box [seconds to wait]; an empty box copies nothing, so a marker stands for it
     printf '%s' '<empty>' | xclip -selection clipboard -i >/dev/null 2>&1
     click "$1"

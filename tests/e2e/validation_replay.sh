@@ -74,17 +74,6 @@ check_report() {  # case pdf
     done < <(figures_of "$1" RELAZIONE)
 }
 
-# The verticals box is the panel's, beside the form: from a box of the form,
-# F6 takes the focus to it, as it takes the engineer's.
-type_verticals() {  # text
-    click A
-    xdotool key F6
-    sleep 0.1
-    xdotool key $SELECT_ALL BackSpace
-    [[ -n "$1" ]] && xdotool type --delay 15 -- "$1"
-    sleep 0.05
-}
-
 # portanza-pali --verifica on the case's project file, under the Italian
 # locale: each combination's line and the exit status by NTC 2018's verdict.
 check_command() {  # case

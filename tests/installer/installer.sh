@@ -128,9 +128,11 @@ check "manual shortcut: opens the manual" \
 check "the manual is in Italian" grep -q '<html lang="it">' "$install_dir/manuale.html"
 check "validation shortcut: opens the validation document" \
   contains "$(strings "$start_menu/$name - Validazione.lnk")" "$install_dir_windows\\validazione.pdf"
+cases="$(ls "$(dirname "$0")"/../../docs/validation/casi/caso*.txt | wc -l)"
 check "the validation document and its cases are installed" \
-  equal "$(cd "$install_dir" && ls validazione.pdf caso*.txt | wc -l)" 8
-check "each case also as a project file" equal "$(cd "$install_dir" && ls caso*.pali 2>/dev/null | wc -l)" 7
+  equal "$(cd "$install_dir" && ls validazione.pdf caso*.txt | wc -l)" $((cases + 1))
+check "each case also as a project file" \
+  equal "$(cd "$install_dir" && ls caso*.pali 2>/dev/null | wc -l)" "$cases"
 
 # The project files' type, for the current user.
 check "type: the extension names it" equal "$(reg_default "$extension_key")" PortanzaPali.Progetto

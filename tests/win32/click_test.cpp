@@ -17,23 +17,8 @@
 namespace pali {
 namespace {
 
+using fixtures::UserDecimalSeparator;
 using fixtures::Win32Window;
-
-// The user's decimal separator, set in the user's settings as the engineer
-// would set it, and put back afterwards.
-class UserDecimalSeparator {
-public:
-    explicit UserDecimalSeparator(const wchar_t* separator)
-    {
-        GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, saved_, 8);
-        set(separator);
-    }
-    ~UserDecimalSeparator() { set(saved_); }
-    static void set(const wchar_t* separator) { SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator); }
-
-private:
-    wchar_t saved_[8] = {};
-};
 
 TEST_F(Win32Window, TheWorkedExampleGivesTheReadOutsOfTheLinuxWindow)
 {

@@ -5,124 +5,17 @@
 // that fails; the shortcuts and a dropped file.
 #include <gtest/gtest.h>
 
-#include <shlobj.h>
-
-#include <deque>
-#include <filesystem>
 #include <fstream>
-#include <iterator>
 
 #include "app/project_file.h"
-#include "win32/project_window.h"
-#include "win32/wide_text.h"
+#include "project_window_fixture.h"
 
 namespace pali {
 namespace {
 
+using fixtures::Contents;
+using fixtures::ProjectWindowTest;
 namespace fs = std::filesystem;
-
-std::string Contents(const fs::path& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
-// The window with its dialogs answered from queues the test fills, in a
-// folder of its own that is removed afterwards.
-class ProjectWindowTest : public ::testing::Test {
-protected:
-    ProjectWindowTest()
-    {
-        fs::create_directories(folder);
-        window.setQuestion([this](HWND, const std::string& question) {
-            questions.push_back(question);
-            return Next(answers, SaveAnswer::Cancel);
-        });
-        window.setSaveDialog([this](HWND, const std::string&) { return Next(savePaths, {}); });
-        window.setMessagePresenter([this](HWND, const std::string& message) { messages.push_back(message); });
-        window.show();
-        SetForegroundWindow(handle);
-        pump();
-    }
-    ~ProjectWindowTest() override { fs::remove_all(folder); }
-
-    template <class T>
-    static T Next(std::deque<T>& queue, T otherwise)
-    {
-        if (queue.empty()) {
-            return otherwise;
-        }
-        T next = queue.front();
-        queue.pop_front();
-        return next;
-    }
-
-    void pump()
-    {
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            if (message.message != WM_QUIT && !window.handleKeys(message)) {
-                TranslateMessage(&message);
-                DispatchMessageW(&message);
-            }
-        }
-    }
-
-    void typeIntoA(const char* text)
-    {
-        SetWindowTextW(window.form().box(Box::A), WideText(text).c_str());
-        pump();
-    }
-
-    std::string title() const
-    {
-        wchar_t text[200] = {};
-        GetWindowTextW(handle, text, 200);
-        return Utf8Text(text);
-    }
-
-    fs::path fileOf(const char* name) const { return folder / WideText(name); }
-    std::string pathOf(const char* name) const { return Utf8Text(fileOf(name).wstring()); }
-
-    // Ctrl and a letter, through the system's input queue as the engineer types them.
-    void controlKey(WORD letter)
-    {
-        INPUT inputs[4] = {};
-        const WORD keys[4] = {VK_CONTROL, letter, letter, VK_CONTROL};
-        for (int index = 0; index < 4; ++index) {
-            inputs[index].type = INPUT_KEYBOARD;
-            inputs[index].ki.wVk = keys[index];
-            inputs[index].ki.dwFlags = index < 2 ? 0 : KEYEVENTF_KEYUP;
-        }
-        SendInput(4, inputs, sizeof(INPUT));
-        pump();
-    }
-
-    // A file dropped on the window as Explorer drops it.
-    void dropFile(const std::string& path)
-    {
-        const std::wstring wide = WideText(path);
-        const std::size_t size = sizeof(DROPFILES) + (wide.size() + 2) * sizeof(wchar_t);
-        HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size);
-        auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
-        drop->pFiles = sizeof(DROPFILES);
-        drop->fWide = TRUE;
-        wide.copy(reinterpret_cast<wchar_t*>(drop + 1), wide.size());
-        GlobalUnlock(memory);
-        PostMessageW(handle, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
-        pump();
-    }
-
-    fs::path folder = fs::temp_directory_path() / "pali-window-test";
-    ProjectWindow window{
-        GetModuleHandleW(nullptr), {}, [this](const std::vector<std::string>& paths) { storedRecent = paths; }};
-    HWND handle = window.form().handle();
-    std::deque<SaveAnswer> answers;
-    std::deque<std::optional<std::string>> savePaths;
-    std::vector<std::string> questions;
-    std::vector<std::string> messages;
-    std::vector<std::string> storedRecent;
-};
 
 enum class Closing { CloseBox, Fine, Esci };
 
@@ -236,7 +129,7 @@ TEST_F(ProjectWindowTest, CtrlSSavesTheTitleMarksChangesAndADroppedFileOpens)
 {
     typeIntoA("60");
     savePaths = {pathOf("progetto.pali")};
-    controlKey('S');
+    key('S', true);
     EXPECT_EQ(title(), "progetto.pali - " + std::string(kTitle));
     EXPECT_EQ(storedRecent, std::vector{pathOf("progetto.pali")});
     typeIntoA("61");

@@ -22,6 +22,48 @@ INPUT KeyInput(WORD virtualKey, WORD unit, DWORD flags)
 
 }  // namespace
 
+void SendKey(WORD virtualKey, bool shift, bool control)
+{
+    std::vector<WORD> modifiers;
+    if (shift) {
+        modifiers.push_back(VK_SHIFT);
+    }
+    if (control) {
+        modifiers.push_back(VK_CONTROL);
+    }
+    std::vector<INPUT> inputs;
+    for (WORD modifier : modifiers) {
+        inputs.push_back(KeyInput(modifier, 0, 0));
+    }
+    inputs.push_back(KeyInput(virtualKey, 0, 0));
+    inputs.push_back(KeyInput(virtualKey, 0, KEYEVENTF_KEYUP));
+    for (WORD modifier : modifiers) {
+        inputs.push_back(KeyInput(modifier, 0, KEYEVENTF_KEYUP));
+    }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+void SendText(std::wstring_view text)
+{
+    std::vector<INPUT> inputs;
+    for (wchar_t unit : text) {
+        inputs.push_back(KeyInput(0, unit, KEYEVENTF_UNICODE));
+        inputs.push_back(KeyInput(0, unit, KEYEVENTF_UNICODE | KEYEVENTF_KEYUP));
+    }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+UserDecimalSeparator::UserDecimalSeparator(const wchar_t* separator)
+{
+    GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, saved_, 8);
+    set(separator);
+}
+
+void UserDecimalSeparator::set(const wchar_t* separator)
+{
+    SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator);
+}
+
 Win32Window::Win32Window()
 {
     window.setMessagePresenter([this](HWND, const std::string& message) { messages.push_back(message); });
@@ -48,34 +90,13 @@ void Win32Window::pump()
 
 void Win32Window::key(WORD virtualKey, bool shift, bool control)
 {
-    std::vector<WORD> modifiers;
-    if (shift) {
-        modifiers.push_back(VK_SHIFT);
-    }
-    if (control) {
-        modifiers.push_back(VK_CONTROL);
-    }
-    std::vector<INPUT> inputs;
-    for (WORD modifier : modifiers) {
-        inputs.push_back(KeyInput(modifier, 0, 0));
-    }
-    inputs.push_back(KeyInput(virtualKey, 0, 0));
-    inputs.push_back(KeyInput(virtualKey, 0, KEYEVENTF_KEYUP));
-    for (WORD modifier : modifiers) {
-        inputs.push_back(KeyInput(modifier, 0, KEYEVENTF_KEYUP));
-    }
-    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    SendKey(virtualKey, shift, control);
     pump();
 }
 
 void Win32Window::type(std::wstring_view text)
 {
-    std::vector<INPUT> inputs;
-    for (wchar_t unit : text) {
-        inputs.push_back(KeyInput(0, unit, KEYEVENTF_UNICODE));
-        inputs.push_back(KeyInput(0, unit, KEYEVENTF_UNICODE | KEYEVENTF_KEYUP));
-    }
-    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    SendText(text);
     pump();
 }
 

@@ -14,6 +14,25 @@
 
 namespace pali::fixtures {
 
+// Keys and text through the system's input queue, as the user types them;
+// the caller handles the messages they bring.
+void SendKey(WORD virtualKey, bool shift = false, bool control = false);
+void SendText(std::wstring_view text);
+
+// The user's decimal separator, set in the user's settings as the engineer
+// would set it, and put back afterwards.
+class UserDecimalSeparator {
+public:
+    explicit UserDecimalSeparator(const wchar_t* separator);
+    ~UserDecimalSeparator() { set(saved_); }
+    UserDecimalSeparator(const UserDecimalSeparator&) = delete;
+    UserDecimalSeparator& operator=(const UserDecimalSeparator&) = delete;
+    static void set(const wchar_t* separator);
+
+private:
+    wchar_t saved_[8] = {};
+};
+
 // The real window, shown, with its messages and reports caught instead of
 // shown in a modal box or printed. Keys go through the system's input queue
 // and the program's own message handling, as the user's do.

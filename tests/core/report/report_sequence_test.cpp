@@ -132,7 +132,7 @@ class NoLayerRows : public testing::TestWithParam<const char*> {};
 
 TEST_P(NoLayerRows, RuleIsFollowedByTheBlankLinesAndTheCounterEndsAtOne)
 {
-    Project project = WorkedExampleProject();
+    WorkedExampleData project = WorkedExampleProject();
     project.form[Box::C] = GetParam();
     const Recorded report = Compose(project.form, project.state);
     ASSERT_GE(report.lines.size(), 22U);
@@ -146,7 +146,7 @@ INSTANTIATE_TEST_SUITE_P(Report, NoLayerRows, testing::Values("0", "-2"));
 
 TEST(ReportSequence, RowNeverConfirmedPrintsItsNumberAlone)
 {
-    Project project = WorkedExampleProject();
+    WorkedExampleData project = WorkedExampleProject();
     project.form[Box::C] = "3";
     const Recorded report = Compose(project.form, project.state);
     // The column items still move the position: only blanks follow the number.
@@ -157,9 +157,9 @@ TEST(ReportSequence, RowNeverConfirmedPrintsItsNumberAlone)
 
 TEST(ReportSequence, ReportChangesNothingButTheLayerCounter)
 {
-    Project project = WorkedExampleProject();
+    WorkedExampleData project = WorkedExampleProject();
     Compose(project.form, project.state);
-    Project expected = WorkedExampleProject();
+    WorkedExampleData expected = WorkedExampleProject();
     expected.state.KSTRATO = 3;
     EXPECT_EQ(project.state, expected.state);
 }

@@ -9,9 +9,9 @@
 
 namespace pali {
 
-Project WorkedExampleProject()
+WorkedExampleData WorkedExampleProject()
 {
-    Project project;
+    WorkedExampleData project;
     fixtures::EnterWorkedExample(project.form, project.state, 0);
     return project;
 }
@@ -33,7 +33,7 @@ std::string LongDiameter()
 
 std::vector<PrintedLine> WorkedExampleReportWithDiameter(const std::string& diameter)
 {
-    Project project = WorkedExampleProject();
+    WorkedExampleData project = WorkedExampleProject();
     ComputeBearingCapacity(project.form, project.state, NumberFormat::Comma());
     project.form[Box::A] = diameter;
     RecordingPrinter printer(NumberFormat::Comma());

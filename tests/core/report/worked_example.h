@@ -12,14 +12,15 @@
 
 namespace pali {
 
-struct Project {
+// Named apart from the project file's Project: both may be linked into one test.
+struct WorkedExampleData {
     FormContents form;
     ProjectState state;
 };
 
 // The two-layer pile of the bearing-capacity worked example as typed, first
 // design combination selected, nothing calculated yet.
-Project WorkedExampleProject();
+WorkedExampleData WorkedExampleProject();
 
 // The report of that pile after CALCOLA PORTANZA, recorded under a decimal comma.
 std::vector<PrintedLine> WorkedExampleReport();

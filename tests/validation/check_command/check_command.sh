@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# The design check without a window, as the engineer runs it from a shell:
+# the validation cases' project files through a pipe and into a file, in JSON
+# and in Italian under a real Italian locale, against the bytes the Linux
+# program gives (kept beside this script), with the exit status of each run.
+# The same script checks the Linux program and the Windows one under Wine.
+# Usage: check_command.sh CASES_FOLDER [RUNNER...] PROGRAM
+set -uo pipefail
+expected="$(cd "$(dirname "$0")" && pwd)"
+cases="$1"
+shift
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+
+# A real Italian locale, made here, so that the run cannot fall back to "C".
+localedef -i it_IT -f UTF-8 "$work/it_IT.UTF-8" 2>/dev/null || { echo "FAIL: no Italian locale (localedef)"; exit 1; }
+point="$(LOCPATH="$work" LC_ALL=it_IT.UTF-8 locale decimal_point)"
+[[ "$point" == "," ]] || { echo "FAIL: the Italian locale's decimal point is '$point'"; exit 1; }
+
+# The runs below start in the cases' folder: the program and its runner by
+# their full paths.
+command=()
+for word in "$@"; do
+    if [[ -e "$word" ]]; then command+=("$(realpath "$word")"); else command+=("$word"); fi
+done
+set -- "${command[@]}"
+cd "$cases" || exit 1
+mapfile -t every < <(ls caso*.pali | sort -V)
+failures=0
+expect() {  # what, wanted status, status, wanted file, file
+    if [[ "$3" != "$2" ]]; then
+        echo "FAIL: $1: exit status $3, not $2"
+        failures=$((failures + 1))
+    elif ! cmp -s "$4" "$5"; then
+        echo "FAIL: $1: output differs from $(basename "$4")"
+        diff "$4" "$5" | head -20
+        failures=$((failures + 1))
+    else
+        echo "ok: $1"
+    fi
+}
+
+"$@" --verifica --json "${every[@]}" 2>"$work/err" | cat >"$work/json"
+expect "JSON of every case, through a pipe" 2 "${PIPESTATUS[0]}" "$expected/verifica.json" "$work/json"
+LOCPATH="$work" LC_ALL=it_IT.UTF-8 "$@" --verifica "${every[@]}" >"$work/text" 2>"$work/err"
+expect "Italian text of every case, into a file" 2 $? "$expected/verifica-it.txt" "$work/text"
+"$@" --verifica caso8.pali caso9.pali >"$work/two" 2>"$work/err"
+expect "a case not verified under NTC 2018" 1 $? "$expected/verifica-8-9.txt" "$work/two"
+"$@" --verifica caso8.pali caso10.pali >"$work/two" 2>"$work/err"
+expect "cases verified" 0 $? "$expected/verifica-8-10.txt" "$work/two"
+printf '{"formato": 3' >"$work/rotto.pali"
+"$@" --verifica "$work/rotto.pali" >"$work/out" 2>"$work/err"
+status=$?
+if [[ $status == 2 && ! -s "$work/out" ]] && grep -q "Impossibile aprire «rotto.pali»" "$work/err"; then
+    echo "ok: a damaged file, its message on the error output"
+else
+    echo "FAIL: a damaged file gave status $status and: $(cat "$work/out" "$work/err")"
+    failures=$((failures + 1))
+fi
+exit $((failures > 0))
