@@ -143,14 +143,11 @@ check_question_on_fine() {
 # A read-out of the panel VERIFICA, reached as the engineer reaches it: F6
 # from the form to the verticals, Tab on to the read-out, and copied.
 read_panel() {  # Tabs from the verticals' box
-    printf '%s' '<empty>' | xclip -selection clipboard -i >/dev/null 2>&1
     click A
     xdotool key F6
     sleep 0.1
     for _ in $(seq "$1"); do xdotool key Tab; done
-    xdotool key $SELECT_ALL ctrl+c
-    sleep 0.3
-    timeout 3 xclip -o -selection clipboard 2>/dev/null
+    read_focused
 }
 
 # The verticals typed into the panel: its factors and the third

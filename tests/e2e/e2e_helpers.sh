@@ -86,21 +86,27 @@ type_verticals() {  # text
     sleep 0.05
 }
 
-read_box() {  # box [seconds to wait]; an empty box copies nothing, so a marker stands for it
+# The text of the control with the focus, copied as the user copies it; an
+# empty one copies nothing, so a marker stands for it.
+read_focused() {  # [seconds to wait]
     printf '%s' '<empty>' | xclip -selection clipboard -i >/dev/null 2>&1
-    click "$1"
     xdotool key $SELECT_ALL ctrl+c
     local text
     # A long text takes the program a moment to hand over; an empty box never
     # does. A reading that fails or runs out of time gives nothing, not even
     # the marker: it is tried again.
-    for _ in $(seq $((${2:-2} * 10))); do
+    for _ in $(seq $((${1:-2} * 10))); do
         sleep 0.1
         text="$(timeout 3 xclip -o -selection clipboard 2>/dev/null)"
         [[ -n "$text" && "$text" != '<empty>' ]] && break
     done
     [[ "$text" == '<empty>' ]] && text=""
     printf '%s' "$text"
+}
+
+read_box() {  # box [seconds to wait]
+    click "$1"
+    read_focused "${2:-2}"
 }
 
 window_count() { xdotool search --onlyvisible --pid "$APP" 2>/dev/null | wc -l; }
