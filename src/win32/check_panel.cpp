@@ -185,14 +185,7 @@ void CheckPanelWindow::place(const RECT& area, int dpi)
 
 int CheckPanelWindow::textWidth(HWND control, std::string_view text) const
 {
-    HDC dc = GetDC(control);
-    const HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
-    const std::wstring wide = WideText(text);
-    SIZE extent{};
-    GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &extent);
-    SelectObject(dc, previous);
-    ReleaseDC(control, dc);
-    return extent.cx;
+    return TextWidthIn(control, text);
 }
 
 // Rows from the top, the combinations, the verdicts and the warnings from

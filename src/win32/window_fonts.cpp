@@ -4,6 +4,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
+
+#include "win32/wide_text.h"
 
 namespace pali {
 
@@ -27,6 +30,18 @@ HFONT MakeFont(const FontStyle& style, int dpi)
 int FontHeight(double points, int dpi)
 {
     return -static_cast<int>(std::lround(points * dpi / kPointsPerInch));
+}
+
+int TextWidthIn(HWND control, std::string_view utf8)
+{
+    HDC dc = GetDC(control);
+    const HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+    const std::wstring wide = WideText(utf8);
+    SIZE extent{};
+    GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &extent);
+    SelectObject(dc, previous);
+    ReleaseDC(control, dc);
+    return extent.cx;
 }
 
 WindowFonts::~WindowFonts()

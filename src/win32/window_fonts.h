@@ -2,6 +2,8 @@
 
 #pragma once
 
+#include <string_view>
+
 #include <windows.h>
 
 #include <span>
@@ -21,6 +23,9 @@ inline constexpr wchar_t kFontFace[] = L"Arial";
 // The height of a face of that many points at that DPI, as GDI is asked for
 // it: negative, the height of the characters without their leading.
 int FontHeight(double points, int dpi);
+
+// How wide the text is in the control's own font, in pixels.
+int TextWidthIn(HWND control, std::string_view utf8);
 
 // One GDI font for each style the control table uses, at one DPI; made
 // again whenever the window moves to a monitor of another DPI.

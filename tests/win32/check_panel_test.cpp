@@ -150,18 +150,6 @@ RECT InPanel(HWND control, HWND panel)
     return rect;
 }
 
-int TextWidth(HWND control, const std::string& text)
-{
-    HDC dc = GetDC(control);
-    const HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
-    const std::wstring wide = WideText(text);
-    SIZE extent{};
-    GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &extent);
-    SelectObject(dc, previous);
-    ReleaseDC(control, dc);
-    return extent.cx;
-}
-
 bool Inside(const RECT& inner, const RECT& outer)
 {
     return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
@@ -216,7 +204,7 @@ TEST_P(CheckPanelOnScreen, ShowsBesideTheFormWithEveryCaptionAndFigureWhole)
         if (caption == panel().useButton()) {
             InflateRect(&room, -2 * GetSystemMetricsForDpi(SM_CXEDGE, dpi), 0);
         }
-        EXPECT_LE(TextWidth(caption, TextOf(caption)), room.right - room.left) << TextOf(caption);
+        EXPECT_LE(TextWidthIn(caption, TextOf(caption)), room.right - room.left) << TextOf(caption);
     }
     // Each read-out wide enough for the longest text it may show.
     std::vector<std::pair<std::string, std::string>> longest = {
@@ -234,7 +222,7 @@ TEST_P(CheckPanelOnScreen, ShowsBesideTheFormWithEveryCaptionAndFigureWhole)
         HWND readOut = panel().readOut(name);
         RECT room;
         SendMessageW(readOut, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&room));
-        EXPECT_LE(TextWidth(readOut, text), room.right - room.left) << name;
+        EXPECT_LE(TextWidthIn(readOut, text), room.right - room.left) << name;
     }
 
     const ProfileDrawing drawing = panel().drawing();
