@@ -7,8 +7,8 @@
 
 #include <QApplication>
 
-#include "app/check_panel.h"
 #include "qt/check_panel.h"
+#include "qt/main_window.h"
 #include "twenty_layers.h"
 
 namespace {
@@ -18,15 +18,16 @@ void BM_PanelRefreshTwentyLayers(benchmark::State& run)
     pali::FormContents form;
     pali::ProjectState state;
     pali::bench::EnterTwentyLayers(form, state);
-    const pali::NumberFormat format = pali::NumberFormat::Comma();
-    pali::CheckPanel panel;
-    panel.resize(620, 680);
-    panel.QWidget::show();
+    pali::MainWindow window;
+    window.resize(1366, 740);
+    window.show();
+    window.form().logic().restore(form, state);
+    window.session().verticalsTyped("3");
+    auto* panel = window.findChild<pali::CheckPanel*>();
     QApplication::processEvents();
     for (auto _ : run) {
-        const pali::DesignCheck check = pali::CheckDesign(form, state, "3", format);
-        panel.show(pali::PanelTexts(check, format), pali::ProfileOf(form, state, format));
-        panel.repaint();
+        window.session().refresh();
+        panel->repaint();
     }
 }
 BENCHMARK(BM_PanelRefreshTwentyLayers)->Unit(benchmark::kMicrosecond);

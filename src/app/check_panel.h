@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "app/design_check_texts.h"
+#include "app/drawing.h"
 #include "core/check/design_check.h"
 #include "core/state/form_contents.h"
 #include "core/state/number_format.h"
@@ -22,8 +24,14 @@ inline constexpr std::string_view kVerticalsCaption = "NUMERO DI VERTICALI INDAG
 inline constexpr std::string_view kNqFromTableCaption = "Nq DALLA TABELLA";
 inline constexpr std::string_view kUseNqCaption = "USA";
 inline constexpr std::string_view kGroundCaption = "piano campagna";
-inline constexpr std::array<std::string_view, 5> kCombinationHeadings = {"COMBINAZIONE", "Ed (t)", "Rd (t)", "Rd/Ed",
-                                                                         "ESITO"};
+// The headings of the combinations' table, as the report's block prints them.
+inline constexpr std::array<std::string_view, kCheckColumns.size()> kCombinationHeadings = [] {
+    std::array<std::string_view, kCheckColumns.size()> headings{};
+    for (std::size_t column = 0; column < headings.size(); ++column) {
+        headings[column] = kCheckColumns[column].heading;
+    }
+    return headings;
+}();
 inline constexpr std::string_view kFactorsName = "Fattori di correlazione";
 inline constexpr std::string_view kNqFromTableName = "Nq dalla tabella";
 inline constexpr std::string_view kUseNqName = "Usa Nq dalla tabella";
@@ -70,31 +78,12 @@ struct SoilProfile {
 
 SoilProfile ProfileOf(const FormContents& form, const ProjectState& state, const NumberFormat& format);
 
-// A rectangle of the window in pixels, right and bottom excluded.
-struct PixelRect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-
-    constexpr bool operator==(const PixelRect&) const = default;
-};
-
-// Where each part of the profile is drawn in an area of the window, the same
-// on every front end: depths to scale downwards from the ground line at the
-// area's top; the pile's bar a sixth of the way across, at least six pixels
-// wide so that a thin pile still shows, its labels to its right.
-struct ProfileDrawing {
-    struct Band {
-        PixelRect rect;  // the layer, as tall as its thickness, at least a pixel
-        int number;
-    };
-    int groundY = 0;
-    std::vector<Band> bands;
-    std::optional<PixelRect> pile;
-    int labelsLeft = 0;  // where the layers' labels and the tip's begin
-};
-
-ProfileDrawing DrawingOf(const SoilProfile& profile, const PixelRect& area, int lineHeight);
+// The soil profile as a picture of that size, texts of that size measured
+// by the surface that paints it: the ground line and its caption, each layer
+// a band to scale downwards from the ground line with its label and the
+// depth of its base, the pile's bar a sixth of the way across, at least six
+// units wide so that a thin pile still shows, and its tip's depth.
+draw::Drawing ProfilePicture(const SoilProfile& profile, double width, double height, double textSize,
+                             const draw::TextMeasure& measure);
 
 }  // namespace pali

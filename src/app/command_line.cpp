@@ -59,7 +59,7 @@ CommandOutput RunCheckCommand(const std::vector<std::string>& arguments, const F
         }
         const Project& opened = std::get<Project>(project);
         const DesignCheck check = CheckDesign(opened.form, opened.state, opened.verticals, format);
-        output.out += json ? DesignCheckJson(file, check) + "\n" : DesignCheckText(file, check, format);
+        output.out += json ? DesignCheckJson(file, check, format) + "\n" : DesignCheckText(file, check, format);
         output.status = std::max(output.status, StatusOf(check));
     }
     return output;

@@ -2,6 +2,8 @@
 
 #include "app/design_check_texts.h"
 
+#include <cmath>
+
 #include <nlohmann/json.hpp>
 
 #include "app/error_message.h"
@@ -29,9 +31,50 @@ std::string Tonnes(const std::optional<double>& value, const NumberFormat& forma
     return value ? TwoDecimals(*value, format) + " t" : "-";
 }
 
-std::string NqText(const NqReading& nq, const NumberFormat& format)
+// A figure of a sentence, written whatever its size.
+std::string Figure(double value, const NumberFormat& format)
 {
-    return nq.value ? OneDecimal(*nq.value, format) : "nessuno (" + nq.reason + ")";
+    if (std::isfinite(value)) {
+        return RealText(value, format);
+    }
+    return value > 0.0 ? "oltre ogni numero reale" : value < 0.0 ? "sotto ogni numero reale" : "indefinito";
+}
+
+std::string RangeText(double low, double high, const NumberFormat& format)
+{
+    return RealText(low, format) + " a " + RealText(high, format);
+}
+
+std::string WarningText(const CheckWarning& warning, const DesignCheck& check, const NumberFormat& format)
+{
+    using Kind = CheckWarning::Kind;
+    switch (warning.kind) {
+    case Kind::NoVerticals:
+        return "Per la resistenza di progetto serve il numero di verticali indagate (par. 6.4.3.1.1, tabella 6.4.IV).";
+    case Kind::VerticalsUnusable:
+        return "Per la resistenza di progetto serve il numero di verticali indagate: " +
+               VerticalsProblemText(check.verticals.problem.value_or(VerticalsProblem::NotANumber)) + ".";
+    case Kind::LayerNotStored:
+        return "Lo strato " + std::to_string(warning.row) +
+               " non è stato memorizzato con OK: conta come uno strato di spessore zero.";
+    case Kind::LayersDoNotAddUp:
+        return "Gli spessori degli strati sommano " + TwoDecimals(warning.first, format) +
+               " m, la lunghezza del palo è " + TwoDecimals(warning.second, format) +
+               " m: la portanza laterale somma tutti gli strati, quella di punta prende la lunghezza del palo.";
+    case Kind::NqNotFromTable: return "Nq non si legge dalla tabella: " + NqMissingText(check.nq, format) + ".";
+    case Kind::TypedNqAboveTable:
+        return "Il valore di Nq digitato (" + Figure(warning.first, format) + ") supera quello della tabella (" +
+               OneDecimal(warning.second, format) + "): è a sfavore di sicurezza.";
+    case Kind::TypedNqUnreadable:
+        return "Il valore di Nq digitato non si confronta con quello della tabella: " +
+               std::string(ErrorKindText(warning.error.value_or(ErrorKind::Overflow))) +
+               (warning.error == ErrorKind::Overflow ? " (il numero è oltre il campo dei numeri reali)." : ".");
+    case Kind::LayerCountBeyondTable:
+        return "Il numero degli strati (" + std::to_string(warning.row) + ") supera le " +
+               std::to_string(kLastLayerRow) + " righe della tabella: il profilo ne mostra " +
+               std::to_string(kLastLayerRow) + ".";
+    }
+    return {};
 }
 
 PrintItems Label(std::string_view label, const std::string& value)
@@ -39,21 +82,30 @@ PrintItems Label(std::string_view label, const std::string& value)
     return {print::Literal{"        " + std::string(label) + "=" + value}};
 }
 
+// A row of the combinations' table, each text at its column.
+PrintItems ColumnsRow(const std::vector<std::string_view>& texts)
+{
+    PrintItems row;
+    row.reserve(2 * texts.size());
+    row.emplace_back(print::Literal{"        " + std::string(texts.front())});
+    for (std::size_t column = 1; column < texts.size(); ++column) {
+        row.emplace_back(print::Column{kCheckColumns[column].reportColumn});
+        row.emplace_back(print::Literal{std::string(texts[column])});
+    }
+    return row;
+}
+
 PrintItems CombinationRow(const CombinationCheck& combination, const NumberFormat& format)
 {
     if (combination.error) {
-        return {print::Literal{"        " + std::string(combination.name)}, print::Column{29},
-                print::Literal{ErrorLine(*combination.error)}};
+        const std::string error = ErrorLine(*combination.error);
+        return ColumnsRow({combination.name, error});
     }
-    return {print::Literal{"        " + std::string(combination.name)},
-            print::Column{29},
-            print::Literal{FigureOrDash(combination.ed, format)},
-            print::Column{44},
-            print::Literal{FigureOrDash(combination.rd, format)},
-            print::Column{59},
-            print::Literal{FigureOrDash(combination.ratio, format)},
-            print::Column{71},
-            print::Literal{CombinationOutcome(combination)}};
+    const std::string ed = FigureOrDash(combination.ed, format);
+    const std::string rd = FigureOrDash(combination.rd, format);
+    const std::string ratio = FigureOrDash(combination.ratio, format);
+    const std::string outcome = CombinationOutcome(combination);
+    return ColumnsRow({combination.name, ed, rd, ratio, outcome});
 }
 
 std::string JsonFigure(const std::optional<double>& value)
@@ -72,6 +124,44 @@ std::string JsonVerdict(const std::optional<Verdict>& verdict)
 }
 
 }  // namespace
+
+std::string NqMissingText(const NqReading& nq, const NumberFormat& format)
+{
+    switch (nq.missing.value_or(NqMissing::LayerCountNotInTable)) {
+    case NqMissing::LayerCountNotInTable: return "il numero degli strati non è da 1 a 20";
+    case NqMissing::BoxUnreadable:
+        return "la casella " + std::string(BoxName(nq.unreadableBox.value_or(Box::C))) + " non si legge come numero";
+    case NqMissing::ZeroDiameter: return "il diametro è zero";
+    case NqMissing::AngleOutsideTable:
+        return "l'angolo alla punta (" + Figure(nq.tipAngle.value_or(0.0), format) + "°) è fuori dalla tabella (" +
+               RangeText(kNqAngles.front(), kNqAngles.back(), format) + "°)";
+    case NqMissing::SlendernessOutsideTable:
+        return "L/D (" + Figure(nq.slenderness.value_or(0.0), format) + ") è fuori dalla tabella (oltre 0 fino a " +
+               RealText(kNqLastSlenderness, format) + ")";
+    }
+    return {};
+}
+
+std::string NqText(const NqReading& nq, const NumberFormat& format)
+{
+    return nq.value ? OneDecimal(*nq.value, format) : "nessuno (" + NqMissingText(nq, format) + ")";
+}
+
+std::string VerticalsProblemText(VerticalsProblem problem)
+{
+    return problem == VerticalsProblem::NotANumber
+               ? "il numero di verticali indagate non è un numero"
+               : "il numero di verticali indagate deve essere un numero intero da 1 in su";
+}
+
+std::vector<std::string> WarningTexts(const DesignCheck& check, const NumberFormat& format)
+{
+    std::vector<std::string> texts;
+    for (const CheckWarning& warning : check.warnings) {
+        texts.push_back(WarningText(warning, check, format));
+    }
+    return texts;
+}
 
 std::string FigureOrDash(const std::optional<double>& value, const NumberFormat& format)
 {
@@ -116,15 +206,14 @@ std::vector<PrintItems> DesignCheckReportLines(const DesignCheck& check, const N
         lines.push_back(Label("FATTORI DI CORRELAZIONE (TAB. 6.4.IV)", FactorsText(*check.verticals.factors, format)));
     }
     lines.push_back(Label("Nq DALLA TABELLA", NqText(check.nq, format)));
-    lines.push_back({print::Literal{"        COMBINAZIONE"}, print::Column{29}, print::Literal{"Ed (t)"},
-                     print::Column{44}, print::Literal{"Rd (t)"}, print::Column{59}, print::Literal{"Rd/Ed"},
-                     print::Column{71}, print::Literal{"ESITO"}});
+    lines.push_back(ColumnsRow({kCheckColumns[0].heading, kCheckColumns[1].heading, kCheckColumns[2].heading,
+                                kCheckColumns[3].heading, kCheckColumns[4].heading}));
     for (const CombinationCheck& combination : check.combinations) {
         lines.push_back(CombinationRow(combination, format));
     }
     lines.push_back(Label(Upper(kApproach1Name), VerdictOrDash(check.approach1Ntc2008)));
     lines.push_back(Label(Upper(kApproach2Name), VerdictOrDash(check.approach2Ntc2008Ntc2018)));
-    for (const std::string& warning : check.warnings) {
+    for (const std::string& warning : WarningTexts(check, format)) {
         lines.push_back({print::Literal{"        AVVISO: " + warning}});
     }
     return lines;
@@ -158,17 +247,17 @@ std::string DesignCheckText(const std::string& file, const DesignCheck& check, c
     }
     text += "  " + std::string(kApproach1Name) + ": " + VerdictOrDash(check.approach1Ntc2008) + "\n";
     text += "  " + std::string(kApproach2Name) + ": " + VerdictOrDash(check.approach2Ntc2008Ntc2018) + "\n";
-    for (const std::string& warning : check.warnings) {
+    for (const std::string& warning : WarningTexts(check, format)) {
         text += "  Avviso: " + warning + "\n";
     }
     return text;
 }
 
-std::string DesignCheckJson(const std::string& file, const DesignCheck& check)
+std::string DesignCheckJson(const std::string& file, const DesignCheck& check, const NumberFormat& format)
 {
     std::string json = "{\"file\": " + JsonText(file);
     json += ", \"nq_tabella\": " + (check.nq.value ? OneDecimal(*check.nq.value, NumberFormat::Point()) : "null");
-    json += ", \"nq_motivo\": " + (check.nq.value ? "null" : JsonText(check.nq.reason));
+    json += ", \"nq_motivo\": " + (check.nq.value ? "null" : JsonText(NqMissingText(check.nq, format)));
     const bool hasFactors = check.verticals.factors.has_value();
     json += ", \"verticali\": " + (hasFactors ? RealText(*check.verticals.verticals, NumberFormat::Point()) : "null");
     json += ", \"xi3\": " + (hasFactors ? TwoDecimals(check.verticals.factors->xi3, NumberFormat::Point()) : "null");
@@ -185,8 +274,9 @@ std::string DesignCheckJson(const std::string& file, const DesignCheck& check)
     json += "], \"approccio1_ntc2008\": " + JsonVerdict(check.approach1Ntc2008);
     json += ", \"approccio2_ntc2008_ntc2018\": " + JsonVerdict(check.approach2Ntc2008Ntc2018);
     json += ", \"avvisi\": [";
-    for (std::size_t index = 0; index < check.warnings.size(); ++index) {
-        json += (index == 0 ? "" : ", ") + JsonText(check.warnings[index]);
+    const std::vector<std::string> warnings = WarningTexts(check, format);
+    for (std::size_t index = 0; index < warnings.size(); ++index) {
+        json += (index == 0 ? "" : ", ") + JsonText(warnings[index]);
     }
     return json + "]}";
 }

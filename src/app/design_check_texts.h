@@ -2,6 +2,8 @@
 
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -20,7 +22,9 @@ std::vector<PrintItems> DesignCheckReportLines(const DesignCheck& check, const N
 std::vector<PrintItems> ReportCheckLines(const FormContents& form, const ProjectState& state,
                                          const std::string& verticals, const NumberFormat& format);
 std::string DesignCheckText(const std::string& file, const DesignCheck& check, const NumberFormat& format);
-std::string DesignCheckJson(const std::string& file, const DesignCheck& check);
+// The figures with "."; the sentences (the reasons and the warnings) as the
+// engineer reads them, in the user's format.
+std::string DesignCheckJson(const std::string& file, const DesignCheck& check, const NumberFormat& format);
 
 // The pieces every text of the check is made of, "-" where there is no figure.
 inline constexpr std::string_view kApproach1Name = "NTC 2008, Approccio 1";
@@ -30,6 +34,27 @@ std::string VerdictOrDash(const std::optional<Verdict>& verdict);
 std::string FactorsText(const CorrelationFactors& factors, const NumberFormat& format);
 // What one computed combination came to: its verdict, or why it has none.
 std::string CombinationOutcome(const CombinationCheck& combination);
+
+// Nq from the table with its one decimal, or "nessuno (" and why not ")".
+std::string NqText(const NqReading& nq, const NumberFormat& format);
+std::string NqMissingText(const NqReading& nq, const NumberFormat& format);
+std::string VerticalsProblemText(VerticalsProblem problem);
+// The check's warnings as sentences, in order.
+std::vector<std::string> WarningTexts(const DesignCheck& check, const NumberFormat& format);
+
+// The combinations' table, the same on the panel and in the report's block:
+// each column's heading and where the report prints it.
+struct CheckColumn {
+    std::string_view heading;
+    std::size_t reportColumn;
+};
+inline constexpr std::array<CheckColumn, 5> kCheckColumns = {{
+    {"COMBINAZIONE", 0},
+    {"Ed (t)", 29},
+    {"Rd (t)", 44},
+    {"Rd/Ed", 59},
+    {"ESITO", 71},
+}};
 
 // Whether the check can be signed: the verticals, and every combination computed.
 bool IsComplete(const DesignCheck& check);

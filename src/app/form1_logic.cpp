@@ -2,8 +2,6 @@
 
 #include "app/form1_logic.h"
 
-#include "app/design_check_texts.h"
-
 #include "app/error_message.h"
 #include "core/calc/bearing_capacity.h"
 #include "core/calc/layer_entry.h"
@@ -41,9 +39,8 @@ FormContents Form1Logic::contents() const
     return form;
 }
 
-void Form1Logic::restore(const FormContents& form, const ProjectState& state, const std::string& verticals)
+void Form1Logic::restore(const FormContents& form, const ProjectState& state)
 {
-    verticals_ = verticals;
     for (Box each : kAllBoxes) {
         view_.setBoxText(each, form[each]);
     }
@@ -95,7 +92,8 @@ std::optional<std::vector<PrintedLine>> Form1Logic::composeReport()
     std::vector<PrintedLine> lines;
     const bool composed = dispatch([&](FormContents& form, ProjectState& state, const NumberFormat& format) {
         RecordingPrinter printer(format);
-        const std::vector<PrintItems> checkLines = ReportCheckLines(form, state, verticals_, format);
+        const std::vector<PrintItems> checkLines =
+            reportAddition_ ? reportAddition_(form, state, format) : std::vector<PrintItems>{};
         ComposeReport(form, state, printer, format, checkLines);
         lines = printer.lines();
     });

@@ -21,6 +21,11 @@ namespace pali {
 // project state, in the user's number conventions of the moment.
 using ClickHandler = std::function<void(FormContents&, ProjectState&, const NumberFormat&)>;
 
+// Lines the report prints after the combination line, from the window as it
+// is printed (the design check's block).
+using ReportAddition =
+    std::function<std::vector<PrintItems>(const FormContents&, const ProjectState&, const NumberFormat&)>;
+
 // What a toolkit's window does for the window's logic: it holds the texts of
 // the boxes and the selected option, moves the focus, tells the engineer
 // what went wrong and puts a finished report on paper. Texts are UTF-8.
@@ -65,12 +70,12 @@ public:
     // Puts a whole project on the window, as it is opened or begun anew:
     // every text, the option and the state, with the focus in the first box.
     // Nothing is computed.
-    void restore(const FormContents& form, const ProjectState& state, const std::string& verticals = {});
+    void restore(const FormContents& form, const ProjectState& state);
 
-    // The number of verticals investigated, as typed for the design check:
-    // not one of the form's boxes, and read by no button but STAMPA.
-    const std::string& verticals() const { return verticals_; }
-    void setVerticals(std::string verticals) { verticals_ = std::move(verticals); }
+    // Writes a box as the engineer would type into it: the view's own change follows.
+    void typeInto(Box box, const std::string& text) { view_.setBoxText(box, text); }
+    NumberFormat numberFormat() const { return view_.numberFormat(); }
+    void setReportAddition(ReportAddition addition) { reportAddition_ = std::move(addition); }
 
 private:
     void showContents(const FormContents& before, const FormContents& after);
@@ -78,7 +83,7 @@ private:
 
     Form1View& view_;
     ProjectState state_;
-    std::string verticals_;
+    ReportAddition reportAddition_;
 };
 
 }  // namespace pali

@@ -46,13 +46,18 @@ std::string DocumentTitle(const std::string& markedFileName)
     return markedFileName + " - " + std::string(kTitle);
 }
 
-ProjectSession::ProjectSession(Form1Logic& logic, ProjectView& view, std::vector<std::string> recentFiles)
-    : logic_(logic), view_(view), recent_(std::move(recentFiles)), savedBytes_(WriteProjectFile(current()))
+ProjectSession::ProjectSession(Form1Logic& logic, CheckPresenter& check, ProjectView& view,
+                               std::vector<std::string> recentFiles)
+    : logic_(logic),
+      check_(check),
+      view_(view),
+      recent_(std::move(recentFiles)),
+      savedBytes_(WriteProjectFile(current()))
 {}
 
 Project ProjectSession::current() const
 {
-    return {logic_.contents(), logic_.state(), logic_.verticals()};
+    return {logic_.contents(), logic_.state(), check_.verticals()};
 }
 
 bool ProjectSession::modified() const
@@ -63,6 +68,22 @@ bool ProjectSession::modified() const
 void ProjectSession::refresh()
 {
     showTitle();
+    check_.projectChanged();
+}
+
+void ProjectSession::verticalsTyped(std::string verticals)
+{
+    check_.setVerticals(std::move(verticals));
+    refresh();
+}
+
+// A whole project on the window, every box a change of its own on some
+// toolkits: the check is computed once, for the project.
+void ProjectSession::put(const Project& project)
+{
+    const CheckPresenter::Batch batch(check_);
+    logic_.restore(project.form, project.state);
+    check_.setVerticals(project.verticals);
 }
 
 void ProjectSession::showTitle()
@@ -93,7 +114,7 @@ void ProjectSession::newProject()
         return;
     }
     const Project empty;
-    logic_.restore(empty.form, empty.state, empty.verticals);
+    put(empty);
     path_.clear();
     savedBytes_ = WriteProjectFile(empty);
     showTitle();
@@ -130,7 +151,7 @@ void ProjectSession::load(const std::string& path)
     if (problem.empty()) {
         try {
             const Project project = ReadProjectFile(reading.bytes);
-            logic_.restore(project.form, project.state, project.verticals);
+            put(project);
             keep(path, project);
             return;
         } catch (const ProjectFileError& error) {

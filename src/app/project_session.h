@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/check_presenter.h"
 #include "app/form1_logic.h"
 #include "app/project_file.h"
 #include "app/recent_files.h"
@@ -60,7 +61,7 @@ public:
 // hand is no change.
 class ProjectSession {
 public:
-    ProjectSession(Form1Logic& logic, ProjectView& view, std::vector<std::string> recentFiles);
+    ProjectSession(Form1Logic& logic, CheckPresenter& check, ProjectView& view, std::vector<std::string> recentFiles);
 
     void newProject();
     // The Open dialog, in the given folder or where the toolkit last was.
@@ -72,8 +73,11 @@ public:
     // Whether the program may end: asks first when there are changes.
     bool mayClose();
 
-    // After every edit and click: the title's mark follows the changes.
+    // After every edit and click: the title's mark follows the changes, and
+    // the design check the project.
     void refresh();
+    // The engineer typed the number of verticals investigated.
+    void verticalsTyped(std::string verticals);
 
     bool modified() const;
     const std::string& path() const { return path_; }
@@ -87,7 +91,10 @@ private:
     void keep(const std::string& path, const Project& project);
     void showTitle();
 
+    void put(const Project& project);
+
     Form1Logic& logic_;
+    CheckPresenter& check_;
     ProjectView& view_;
     RecentFiles recent_;
     std::string path_;

@@ -13,6 +13,7 @@
 
 #include "app/design_check_texts.h"
 #include "core/calc/design_combinations.h"
+#include "qt/qt_painter.h"
 #include "qt/qt_text.h"
 
 namespace pali {
@@ -36,11 +37,6 @@ QLabel* Caption(const QString& text, QWidget* parent)
     return label;
 }
 
-QRect QtRect(const PixelRect& rect)
-{
-    return QRect(QPoint(rect.left, rect.top), QPoint(rect.right - 1, rect.bottom - 1));
-}
-
 }  // namespace
 
 ProfileView::ProfileView(QWidget* parent) : QWidget(parent)
@@ -58,26 +54,8 @@ void ProfileView::setProfile(SoilProfile profile)
 void ProfileView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    const int line = painter.fontMetrics().height();
-    const QRect area = rect().adjusted(line, line, -line, -line);
-    const ProfileDrawing drawing =
-        DrawingOf(profile_, {area.left(), area.top(), area.right() + 1, area.bottom() + 1}, line);
-    painter.drawLine(area.left(), drawing.groundY, area.right(), drawing.groundY);
-    painter.drawText(area.left(), drawing.groundY - 2, Text(kGroundCaption));
-    const QColor bands[] = {QColor(0xEE, 0xE0, 0xC0), QColor(0xD8, 0xC8, 0xA0)};
-    for (std::size_t index = 0; index < drawing.bands.size(); ++index) {
-        const QRect band = QtRect(drawing.bands[index].rect);
-        const SoilProfile::Layer& layer = profile_.layers[index];
-        painter.fillRect(band, bands[layer.number % 2]);
-        painter.drawLine(band.bottomLeft(), band.bottomRight());
-        painter.drawText(band.adjusted(drawing.labelsLeft - band.left(), 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft,
-                         Text(layer.label));
-        painter.drawText(band.adjusted(0, 0, -2, 0), Qt::AlignBottom | Qt::AlignRight, Text(layer.depthText));
-    }
-    if (drawing.pile) {
-        painter.fillRect(QtRect(*drawing.pile), Qt::darkGray);
-        painter.drawText(drawing.labelsLeft, drawing.pile->bottom, Text(profile_.tipText));
-    }
+    QtPainter surface(painter, font());
+    draw::Paint(ProfilePicture(profile_, width(), height(), EmPixels(font()), surface), surface);
 }
 
 CheckPanel::CheckPanel(QWidget* parent)
@@ -134,14 +112,22 @@ CheckPanel::CheckPanel(QWidget* parent)
     layout->addWidget(warnings_);
 
     connect(verticals_, &QLineEdit::textEdited, this, &CheckPanel::verticalsEdited);
-    connect(use_, &QPushButton::clicked, this, [this] { emit useNq(nqToUse_); });
+    connect(use_, &QPushButton::clicked, this, &CheckPanel::useNq);
 }
 
-void CheckPanel::show(const CheckPanelTexts& texts, SoilProfile profile)
+bool CheckPanel::panelShown() const
 {
+    return !isHidden();
+}
+
+void CheckPanel::showCheck(const CheckPanelContent& content)
+{
+    const CheckPanelTexts& texts = content.texts;
+    if (verticals_->text() != Text(content.verticals)) {
+        verticals_->setText(Text(content.verticals));
+    }
     factors_->setText(Text(texts.factors));
     nq_->setText(Text(texts.nq));
-    nqToUse_ = texts.nqToUse ? Text(*texts.nqToUse) : QString();
     use_->setEnabled(texts.nqToUse.has_value());
     for (std::size_t index = 0; index < rows_.size(); ++index) {
         rows_[index].ed->setText(Text(texts.rows[index].ed));
@@ -156,7 +142,7 @@ void CheckPanel::show(const CheckPanelTexts& texts, SoilProfile profile)
         warnings << Text(warning);
     }
     warnings_->setText(warnings.join(QLatin1Char('\n')));
-    profile_->setProfile(std::move(profile));
+    profile_->setProfile(content.profile);
 }
 
 }  // namespace pali

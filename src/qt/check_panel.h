@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include "app/check_panel.h"
+#include "app/check_presenter.h"
 
 class QLabel;
 class QLineEdit;
@@ -17,6 +18,8 @@ namespace pali {
 // The soil profile to scale: the layers as bands with their number, φ, γ and
 // K and the depth of their base, the pile as a bar from the ground to its tip.
 class ProfileView : public QWidget {
+    Q_OBJECT
+
 public:
     explicit ProfileView(QWidget* parent = nullptr);
     void setProfile(SoilProfile profile);
@@ -30,20 +33,20 @@ private:
 
 // The panel VERIFICA beside the form: the verticals investigated, Nq from the
 // table with USA, the profile, the three combinations and the verdicts. It
-// only shows what the check computes on copies; the window's boxes are the
-// form's, but for K1, which USA types into as the engineer would.
-class CheckPanel : public QWidget {
+// shows what the presenter gives it and passes on what the engineer does.
+class CheckPanel : public QWidget, public CheckPanelView {
     Q_OBJECT
 
 public:
     explicit CheckPanel(QWidget* parent = nullptr);
 
     QLineEdit* verticalsBox() const { return verticals_; }
-    void show(const CheckPanelTexts& texts, SoilProfile profile);
+    bool panelShown() const override;
+    void showCheck(const CheckPanelContent& content) override;
 
 signals:
     void verticalsEdited(const QString& text);
-    void useNq(const QString& text);
+    void useNq();
 
 private:
     struct RowLabels {
@@ -62,7 +65,6 @@ private:
     QLabel* approach1_;
     QLabel* approach2_;
     QLabel* warnings_;
-    QString nqToUse_;
 };
 
 }  // namespace pali

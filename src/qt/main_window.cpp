@@ -25,7 +25,6 @@
 
 #include "app/about_text.h"
 #include "app/check_panel.h"
-#include "core/check/design_check.h"
 #include "core/report/report_texts.h"
 #include "qt/check_panel.h"
 #include "qt/file_reading.h"
@@ -45,6 +44,8 @@ const QString kCheckPanelKey = QStringLiteral("pannelloVerifica");
 // measured from, and the panel of the design check beside its rightmost
 // control, as tall as the window.
 class FormAndPanel : public QWidget {
+    Q_OBJECT
+
 public:
     FormAndPanel(QWidget* form, QWidget* panel, QWidget* parent) : QWidget(parent), form_(form), panel_(panel)
     {
@@ -131,7 +132,9 @@ std::string SaveFailure(const QString& path, const QFileDevice& file)
 MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent),
       form_(new Form1(this)),
-      session_(form_->logic(), *this, StoredRecentFiles()),
+      panel_(new CheckPanel),
+      presenter_(form_->logic(), *panel_),
+      session_(form_->logic(), presenter_, *this, StoredRecentFiles()),
       question_(AskWithMessageBox),
       saveDialog_(AskSavePathWithDialog)
 {
@@ -147,41 +150,18 @@ MainWindow::MainWindow(QWidget* parent)
     // The restored window shows the form's restored client area below the menu bar.
     resize(form_->size() + QSize(0, menuBar()->height()));
     setWindowState(Qt::WindowMaximized);
-    connect(form_, &Form1::edited, this, [this] {
-        session_.refresh();
-        refreshCheckPanel();
-    });
+    connect(form_, &Form1::edited, this, [this] { session_.refresh(); });
+    presenter_.projectChanged();
 }
 
 void MainWindow::buildCheckPanel(QWidget* beside)
 {
-    panel_ = new CheckPanel;
     setCentralWidget(new FormAndPanel(beside, panel_, this));
-    connect(panel_, &CheckPanel::verticalsEdited, this, [this](const QString& text) {
-        form_->logic().setVerticals(text.toStdString());
-        session_.refresh();
-        refreshCheckPanel();
-    });
-    // As the engineer would type it: the form's own change follows.
-    connect(panel_, &CheckPanel::useNq, this, [this](const QString& text) { form_->box(Box::K1)->setText(text); });
+    connect(panel_, &CheckPanel::verticalsEdited, this,
+            [this](const QString& text) { session_.verticalsTyped(text.toStdString()); });
+    connect(panel_, &CheckPanel::useNq, this, [this] { presenter_.useNq(); });
     auto* f6 = new QShortcut(QKeySequence(Qt::Key_F6), this);
     connect(f6, &QShortcut::activated, this, &MainWindow::moveFocusBetweenFormAndPanel);
-}
-
-// The panel computes on copies of the window, after every change.
-void MainWindow::refreshCheckPanel()
-{
-    if (!panel_->isVisible()) {
-        return;
-    }
-    const QString verticals = Text(form_->logic().verticals());
-    if (panel_->verticalsBox()->text() != verticals) {
-        panel_->verticalsBox()->setText(verticals);
-    }
-    const NumberFormat format = UsersNumberFormat();
-    const FormContents form = form_->contents();
-    const DesignCheck check = CheckDesign(form, form_->state(), form_->logic().verticals(), format);
-    panel_->show(PanelTexts(check, format), ProfileOf(form, form_->state(), format));
 }
 
 void MainWindow::showCheckPanel(bool shown)
@@ -189,7 +169,7 @@ void MainWindow::showCheckPanel(bool shown)
     panel_->setVisible(shown);
     QSettings().setValue(kCheckPanelKey, shown);
     static_cast<FormAndPanel*>(centralWidget())->placeChildren();
-    refreshCheckPanel();
+    presenter_.panelShownChanged();
 }
 
 // F6 moves between the panes, as desktop programs do: to the panel's box,
@@ -370,7 +350,6 @@ void MainWindow::showTitle(const std::string& fileName, bool modified)
     // Without a file the title is the program's own, with no place for the mark.
     setWindowTitle(Text(DocumentTitle(fileName.empty() ? fileName : fileName + "[*]")));
     setWindowModified(modified && !fileName.empty());
-    refreshCheckPanel();
 }
 
 void MainWindow::storeRecentFiles(const std::vector<std::string>& paths)
@@ -384,3 +363,5 @@ void MainWindow::storeRecentFiles(const std::vector<std::string>& paths)
 }
 
 }  // namespace pali
+
+#include "main_window.moc"

@@ -9,6 +9,7 @@
 
 #include <QMainWindow>
 
+#include "app/check_presenter.h"
 #include "app/project_menu.h"
 #include "app/project_session.h"
 
@@ -31,6 +32,7 @@ public:
 
     Form1& form() const { return *form_; }
     ProjectSession& session() { return session_; }
+    CheckPresenter& checkPresenter() { return presenter_; }
 
     // The file named on the command line or dropped on the window.
     void openFile(const QString& path);
@@ -52,7 +54,6 @@ private:
     void addEntries(QMenu* menu, const std::array<MenuEntry, Count>& entries);
     void showRecentFiles();
     void buildCheckPanel(QWidget* beside);
-    void refreshCheckPanel();
     void showCheckPanel(bool shown);
     void moveFocusBetweenFormAndPanel();
 
@@ -72,9 +73,10 @@ private:
     void storeRecentFiles(const std::vector<std::string>& paths) override;
 
     Form1* form_;
-    CheckPanel* panel_ = nullptr;
+    CheckPanel* panel_;
     QAction* panelAction_ = nullptr;
     QWidget* formFocus_ = nullptr;  // where F6 returns to in the form
+    CheckPresenter presenter_;
     ProjectSession session_;
     QMenu* recentMenu_ = nullptr;
     Question question_;

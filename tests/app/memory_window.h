@@ -8,15 +8,19 @@
 #include <string>
 #include <vector>
 
+#include "app/check_presenter.h"
 #include "app/project_session.h"
 #include "text_window.h"
 
 namespace pali::fixtures {
 
 // A window without a toolkit over a disk in memory: it answers the dialogs
-// from queues that the test fills.
-class MemoryWindow : public TextWindow, public ProjectView {
+// from queues that the test fills, and keeps what its panel was last shown.
+class MemoryWindow : public TextWindow, public ProjectView, public CheckPanelView {
 public:
+    bool panelShown() const override { return panelIsShown; }
+    void showCheck(const CheckPanelContent& content) override { panel = content; }
+
     SaveAnswer askToSaveChanges(const std::string& question) override
     {
         questions.push_back(question);
@@ -61,6 +65,8 @@ public:
     std::string titleName;
     bool titleMarked = false;
     std::vector<std::string> recent;
+    bool panelIsShown = true;
+    CheckPanelContent panel;
 
 private:
     template <class T>

@@ -140,7 +140,8 @@ TEST(BadProjectFiles, AreRefusedWithTheirReasonAndChangeNothing)
         MemoryWindow window;
         Form1Logic logic(window);
         EnterKeptExample(window, logic, 0);
-        ProjectSession session(logic, window, {});
+        CheckPresenter check(logic, window);
+        ProjectSession session(logic, check, window, {});
         const FormContents formBefore = window.form;
         const ProjectState stateBefore = logic.state();
         window.disk["/p/rotto.pali"] = bad.bytes;

@@ -49,7 +49,8 @@ TEST(ProjectFileProperty, SavingAndOpeningAtAnyMomentChangesNothing)
     MemoryWindow twin;
     Form1Logic savingLogic(saving);
     Form1Logic twinLogic(twin);
-    ProjectSession session(savingLogic, saving, {});
+    CheckPresenter check(savingLogic, saving);
+    ProjectSession session(savingLogic, check, saving, {});
     const std::string path = "/progetti/prova è.pali";
     int reopened = 0;
     int capacities = 0;
@@ -99,7 +100,8 @@ protected:
 
     MemoryWindow window;
     Form1Logic logic{window};
-    ProjectSession session{logic, window, {}};
+    CheckPresenter check{logic, window};
+    ProjectSession session{logic, check, window, {}};
 };
 
 TEST_F(ProjectSessionTest, TheQuestionBeforeClosingAsTheEngineerAnswersIt)
@@ -121,7 +123,8 @@ TEST_F(ProjectSessionTest, TheQuestionBeforeClosingAsTheEngineerAnswersIt)
         SCOPED_TRACE(each.name);
         MemoryWindow window;
         Form1Logic logic(window);
-        ProjectSession session(logic, window, {});
+        CheckPresenter check(logic, window);
+        ProjectSession session(logic, check, window, {});
         window.form[Box::A] = "60";
         window.answers.push_back(each.answer);
         window.savePaths.push_back(each.pathChosen);

@@ -223,7 +223,7 @@ TEST_F(MainWindowTest, TheCheckPanelFollowsTheWindow)
     QTest::keyClicks(panel->verticalsBox(), "3");
     EXPECT_EQ(readOut("Rd A1+M1+R3"), "155.53");
     EXPECT_EQ(readOut("Esito NTC 2008, Approccio 2 e NTC 2018"), "NTC 2008, Approccio 2 e NTC 2018: VERIFICATO");
-    EXPECT_EQ(window.form().logic().verticals(), "3");
+    EXPECT_EQ(window.checkPresenter().verticals(), "3");
     EXPECT_TRUE(window.session().modified());
 
     QTest::keyClick(panel->verticalsBox(), Qt::Key_F6);

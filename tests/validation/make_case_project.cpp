@@ -24,9 +24,10 @@ public:
     void type(pali::Box box, const std::string& text) override { form[box] = text; }
     void selectCombination(int index) override { TextWindow::selectCombination(index); }
     void press(pali::Button button) override { logic.press(button); }
-    void typeVerticals(const std::string& text) override { logic.setVerticals(text); }
+    void typeVerticals(const std::string& text) override { verticals = text; }
 
     pali::Form1Logic logic{*this};
+    std::string verticals;
 };
 
 }  // namespace
@@ -41,7 +42,7 @@ int main(int argc, char** argv)
         EntryWindow window;
         Replay(pali::validation::EntrySteps(pali::validation::ReadCase(argv[1])), window);
         std::ofstream(argv[2], std::ios::binary)
-            << pali::WriteProjectFile({window.form, window.logic.state(), window.logic.verticals()});
+            << pali::WriteProjectFile({window.form, window.logic.state(), window.verticals});
     } catch (const std::exception& error) {
         std::fprintf(stderr, "make_case_project: %s: %s\n", argv[1], error.what());
         return 1;

@@ -22,6 +22,7 @@
 #include <nlohmann/json.hpp>
 
 #include "../app/text_window.h"
+#include "app/check_presenter.h"
 #include "app/command_line.h"
 #include "app/design_check_texts.h"
 #include "app/error_message.h"
@@ -54,14 +55,18 @@ const std::array<CorrelationRow, 7> kTable6_4_IV = {{
 
 // The window as far as the logic sees it: texts, the option, the messages
 // and the reports, typed into and clicked as the input file says.
-class ReplayedWindow : public fixtures::TextWindow, public CaseDriver {
+class ReplayedWindow : public fixtures::TextWindow, public CaseDriver, public CheckPanelView {
 public:
     void type(Box box, const std::string& text) override { form[box] = text; }
     void selectCombination(int index) override { TextWindow::selectCombination(index); }
     void press(Button button) override { logic.press(button); }
-    void typeVerticals(const std::string& text) override { logic.setVerticals(text); }
+    void typeVerticals(const std::string& text) override { check.setVerticals(text); }
+    // The figures are the report's and the check's own: no panel is shown.
+    bool panelShown() const override { return false; }
+    void showCheck(const CheckPanelContent&) override {}
 
     Form1Logic logic{*this};
+    CheckPresenter check{logic, *this};
 };
 
 const NumberFormat kComma = NumberFormat::Comma();
@@ -71,8 +76,7 @@ const NumberFormat kComma = NumberFormat::Comma();
 std::map<std::string, std::string> CheckFigures(const DesignCheck& check)
 {
     std::map<std::string, std::string> figures;
-    figures["Nq dalla tabella"] =
-        check.nq.value ? OneDecimal(*check.nq.value, kComma) : "nessuno (" + check.nq.reason + ")";
+    figures["Nq dalla tabella"] = NqText(check.nq, kComma);
     if (check.verticals.factors) {
         figures["xi3"] = TwoDecimals(check.verticals.factors->xi3, kComma);
         figures["xi4"] = TwoDecimals(check.verticals.factors->xi4, kComma);
@@ -239,13 +243,13 @@ protected:
     // one that does not has none.
     static void ExpectTheDocumentsCheck(const DocumentFigures& document, const ReplayedWindow& window)
     {
-        if (window.logic.verticals().empty()) {
+        if (window.check.verticals().empty()) {
             EXPECT_TRUE(document.check.empty());
             return;
         }
-        const DesignCheck check = CheckDesign(window.form, window.logic.state(), window.logic.verticals(), kComma);
+        const DesignCheck check = CheckDesign(window.form, window.logic.state(), window.check.verticals(), kComma);
         EXPECT_EQ(CheckFigures(check), document.check);
-        EXPECT_EQ(check.warnings, document.warnings);
+        EXPECT_EQ(WarningTexts(check, kComma), document.warnings);
     }
 };
 
@@ -268,7 +272,8 @@ TEST_P(DocumentCase, ItsProjectFileOpensReadyForTheClicks)
         EXPECT_EQ(project.form[readOut], "") << BoxName(readOut);
     }
     ReplayedWindow window;
-    window.logic.restore(project.form, project.state, project.verticals);
+    window.logic.restore(project.form, project.state);
+    window.check.setVerticals(project.verticals);
     window.press(Button::Command2);
     Replay(StepsFromFirstCapacity(validationCase), window);
     ExpectTheDocumentsFigures(validationCase.name, window);

@@ -28,11 +28,11 @@ VerticalsReading CorrelationFactorsFor(std::string_view verticals, const NumberF
     try {
         count = LocaleReal(verticals, format);
     } catch (const RunTimeError&) {
-        reading.reason = "il numero di verticali indagate non è un numero";
+        reading.problem = VerticalsProblem::NotANumber;
         return reading;
     }
     if (count < 1.0 || std::floor(count) != count) {
-        reading.reason = "il numero di verticali indagate deve essere un numero intero da 1 in su";
+        reading.problem = VerticalsProblem::NotAWholeNumberFromOne;
         return reading;
     }
     reading.verticals = count;

@@ -4,7 +4,6 @@
 
 #include <array>
 #include <optional>
-#include <string>
 #include <string_view>
 
 #include "core/state/number_format.h"
@@ -18,6 +17,9 @@ struct CorrelationFactors {
     int verticals;  // the table's column
     double xi3;     // on the mean of the computed resistances
     double xi4;     // on the least of them
+
+    // xi3 as the table writes it, in hundredths: the decimal the engineer divides by.
+    constexpr int Xi3Hundredths() const { return static_cast<int>(xi3 * 100.0 + 0.5); }
 };
 
 inline constexpr std::array<CorrelationFactors, 7> kCorrelationFactors = {{
@@ -33,14 +35,19 @@ inline constexpr std::array<CorrelationFactors, 7> kCorrelationFactors = {{
 // The number of verticals as typed, and the table's column for it: the
 // column of that number, or of the next number below that the table has
 // (6 takes 5's, 8 and 9 take 7's, 10 and more take 10's).
+enum class VerticalsProblem {
+    NotANumber,
+    NotAWholeNumberFromOne,
+};
+
 struct VerticalsReading {
     std::optional<double> verticals;
     std::optional<CorrelationFactors> factors;
-    std::string reason;  // why there are none
+    std::optional<VerticalsProblem> problem;  // why there are none
 };
 
 // The text must be a whole number from 1, blanks around it allowed, in the
-// user's locale; an empty text gives neither factors nor a reason.
+// user's locale; an empty text gives neither factors nor a problem.
 VerticalsReading CorrelationFactorsFor(std::string_view verticals, const NumberFormat& format);
 
 }  // namespace pali

@@ -7,6 +7,7 @@
 
 #include "core/calc/bearing_capacity.h"
 #include "core/calc/design_combinations.h"
+#include "core/check/decimal_verdict.h"
 #include "core/state/conversions.h"
 
 namespace pali {
@@ -47,7 +48,9 @@ CombinationCheck CheckCombination(FormContents form, ProjectState state, std::si
     check.rd = LeadingNumber(form[Box::M8], format) / factors->xi3;
     if (*check.ed > 0.0) {
         check.ratio = *check.rd / *check.ed;
-        check.verdict = *check.rd >= *check.ed ? Verdict::Verified : Verdict::NotVerified;
+        const bool reaches = ReachesExactly(form[Box::M8], factors->Xi3Hundredths(), form[Box::CARMAG], format)
+                                 .value_or(*check.rd >= *check.ed);
+        check.verdict = reaches ? Verdict::Verified : Verdict::NotVerified;
     }
     return check;
 }
@@ -64,59 +67,55 @@ std::optional<Verdict> BothVerdicts(const CombinationCheck& first, const Combina
     return Verdict::Verified;
 }
 
-// The number of layers, when it names rows of the table.
-std::optional<std::int32_t> LayerCount(const FormContents& form, const NumberFormat& format)
+CheckWarning Warning(CheckWarning::Kind kind, std::int32_t row = 0, double first = 0.0, double second = 0.0,
+                     std::optional<ErrorKind> error = std::nullopt)
 {
-    try {
-        const std::int32_t layers = LocaleLongOf(form, Box::C, format);
-        if (layers >= 1 && layers <= kLastLayerRow) {
-            return layers;
-        }
-    } catch (const RunTimeError&) {
-    }
-    return std::nullopt;
+    return CheckWarning{kind, row, first, second, error};
 }
 
 void WarnOfLayers(const FormContents& form, const ProjectState& state, const NumberFormat& format,
-                  std::vector<std::string>& warnings)
+                  std::vector<CheckWarning>& warnings)
 {
-    const auto layers = LayerCount(form, format);
+    const LayerCount count = ReadLayerCount(form, format);
+    if (count.typed && *count.typed > kLastLayerRow) {
+        warnings.push_back(Warning(CheckWarning::Kind::LayerCountBeyondTable, *count.typed));
+    }
+    const auto layers = count.TableRows();
     if (!layers) {
         return;
     }
     double thickness = 0.0;
     for (std::int32_t row = 1; row <= *layers; ++row) {
         if (state.LUNG[row].IsEmpty()) {
-            warnings.push_back("Lo strato " + std::to_string(row) +
-                               " non è stato memorizzato con OK: conta come uno strato di spessore zero.");
+            warnings.push_back(Warning(CheckWarning::Kind::LayerNotStored, row));
         }
         thickness += CellReal(state.LUNG[row]);
     }
     try {
         const double length = LocaleRealOf(form, Box::B, format);
         if (std::fabs(thickness - length) > kLengthTolerance) {
-            warnings.push_back("Gli spessori degli strati sommano " + TwoDecimals(thickness, format) +
-                               " m, la lunghezza del palo è " + TwoDecimals(length, format) +
-                               " m: la portanza laterale somma tutti gli strati, quella di punta prende la "
-                               "lunghezza del palo.");
+            warnings.push_back(Warning(CheckWarning::Kind::LayersDoNotAddUp, 0, thickness, length));
         }
     } catch (const RunTimeError&) {
     }
 }
 
 void WarnOfNq(const FormContents& form, const NqReading& nq, const NumberFormat& format,
-              std::vector<std::string>& warnings)
+              std::vector<CheckWarning>& warnings)
 {
     if (!nq.value) {
         if (nq.tipAngle && nq.slenderness) {
-            warnings.push_back("Nq non si legge dalla tabella: " + nq.reason + ".");
+            warnings.push_back(Warning(CheckWarning::Kind::NqNotFromTable));
         }
         return;
     }
-    const double typed = LeadingNumber(form[Box::K1], format);
-    if (typed > *nq.value) {
-        warnings.push_back("Il valore di Nq digitato (" + RealText(typed, format) + ") supera quello della tabella (" +
-                           OneDecimal(*nq.value, format) + "): è a sfavore di sicurezza.");
+    try {
+        const double typed = LeadingNumber(form[Box::K1], format);
+        if (typed > *nq.value) {
+            warnings.push_back(Warning(CheckWarning::Kind::TypedNqAboveTable, 0, typed, *nq.value));
+        }
+    } catch (const RunTimeError& error) {
+        warnings.push_back(Warning(CheckWarning::Kind::TypedNqUnreadable, 0, 0.0, 0.0, error.kind()));
     }
 }
 
@@ -151,11 +150,7 @@ DesignCheck CheckDesign(const FormContents& form, const ProjectState& state, std
 
     if (!check.verticals.factors) {
         check.warnings.push_back(
-            check.verticals.reason.empty()
-                ? "Per la resistenza di progetto serve il numero di verticali indagate (par. 6.4.3.1.1, tabella "
-                  "6.4.IV)."
-                : "Per la resistenza di progetto serve il numero di verticali indagate: " + check.verticals.reason +
-                      ".");
+            Warning(check.verticals.problem ? CheckWarning::Kind::VerticalsUnusable : CheckWarning::Kind::NoVerticals));
     }
     WarnOfLayers(form, state, format, check.warnings);
     WarnOfNq(form, check.nq, format, check.warnings);

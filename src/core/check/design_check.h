@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,6 +21,28 @@ namespace pali {
 enum class Verdict { Verified, NotVerified };
 
 std::string_view VerdictText(Verdict verdict);
+
+// What the engineer should know before signing: each warning a kind with its
+// figures, which the application puts into words.
+struct CheckWarning {
+    enum class Kind {
+        NoVerticals,            // the verticals' box is empty
+        VerticalsUnusable,      // see the verticals' problem
+        LayerNotStored,         // row: never stored with OK
+        LayersDoNotAddUp,       // first: the thicknesses' sum, second: the pile's length
+        NqNotFromTable,         // see the reading of Nq
+        TypedNqAboveTable,      // first: K1 as read, second: the table's Nq
+        TypedNqUnreadable,      // error: why K1 gives no number
+        LayerCountBeyondTable,  // row: the number of layers typed
+    };
+    Kind kind;
+    std::int32_t row = 0;
+    double first = 0.0;
+    double second = 0.0;
+    std::optional<ErrorKind> error;
+
+    bool operator==(const CheckWarning&) const = default;
+};
 
 // One design combination checked: CALCOLA PORTANZA under it, on copies of the
 // window; the design resistance Rd is the capacity shown (M8, the group's)
@@ -44,9 +67,10 @@ struct DesignCheck {
     std::array<CombinationCheck, 3> combinations;
     std::optional<Verdict> approach1Ntc2008;         // A1+M1+R1 and A2+M2+R2 together
     std::optional<Verdict> approach2Ntc2008Ntc2018;  // A1+M1+R3
-    std::vector<std::string> warnings;
+    std::vector<CheckWarning> warnings;
 };
 
+// Never raises, whatever the boxes hold: what cannot be read is a warning.
 DesignCheck CheckDesign(const FormContents& form, const ProjectState& state, std::string_view verticals,
                         const NumberFormat& format);
 

@@ -41,11 +41,6 @@ double RoundedDownToOneDecimal(double nq)
     return std::floor(10.0 * nq + kMargin) / 10.0;
 }
 
-std::string RangeText(double low, double high, const NumberFormat& format)
-{
-    return RealText(low, format) + " a " + RealText(high, format);
-}
-
 // Nq between the table's points, unrounded; the angle within the table and
 // L/D above 0 and up to 50.
 double InterpolatedNq(double tipAngle, double slenderness)
@@ -61,35 +56,57 @@ double InterpolatedNq(double tipAngle, double slenderness)
 
 }  // namespace
 
+std::optional<std::int32_t> LayerCount::TableRows() const
+{
+    return typed && *typed >= 1 && *typed <= kLastLayerRow ? typed : std::nullopt;
+}
+
+std::int32_t LayerCount::RowsShown() const
+{
+    return std::clamp(typed.value_or(0), 0, kLastLayerRow);
+}
+
+LayerCount ReadLayerCount(const FormContents& form, const NumberFormat& format)
+{
+    try {
+        return {LocaleLongOf(form, Box::C, format)};
+    } catch (const RunTimeError&) {
+        return {};
+    }
+}
+
 NqReading NqFromTable(const FormContents& form, const ProjectState& state, const NumberFormat& format)
 {
     NqReading reading;
+    const LayerCount layers = ReadLayerCount(form, format);
+    if (!layers.typed) {
+        reading.missing = NqMissing::BoxUnreadable;
+        reading.unreadableBox = Box::C;
+        return reading;
+    }
+    const auto tipRow = layers.TableRows();
+    if (!tipRow) {
+        reading.missing = NqMissing::LayerCountNotInTable;
+        return reading;
+    }
+    reading.tipAngle = CellReal(state.ANG[*tipRow]);
     try {
-        const std::int32_t tipRow = LocaleLongOf(form, Box::C, format);
-        if (tipRow < 1 || tipRow > kLastLayerRow) {
-            reading.reason = "il numero degli strati non è da 1 a 20";
-            return reading;
-        }
-        reading.tipAngle = CellReal(state.ANG[tipRow]);
         const double length = LocaleRealOf(form, Box::B, format);
         const double diameter = LocaleRealOf(form, Box::A, format);
         if (diameter == 0.0) {
-            reading.reason = "il diametro è zero";
+            reading.missing = NqMissing::ZeroDiameter;
             return reading;
         }
         reading.slenderness = 100.0 * length / diameter;
     } catch (const RunTimeError& error) {
-        reading.reason = "la casella " + std::string(BoxName(*error.box())) + " non si legge come numero";
+        reading.missing = NqMissing::BoxUnreadable;
+        reading.unreadableBox = error.box();
         return reading;
     }
-    const double first = kNqAngles.front();
-    const double last = kNqAngles.back();
-    if (!(*reading.tipAngle >= first && *reading.tipAngle <= last)) {
-        reading.reason = "l'angolo alla punta (" + RealText(*reading.tipAngle, format) + "°) è fuori dalla tabella (" +
-                         RangeText(first, last, format) + "°)";
+    if (!(*reading.tipAngle >= kNqAngles.front() && *reading.tipAngle <= kNqAngles.back())) {
+        reading.missing = NqMissing::AngleOutsideTable;
     } else if (!(*reading.slenderness > 0.0 && *reading.slenderness <= kNqLastSlenderness)) {
-        reading.reason = "L/D (" + RealText(*reading.slenderness, format) + ") è fuori dalla tabella (oltre 0 fino a " +
-                         RealText(kNqLastSlenderness, format) + ")";
+        reading.missing = NqMissing::SlendernessOutsideTable;
     } else {
         reading.value = RoundedDownToOneDecimal(InterpolatedNq(*reading.tipAngle, *reading.slenderness));
     }

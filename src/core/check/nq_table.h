@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -64,13 +65,35 @@ inline constexpr double kNqLastSlenderness = 50.0;
 // L/D; an L/D below 25 takes the row of 25, on the safe side, since Nq falls
 // as L/D grows. Shown rounded down to one decimal, the safe side again, as
 // the hand calculation from the typed decimals gives it.
+enum class NqMissing {
+    LayerCountNotInTable,  // C does not name the rows 1..20
+    BoxUnreadable,         // the box named does not read as a number
+    ZeroDiameter,
+    AngleOutsideTable,        // the tip's angle
+    SlendernessOutsideTable,  // L/D
+};
+
 struct NqReading {
     std::optional<double> tipAngle;
     std::optional<double> slenderness;
-    std::optional<double> value;  // rounded down to one decimal; none outside the table
-    std::string reason;           // why there is no value
+    std::optional<double> value;       // rounded down to one decimal; none outside the table
+    std::optional<NqMissing> missing;  // why there is no value
+    std::optional<Box> unreadableBox;
 };
 
 NqReading NqFromTable(const FormContents& form, const ProjectState& state, const NumberFormat& format);
+
+// The number of layers C as CALCOLA PORTANZA reads it, read once for the
+// check, the table's Nq and the profile.
+struct LayerCount {
+    std::optional<std::int32_t> typed;  // none when C does not read as a whole number
+
+    // The rows 1..n of the layer table, when C names only such rows.
+    std::optional<std::int32_t> TableRows() const;
+    // As many rows as a drawing of the profile shows: those C names, the table's at most.
+    std::int32_t RowsShown() const;
+};
+
+LayerCount ReadLayerCount(const FormContents& form, const NumberFormat& format);
 
 }  // namespace pali

@@ -297,6 +297,36 @@ double LeadingNumber(std::string_view text, const NumberFormat& format)
     return number ? ValueOf(*number) : 0.0;
 }
 
+std::optional<WrittenDecimal> LeadingDecimal(std::string_view text, const NumberFormat& format)
+{
+    // Far beyond any real's exponent, so that a shift by the count of
+    // digits can never overflow.
+    constexpr std::int64_t kLargestExponent = 1'000'000;
+    Scanner scanner(text, 0);
+    scanner.SkipBlanks();
+    const auto number = ScanNumber(scanner, {".", format.decimalSeparator});
+    if (!number) {
+        return std::nullopt;
+    }
+    WrittenDecimal decimal{number->negative, {}, 0};
+    if (!number->exponent.empty()) {
+        const std::string_view written = number->exponent;
+        const std::size_t start = written.front() == '+' ? 1 : 0;
+        const auto [end, error] =
+            std::from_chars(written.data() + start, written.data() + written.size(), decimal.exponent);
+        if (error != std::errc() || decimal.exponent > kLargestExponent || decimal.exponent < -kLargestExponent) {
+            return std::nullopt;
+        }
+    }
+    const std::size_t point = number->mantissa.find('.');
+    decimal.digits = number->mantissa;
+    if (point != std::string::npos) {
+        decimal.digits.erase(point, 1);
+        decimal.exponent -= static_cast<std::int64_t>(number->mantissa.size() - point - 1);
+    }
+    return decimal;
+}
+
 double LocaleReal(std::string_view text, const NumberFormat& format)
 {
     Scanner scanner(text, 0);

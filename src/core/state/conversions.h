@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,6 +16,16 @@ namespace pali {
 // one decimal point ("." or the locale's own separator, whichever comes first)
 // and an optional exponent. A text without a leading number gives 0.
 double LeadingNumber(std::string_view text, const NumberFormat& format);
+
+// The leading number of a text as LeadingNumber reads it, kept exactly as its
+// decimals are written: the value is digits × 10^exponent. None when the text
+// has no leading number, or an exponent beyond any real's.
+struct WrittenDecimal {
+    bool negative = false;
+    std::string digits;  // without the decimal point
+    std::int64_t exponent = 0;
+};
+std::optional<WrittenDecimal> LeadingDecimal(std::string_view text, const NumberFormat& format);
 
 // The whole text, blanks around it allowed, as a number in the user's locale.
 // Empty or malformed text raises type mismatch; beyond the real range, overflow.

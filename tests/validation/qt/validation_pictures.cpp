@@ -17,6 +17,7 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include "app/design_check_texts.h"
 #include "qt/form1.h"
 #include "qt/report_document.h"
 #include "validation_case.h"
@@ -32,7 +33,13 @@ constexpr int kMarginPixels = 8;
 
 class WindowDriver : public CaseDriver {
 public:
-    explicit WindowDriver(Form1& window) : window_(window) {}
+    explicit WindowDriver(Form1& window) : window_(window)
+    {
+        window_.logic().setReportAddition(
+            [this](const FormContents& form, const ProjectState& state, const NumberFormat& format) {
+                return ReportCheckLines(form, state, verticals_, format);
+            });
+    }
 
     void type(Box box, const std::string& text) override
     {
@@ -56,12 +63,13 @@ public:
         QTest::mouseClick(window_.findChild<QRadioButton*>(QString("Comb1(%1)").arg(index)), Qt::LeftButton);
     }
 
-    // The picture is of the form alone; the verticals reach its logic as the
-    // panel beside it hands them over, and STAMPA prints the check's block.
-    void typeVerticals(const std::string& text) override { window_.logic().setVerticals(text); }
+    // The picture is of the form alone; STAMPA prints the check's block of
+    // the verticals as the panel beside it would hand them over.
+    void typeVerticals(const std::string& text) override { verticals_ = text; }
 
 private:
     Form1& window_;
+    std::string verticals_;
 };
 
 int Run(const char* casePath, const QString& windowPng, const QString& reportPdf)

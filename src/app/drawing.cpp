@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: MIT
+
+#include "app/drawing.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace pali::draw {
+
+int Pixel(double units)
+{
+    constexpr double kLimit = std::numeric_limits<int>::max() / 2;
+    if (std::isnan(units)) {
+        return 0;
+    }
+    return static_cast<int>(std::floor(std::clamp(units, -kLimit, kLimit) + 0.5));
+}
+
+TextBox BoxOf(const Text& text, double width, double lineHeight)
+{
+    TextBox box{text.anchor.x, text.anchor.y};
+    if (text.across == Across::Centre) {
+        box.left -= width / 2.0;
+    } else if (text.across == Across::Right) {
+        box.left -= width;
+    }
+    if (text.down == Down::Middle) {
+        box.top -= lineHeight / 2.0;
+    } else if (text.down == Down::Bottom) {
+        box.top -= lineHeight;
+    }
+    return box;
+}
+
+void Paint(const Drawing& drawing, Painter& painter)
+{
+    for (const Primitive& primitive : drawing.primitives) {
+        std::visit(
+            [&painter](const auto& shape) {
+                using Shape = std::decay_t<decltype(shape)>;
+                if constexpr (std::is_same_v<Shape, FilledRect>) {
+                    painter.fill(shape);
+                } else if constexpr (std::is_same_v<Shape, StrokedRect>) {
+                    painter.stroke(shape);
+                } else if constexpr (std::is_same_v<Shape, Polyline>) {
+                    painter.polyline(shape);
+                } else {
+                    painter.text(shape);
+                }
+            },
+            primitive);
+    }
+}
+
+}  // namespace pali::draw
