@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <numeric>
 #include <optional>
 #include <string>
 
+#include "core/calc/bearing_capacity.h"
 #include "core/calc/worked_example.h"
 #include "core/check/design_check.h"
 #include "core/state/conversions.h"
@@ -158,6 +161,113 @@ TEST(TwoDecimals, AreCorrectlyRoundedFromTheExactValue)
     EXPECT_EQ(TwoDecimals(1.005, NumberFormat::Point()), "1.00");
     EXPECT_EQ(TwoDecimals(0.125, kComma), "0,12");  // a true half: to even
 }
+
+namespace ties {
+
+// A fraction's exact decimal with the separator, or none when it does not end.
+std::optional<std::string> ExactDecimal(std::int64_t numerator, std::int64_t denominator, const std::string& point)
+{
+    int decimals = 0;
+    for (std::int64_t rest = denominator / std::gcd(numerator, denominator); rest != 1; ++decimals) {
+        if (rest % 2 != 0 && rest % 5 != 0) {
+            return std::nullopt;
+        }
+        rest /= rest % 2 == 0 ? 2 : 5;
+    }
+    std::int64_t scaled = numerator;
+    std::int64_t power = 1;
+    for (int digit = 0; digit < decimals; ++digit) {
+        scaled *= 10;
+        power *= 10;
+    }
+    const std::int64_t units = scaled / denominator;
+    std::string fraction = std::to_string(units % power + power).substr(1);
+    return std::to_string(units / power) + (decimals > 0 ? point + fraction : "");
+}
+
+// A read-out such as "525,51" or "193,3" in hundredths.
+std::int64_t Hundredths(const std::string& shown, const std::string& point)
+{
+    const std::size_t at = shown.find(point);
+    const std::string decimals = at == std::string::npos ? "" : shown.substr(at + point.size());
+    return std::stoll("0" + shown.substr(0, at)) * 100 + std::stoll((decimals + "00").substr(0, 2));
+}
+
+struct Tie {
+    int combination;
+    const char* verticals;
+    NumberFormat format;
+};
+
+// Projects where Ed equals M8 / xi3 to the last decimal: the load that makes
+// them equal is found from the capacity shown, and kept when the factored
+// load the window shows writes that decimal exactly.
+TEST(DesignCheck, AnEqualityOfTheDecimalsIsVerified)
+{
+    const Tie ties[] = {
+        {0, "3", kComma}, {0, "1", NumberFormat::Point()}, {0, "5", kComma},
+        {1, "3", kComma}, {1, "2", NumberFormat::Point()}, {1, "10", kComma},
+        {2, "3", kComma}, {2, "4", NumberFormat::Point()}, {2, "7", kComma},
+    };
+    for (const Tie& tie : ties) {
+        SCOPED_TRACE(testing::Message() << "combination " << tie.combination << ", " << tie.verticals
+                                        << " verticals, separator " << tie.format.decimalSeparator);
+        const int xi3 = CorrelationFactorsFor(tie.verticals, tie.format).factors->Xi3Hundredths();
+        // The load in CV, times 1,5 under A1, or in CP, as read, under A2.
+        const Box load = tie.combination == 1 ? Box::CP : Box::CV;
+        const std::int64_t factorHalves = tie.combination == 1 ? 2 : 3;
+        int found = 0;
+        for (int diameter = 30; diameter <= 900 && found < 3; ++diameter) {
+            FormContents form;
+            ProjectState state;
+            fixtures::EnterWorkedExample(form, state, tie.combination);
+            form[Box::A] = std::to_string(diameter);
+            form[Box::M5] = "1";
+            form[Box::CP] = form[Box::CPNS] = form[Box::CV] = "0";
+            FormContents shown = form;
+            ComputeBearingCapacity(shown, state, tie.format);
+            const std::int64_t capacity = Hundredths(shown[Box::M8], tie.format.decimalSeparator);
+            const auto ed = ExactDecimal(capacity, xi3, tie.format.decimalSeparator);
+            const auto typed = ExactDecimal(capacity * 2, xi3 * factorHalves, tie.format.decimalSeparator);
+            if (!ed || !typed) {
+                continue;
+            }
+            form[load] = *typed;
+            shown = form;
+            ComputeBearingCapacity(shown, state, tie.format);
+            if (shown[Box::CARMAG] != *ed) {
+                continue;  // the factored load does not write the decimal exactly
+            }
+            ++found;
+            const DesignCheck check = CheckDesign(form, state, tie.verticals, tie.format);
+            EXPECT_EQ(check.combinations[tie.combination].verdict, Verdict::Verified)
+                << shown[Box::M8] << " / " << xi3 << " = " << *ed;
+            form[load] = *typed + "1";  // a hair more load
+            EXPECT_EQ(CheckDesign(form, state, tie.verticals, tie.format).combinations[tie.combination].verdict,
+                      Verdict::NotVerified)
+                << form[load];
+        }
+        EXPECT_GT(found, 0);
+    }
+}
+
+// Rd = 525,51 / 1,60 = 328,44375 and Ed = 1,5 x 218,9625 = 328,44375.
+TEST(DesignCheck, TheTieOfAnEngineersProjectIsVerified)
+{
+    FormContents form;
+    ProjectState state;
+    fixtures::EnterWorkedExample(form, state, 0);
+    form[Box::A] = "93";
+    form[Box::K1] = "29,4";
+    form[Box::M5] = "1";
+    form[Box::CP] = form[Box::CPNS] = "0";
+    form[Box::CV] = "218,9625";
+    const DesignCheck check = CheckDesign(form, state, "3", kComma);
+    ExpectFigures(check.combinations[2], {"328,44", "328,44", "1,00", Verdict::Verified});
+    EXPECT_EQ(check.approach2Ntc2008Ntc2018, Verdict::Verified);
+}
+
+}  // namespace ties
 
 }  // namespace
 }  // namespace pali

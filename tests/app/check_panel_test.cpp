@@ -1,0 +1,178 @@
+// SPDX-License-Identifier: MIT
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/check_panel.h"
+#include "app/design_check_texts.h"
+#include "core/calc/worked_example.h"
+
+namespace pali {
+namespace {
+
+const NumberFormat kComma = NumberFormat::Comma();
+
+// Every character as wide as half its size, every line as tall as its size.
+class FixedMeasure : public draw::TextMeasure {
+public:
+    double width(std::string_view text, double size, bool) const override { return text.size() * size / 2.0; }
+    double lineHeight(double size) const override { return size; }
+};
+
+// Where the check reads the project: the boxes, then the verticals (kVerticals).
+constexpr std::size_t kVerticals = 99;
+const std::array<std::size_t, 9> kRead = {
+    static_cast<std::size_t>(Box::A),  static_cast<std::size_t>(Box::B),  static_cast<std::size_t>(Box::C),
+    static_cast<std::size_t>(Box::K1), static_cast<std::size_t>(Box::CP), static_cast<std::size_t>(Box::CPNS),
+    static_cast<std::size_t>(Box::CV), static_cast<std::size_t>(Box::M5), kVerticals,
+};
+const std::array<const char*, 8> kAwkward = {"1e999", "-1e999", "1e308", "1e-320", "", "parola", ",", "1,5,5"};
+
+// The check, every text made of it and the profile's picture, on the worked
+// example with those texts typed.
+void CheckEverything(const std::vector<std::pair<std::size_t, const char*>>& typed)
+{
+    FormContents form;
+    ProjectState state;
+    fixtures::EnterWorkedExample(form, state, 0);
+    std::string verticals = "3";
+    for (const auto& [where, text] : typed) {
+        (where == kVerticals ? verticals : form.texts[where]) = text;
+    }
+    const DesignCheck check = CheckDesign(form, state, verticals, kComma);
+    PanelTexts(check, kComma);
+    DesignCheckReportLines(check, kComma);
+    DesignCheckText("p.pali", check, kComma);
+    DesignCheckJson("p.pali", check, kComma);
+    const draw::Drawing picture = ProfilePicture(ProfileOf(form, state, kComma), 400, 300, 12, FixedMeasure());
+    for (const draw::Primitive& primitive : picture.primitives) {
+        if (const auto* rect = std::get_if<draw::FilledRect>(&primitive)) {
+            EXPECT_TRUE(rect->rect.top >= 0 && rect->rect.bottom <= 300) << rect->rect.top << " " << rect->rect.bottom;
+        }
+    }
+}
+
+TEST(CheckPanel, NoTextInAnyBoxMakesTheCheckOrThePanelFail)
+{
+    for (std::size_t first = 0; first < kRead.size(); ++first) {
+        for (const char* value : kAwkward) {
+            SCOPED_TRACE(testing::Message() << "box " << kRead[first] << " «" << value << "»");
+            EXPECT_NO_THROW(CheckEverything({{kRead[first], value}}));
+            for (std::size_t second = first + 1; second < kRead.size(); ++second) {
+                for (const char* other : kAwkward) {
+                    SCOPED_TRACE(testing::Message() << "and box " << kRead[second] << " «" << other << "»");
+                    EXPECT_NO_THROW(CheckEverything({{kRead[first], value}, {kRead[second], other}}));
+                }
+            }
+        }
+    }
+}
+
+// An Nq beyond the reals typed into K1 cannot be compared with the table's:
+// a warning says so.
+TEST(CheckPanel, AnNqBeyondTheRealsIsAWarning)
+{
+    FormContents form;
+    ProjectState state;
+    fixtures::EnterWorkedExample(form, state, 0);
+    form[Box::K1] = "1e999";
+    const CheckPanelTexts texts = PanelTexts(CheckDesign(form, state, "3", kComma), kComma);
+    ASSERT_EQ(texts.warnings.size(), 1U);
+    EXPECT_NE(texts.warnings[0].find("Overflow"), std::string::npos) << texts.warnings[0];
+}
+
+// The parts of a profile's picture, 400 x 300 with lines 12 high: the area
+// of the drawing runs from 12 to 388 across and from 12 to 288 down.
+struct ProfileParts {
+    std::vector<draw::FilledRect> bands;  // the soil, without the lines at their bases
+    std::optional<draw::FilledRect> pile;
+    std::vector<std::string> texts;
+};
+
+ProfileParts PartsOf(const FormContents& form, const ProjectState& state)
+{
+    ProfileParts parts;
+    const draw::Drawing picture = ProfilePicture(ProfileOf(form, state, kComma), 400, 300, 12, FixedMeasure());
+    for (const draw::Primitive& primitive : picture.primitives) {
+        if (const auto* text = std::get_if<draw::Text>(&primitive)) {
+            parts.texts.push_back(text->text);
+        } else if (const auto* rect = std::get_if<draw::FilledRect>(&primitive)) {
+            if (rect->fill == draw::Colour::Pile) {
+                parts.pile = *rect;
+            } else if (rect->fill != draw::Colour::Ink) {
+                parts.bands.push_back(*rect);
+            }
+        }
+    }
+    return parts;
+}
+
+struct ProfileCase {
+    const char* name;
+    const char* diameter;
+    const char* length;
+    int layers;
+    double thickness;  // of each layer
+    double lastBandBottom;
+    double pileWidth;
+    double tip;
+};
+
+TEST(ProfilePicture, DrawsTheLayersAndThePileToScale)
+{
+    const ProfileCase cases[] = {
+        {"one layer", "60", "12", 1, 12.0, 288.0, 13.8, 288.0},
+        {"twenty layers", "60", "12", 20, 0.6, 288.0, 13.8, 288.0},
+        {"a thin pile", "10", "12", 2, 6.0, 288.0, 6.0, 288.0},
+        {"a tip below the layers", "60", "24", 2, 6.0, 150.0, 6.9, 288.0},
+        {"no layers", "60", "12", 0, 0.0, 0.0, 13.8, 288.0},
+    };
+    for (const ProfileCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        FormContents form;
+        ProjectState state;
+        form[Box::A] = c.diameter;
+        form[Box::B] = c.length;
+        form[Box::C] = std::to_string(c.layers);
+        for (int row = 1; row <= c.layers; ++row) {
+            fixtures::StoreLayerRow(state, row, {30.0 + row % 5, c.thickness, 1.8, 0.5});
+        }
+        const ProfileParts parts = PartsOf(form, state);
+        ASSERT_EQ(parts.bands.size(), static_cast<std::size_t>(c.layers));
+        double top = 12.0;
+        for (std::size_t band = 0; band < parts.bands.size(); ++band) {
+            EXPECT_DOUBLE_EQ(parts.bands[band].rect.top, top) << band;
+            EXPECT_EQ(parts.bands[band].fill, band % 2 == 0 ? draw::Colour::SoilOdd : draw::Colour::SoilEven);
+            top = parts.bands[band].rect.bottom;
+        }
+        if (c.layers > 0) {
+            EXPECT_NEAR(parts.bands.back().rect.bottom, c.lastBandBottom, 1e-9);
+        }
+        ASSERT_TRUE(parts.pile);
+        EXPECT_NEAR(parts.pile->rect.right - parts.pile->rect.left, c.pileWidth, 1e-9);
+        EXPECT_DOUBLE_EQ(parts.pile->rect.bottom, c.tip);
+        EXPECT_EQ(parts.texts.front(), "piano campagna");
+        EXPECT_EQ(parts.texts.back(), std::string("punta ") + c.length + ",00 m");
+        EXPECT_EQ(parts.texts.size(), 2 + 2 * static_cast<std::size_t>(c.layers));
+    }
+}
+
+TEST(ProfilePicture, LabelsEachLayerAndTheDepthOfItsBase)
+{
+    FormContents form;
+    ProjectState state;
+    fixtures::EnterWorkedExample(form, state, 0);
+    const std::vector<std::string> texts = PartsOf(form, state).texts;
+    const std::vector<std::string> expected = {
+        "piano campagna", "1  φ 30°  γ 1,8  K 1", "5,00 m", "2  φ 34°  γ 1,9  K 0,8", "12,00 m", "punta 12,00 m",
+    };
+    EXPECT_EQ(texts, expected);
+}
+
+}  // namespace
+}  // namespace pali
