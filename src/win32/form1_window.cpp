@@ -8,6 +8,7 @@
 #include "win32/report_delivery.h"
 #include "win32/users_number_format.h"
 #include "win32/wide_text.h"
+#include "win32/window_class.h"
 
 namespace pali {
 
@@ -120,6 +121,13 @@ LRESULT DrawLabelTransparent(HDC dc)
     return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
 }
 
+// A box's text changed, or a button or an option was clicked; a control's
+// other notifications (the focus, a text about to change) change nothing.
+constexpr bool ChangesTheForm(WORD notification)
+{
+    return notification == EN_CHANGE || notification == BN_CLICKED;
+}
+
 void ShowErrorMessage(HWND owner, const std::string& message)
 {
     MessageBoxW(owner, WideText(message).c_str(), WideText(kTitle).c_str(), MB_OK | MB_ICONERROR);
@@ -133,26 +141,12 @@ HICON ProgramIcon(HINSTANCE instance)
     return icon ? icon : LoadIconW(nullptr, IDI_APPLICATION);
 }
 
-void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure)
-{
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = procedure;
-    windowClass.hInstance = instance;
-    windowClass.hIcon = ProgramIcon(instance);
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    windowClass.lpszClassName = kWindowClass;
-    // A second window of the class (the tests make many) finds it registered.
-    RegisterClassExW(&windowClass);
-}
-
 }  // namespace
 
 Form1Window::Form1Window(HINSTANCE instance)
     : logic_(*this), presentMessage_(ShowErrorMessage), deliverReport_(DeliverReport)
 {
-    RegisterWindowClass(instance, Procedure);
+    RegisterWindowClass(instance, kWindowClass, Procedure, COLOR_BTNFACE, ProgramIcon(instance));
     window_ = CreateWindowExW(kWindowExStyle, kWindowClass, WideText(kTitle).c_str(), kWindowStyle, CW_USEDEFAULT,
                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance, this);
     if (!window_) {
@@ -285,14 +279,7 @@ bool Form1Window::handleKeys(MSG& message)
     if (message.hwnd != window_ && !IsChild(window_, message.hwnd)) {
         return false;
     }
-    if (message.message == WM_KEYDOWN && message.wParam == VK_RETURN) {
-        pressEnter(message.hwnd);
-        return true;
-    }
-    if (message.message == WM_KEYDOWN && message.wParam == VK_ESCAPE) {
-        return true;
-    }
-    return IsDialogMessageW(window_, &message) != FALSE;
+    return HandlePaneKeys(window_, message, [this](HWND focus) { pressEnter(focus); });
 }
 
 // Enter moves the focus along the chains of the control table, presses the
@@ -352,11 +339,7 @@ void Form1Window::onCommand(std::size_t row)
 
 LRESULT CALLBACK Form1Window::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_NCCREATE) {
-        const auto* creation = reinterpret_cast<const CREATESTRUCTW*>(lParam);
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
-    }
-    auto* self = reinterpret_cast<Form1Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    auto* self = Attached<Form1Window>(window, message, lParam);
     if (!self || !self->window_) {
         return DefWindowProcW(window, message, wParam, lParam);
     }
@@ -366,7 +349,7 @@ LRESULT CALLBACK Form1Window::Procedure(HWND window, UINT message, WPARAM wParam
         }
     }
     const LRESULT result = self->handleMessage(message, wParam, lParam);
-    if (message == WM_COMMAND && lParam != 0 && self->frame_ && self->window_) {
+    if (message == WM_COMMAND && lParam != 0 && ChangesTheForm(HIWORD(wParam)) && self->frame_ && self->window_) {
         self->frame_->formEdited();
     }
     return result;
@@ -385,11 +368,7 @@ LRESULT Form1Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_NEXTDLGCTL:
         // The dialog manager asks the window itself to move the focus.
-        if (LOWORD(lParam)) {
-            moveFocus(reinterpret_cast<HWND>(wParam));
-        } else {
-            moveFocus(GetNextDlgTabItem(window_, GetFocus(), wParam != 0));
-        }
+        moveFocus(NextDialogControl(window_, wParam, lParam));
         return 0;
     case WM_ACTIVATE:
         // The focus leaves with the window and comes back where it was.
@@ -419,10 +398,7 @@ LRESULT Form1Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 
 std::string Form1Window::boxText(Box box) const
 {
-    HWND edit = this->box(box);
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(edit)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(edit, text.data(), static_cast<int>(text.size()))));
-    return Utf8Text(text);
+    return WindowText(this->box(box));
 }
 
 void Form1Window::setBoxText(Box box, const std::string& text)
