@@ -11,6 +11,9 @@
 #include <vector>
 
 #include "app/check_panel.h"
+#include "app/check_panel_layout.h"
+#include "app/check_presenter.h"
+#include "app/drawing.h"
 #include "win32/accessible_names.h"
 #include "win32/window_fonts.h"
 
@@ -19,21 +22,23 @@ namespace pali {
 // The panel VERIFICA beside the form, a child window of the program's window:
 // the verticals investigated, Nq from the table with USA, the soil profile
 // drawn with GDI, the three combinations and the verdicts. It only shows
-// what the check computes on copies. Its controls stay out of the form's Tab
+// what the presenter gives it. Its controls stay out of the form's Tab
 // order: the panel is not a control parent of the window, and Tab walks
 // its own controls when the focus is in it.
-class CheckPanelWindow {
+class CheckPanelWindow : public CheckPanelView {
 public:
     using TextHandler = std::function<void(const std::string& text)>;
 
     // verticalsEdited: the engineer changed the verticals' box; useNq: USA
-    // was pressed, with Nq from the table as the form's K1 should take it.
-    CheckPanelWindow(HINSTANCE instance, HWND parent, TextHandler verticalsEdited, TextHandler useNq);
-    ~CheckPanelWindow();
+    // was pressed.
+    CheckPanelWindow(HINSTANCE instance, HWND parent, TextHandler verticalsEdited, std::function<void()> useNq);
+    ~CheckPanelWindow() override;
     CheckPanelWindow(const CheckPanelWindow&) = delete;
     CheckPanelWindow& operator=(const CheckPanelWindow&) = delete;
 
     HWND handle() const { return panel_; }
+    HWND title() const { return title_; }
+    HWND warnings() const { return warnings_; }
     HWND verticalsBox() const { return verticals_; }
     HWND useButton() const { return use_; }
     HWND profileView() const { return profile_; }
@@ -44,9 +49,11 @@ public:
 
     // The panel in that part of its parent, its controls laid out at that DPI.
     void place(const RECT& area, int dpi);
-    void show(const CheckPanelTexts& texts, SoilProfile profile, const std::string& verticals);
-    // Where the profile's parts lie in its view, as it draws them.
-    ProfileDrawing drawing() const;
+    // Shown unless Visualizza hides it, even before the program's window is.
+    bool panelShown() const override;
+    void showCheck(const CheckPanelContent& content) override;
+    // The soil profile as its view draws it, its texts measured so.
+    draw::Drawing profilePicture(const draw::TextMeasure& measure) const;
 
     // Tab among the panel's controls, Enter on USA, Escape nothing. True
     // when the message was the panel's and is done.
@@ -62,12 +69,13 @@ private:
     static LRESULT CALLBACK ProfileProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void paintProfile(HDC dc) const;
+    void setFonts();
+    void showWarnings(const std::vector<std::string>& warnings);
 
     HWND caption(HINSTANCE instance, std::string_view text);
     HWND readOutNamed(HINSTANCE instance, std::string name, DWORD style = 0);
     void setText(HWND control, const std::string& text);
     void layOut();
-    int textWidth(HWND control, std::string_view text) const;
 
     HWND panel_ = nullptr;
     HWND title_ = nullptr;
@@ -90,10 +98,9 @@ private:
     WindowFonts fonts_;
     AccessibleNames accessibleNames_;
     SoilProfile shownProfile_;
-    std::string nqToUse_;
     bool settingTexts_ = false;
     TextHandler verticalsEdited_;
-    TextHandler useNq_;
+    std::function<void()> useNq_;
 };
 
 }  // namespace pali

@@ -6,13 +6,11 @@
 #include <shlobj.h>
 
 #include "app/about_text.h"
-#include "core/check/design_check.h"
 #include "win32/item_dialogs.h"
 #include "win32/project_disk.h"
 #include "win32/report_delivery.h"
 #include "win32/save_question.h"
 #include "win32/system_message.h"
-#include "win32/users_number_format.h"
 #include "win32/wide_text.h"
 
 namespace pali {
@@ -71,16 +69,11 @@ ProjectWindow::ProjectWindow(HINSTANCE instance, std::vector<std::string> recent
       saveDialog_(AskProjectToSave),
       openDialog_(AskProjectToOpen),
       presentMessage_(ShowWarning),
-      session_(form_.logic(), *this, std::move(recentFiles)),
       panel_(
-          instance, form_.handle(),
-          [this](const std::string& verticals) {
-              form_.logic().setVerticals(verticals);
-              session_.refresh();
-              refreshPanel();
-          },
-          // As the engineer would type it: the form's own change follows.
-          [this](const std::string& nq) { SetWindowTextW(form_.box(Box::K1), WideText(nq).c_str()); }),
+          instance, form_.handle(), [this](const std::string& verticals) { session_.verticalsTyped(verticals); },
+          [this] { presenter_.useNq(); }),
+      presenter_(form_.logic(), panel_),
+      session_(form_.logic(), presenter_, *this, std::move(recentFiles)),
       panelSetting_(std::move(panelSetting))
 {
     form_.setMenuBar(menu_.handle());
@@ -90,7 +83,7 @@ ProjectWindow::ProjectWindow(HINSTANCE instance, std::vector<std::string> recent
     menu_.showCheckPanelTicked(panelSetting_.shown);
     ShowWindow(panel_.handle(), panelSetting_.shown ? SW_SHOWNA : SW_HIDE);
     placePanel(form_.dpi());
-    refreshPanel();
+    presenter_.projectChanged();
 }
 
 // Beside the form's rightmost control, as tall as the client area.
@@ -102,19 +95,6 @@ void ProjectWindow::placePanel(int dpi)
     panel_.place(client, dpi);
 }
 
-// The panel computes on copies of the window, after every change.
-void ProjectWindow::refreshPanel()
-{
-    if (!IsWindowVisible(panel_.handle())) {
-        return;
-    }
-    const NumberFormat format = UsersNumberFormat();
-    const FormContents form = form_.contents();
-    const std::string& verticals = form_.logic().verticals();
-    const DesignCheck check = CheckDesign(form, form_.state(), verticals, format);
-    panel_.show(PanelTexts(check, format), ProfileOf(form, form_.state(), format), verticals);
-}
-
 void ProjectWindow::showPanel(bool shown)
 {
     if (!shown && IsChild(panel_.handle(), GetFocus())) {
@@ -124,7 +104,7 @@ void ProjectWindow::showPanel(bool shown)
     panelSetting_.store(shown);
     menu_.showCheckPanelTicked(shown);
     ShowWindow(panel_.handle(), shown ? SW_SHOWNA : SW_HIDE);
-    refreshPanel();
+    presenter_.panelShownChanged();
 }
 
 // F6 moves between the panes, as desktop programs do: to the panel's box,
@@ -207,7 +187,6 @@ std::optional<LRESULT> ProjectWindow::handleFrameMessage(UINT message, WPARAM wP
 void ProjectWindow::formEdited()
 {
     session_.refresh();
-    refreshPanel();
 }
 
 void ProjectWindow::closeWindow()
@@ -300,7 +279,6 @@ void ProjectWindow::showMessage(const std::string& message)
 void ProjectWindow::showTitle(const std::string& fileName, bool modified)
 {
     SetWindowTextW(form_.handle(), WideText(DocumentTitle(MarkedFileName(fileName, modified))).c_str());
-    refreshPanel();
 }
 
 // Each file opened or saved also goes to Windows' recent documents, where

@@ -45,6 +45,7 @@ public:
 
     Form1Window& form() { return form_; }
     CheckPanelWindow& panel() { return panel_; }
+    CheckPresenter& checkPresenter() { return presenter_; }
     ProjectSession& session() { return session_; }
     HMENU menuBar() const { return menu_.handle(); }
 
@@ -58,7 +59,6 @@ private:
     void formEdited() override;
 
     void placePanel(int dpi);
-    void refreshPanel();
     void showPanel(bool shown);
     void moveFocusBetweenFormAndPanel();
     void openRecentFile(std::size_t index);
@@ -87,8 +87,9 @@ private:
     PathDialog openDialog_;
     Form1Window::MessagePresenter presentMessage_;
     std::string newestAddedToWindows_;
-    ProjectSession session_;
     CheckPanelWindow panel_;
+    CheckPresenter presenter_;
+    ProjectSession session_;
     CheckPanelSetting panelSetting_;
     HWND formFocus_ = nullptr;  // where F6 returns to in the form
 };

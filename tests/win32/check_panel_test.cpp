@@ -9,11 +9,13 @@
 #include <array>
 #include <string>
 #include <utility>
+#include <variant>
 #include <vector>
 
 #include "app/design_check_texts.h"
 #include "core/calc/design_combinations.h"
 #include "project_window_fixture.h"
+#include "win32/gdi_painter.h"
 
 namespace pali {
 namespace {
@@ -69,7 +71,7 @@ TEST_F(CheckPanelTest, AFileOpenedShowsItsCheckAndThePanelFollowsTyping)
     ASSERT_EQ(GetFocus(), panel().verticalsBox());
     type(L"10");
     EXPECT_EQ(factors(), "ξ3 = 1,40, ξ4 = 1,21");
-    EXPECT_EQ(window.form().logic().verticals(), "10");
+    EXPECT_EQ(window.checkPresenter().verticals(), "10");
     EXPECT_TRUE(window.session().modified());
     key(VK_F6);
     ASSERT_EQ(GetFocus(), window.form().box(Box::CP));
@@ -125,6 +127,43 @@ TEST_F(CheckPanelTest, VisualizzaHidesAndShowsThePanelAndKeepsTheChoice)
     EXPECT_EQ(storedPanelShown, (std::vector<bool>{false, true}));
 }
 
+// The check is computed once for every change, and once for a whole file
+// opened, though each of its boxes changes on the window.
+TEST_F(CheckPanelTest, ComputesTheCheckOncePerKeyAndOncePerFileOpened)
+{
+    const CheckPresenter& presenter = window.checkPresenter();
+    std::size_t before = presenter.checksComputed();
+    window.session().openFile(kVerticalsFile);
+    pump();
+    EXPECT_EQ(presenter.checksComputed(), before + 1);
+
+    for (HWND box : {window.form().box(Box::CP), panel().verticalsBox()}) {
+        SetFocus(box);
+        before = presenter.checksComputed();
+        type(L"7");
+        EXPECT_EQ(presenter.checksComputed(), before + 1) << TextOf(box);
+    }
+}
+
+TEST_F(CheckPanelTest, TheTitleIsBoldAndTheWarningsScrollOnlyWhenTheyOverflow)
+{
+    LOGFONTW title{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(panel().title(), WM_GETFONT, 0, 0)), sizeof title, &title);
+    EXPECT_EQ(title.lfWeight, FW_BOLD);
+
+    const auto scrolls = [&] { return (GetWindowLongPtrW(panel().warnings(), GWL_STYLE) & WS_VSCROLL) != 0; };
+    CheckPanelContent content;
+    content.texts.warnings = {"Una riga di avviso."};
+    panel().showCheck(content);
+    EXPECT_FALSE(scrolls());
+    content.texts.warnings.assign(12, "Una riga di avviso.");
+    panel().showCheck(content);
+    EXPECT_TRUE(scrolls());
+    content.texts.warnings.clear();
+    panel().showCheck(content);
+    EXPECT_FALSE(scrolls());
+}
+
 // A maximised window on a screen of that size: its client area below the
 // caption and the menu, above a taskbar.
 struct Screen {
@@ -148,6 +187,11 @@ RECT InPanel(HWND control, HWND panel)
     GetWindowRect(control, &rect);
     MapWindowPoints(HWND_DESKTOP, panel, reinterpret_cast<POINT*>(&rect), 2);
     return rect;
+}
+
+RECT PixelsOf(const draw::Rect& rect)
+{
+    return {PixelOf(rect.left), PixelOf(rect.top), PixelOf(rect.right), PixelOf(rect.bottom)};
 }
 
 bool Inside(const RECT& inner, const RECT& outer)
@@ -225,19 +269,34 @@ TEST_P(CheckPanelOnScreen, ShowsBesideTheFormWithEveryCaptionAndFigureWhole)
         EXPECT_LE(TextWidthIn(readOut, text), room.right - room.left) << name;
     }
 
-    const ProfileDrawing drawing = panel().drawing();
+    // The profile's bands and its pile, as its view paints them.
+    HDC dc = GetDC(panel().profileView());
+    std::vector<RECT> bands;
+    std::vector<RECT> piles;
+    {
+        GdiPainter measure(dc);
+        for (const draw::Primitive& primitive : panel().profilePicture(measure).primitives) {
+            if (const auto* fill = std::get_if<draw::FilledRect>(&primitive)) {
+                const RECT pixels = PixelsOf(fill->rect);
+                if (fill->fill == draw::Colour::Pile) {
+                    piles.push_back(pixels);
+                } else if (fill->fill != draw::Colour::Ink) {
+                    bands.push_back(pixels);
+                }
+            }
+        }
+    }
+    ReleaseDC(panel().profileView(), dc);
     RECT view;
     GetClientRect(panel().profileView(), &view);
-    ASSERT_EQ(drawing.bands.size(), 2U);
-    ASSERT_TRUE(drawing.pile.has_value());
-    const auto within = [&](const PixelRect& part) {
-        return Inside({part.left, part.top, part.right, part.bottom}, view) && part.bottom > part.top;
-    };
-    EXPECT_TRUE(within(drawing.bands.front().rect));
-    EXPECT_TRUE(within(drawing.bands.back().rect));
-    EXPECT_TRUE(within(*drawing.pile));
+    ASSERT_EQ(bands.size(), 2U);
+    ASSERT_EQ(piles.size(), 1U);
+    for (const RECT& part : {bands.front(), bands.back(), piles.front()}) {
+        EXPECT_TRUE(Inside(part, view) && part.bottom > part.top)
+            << part.left << "," << part.top << " " << part.right << "," << part.bottom;
+    }
     // The worked example's pile ends where its second layer does, at 12 m.
-    EXPECT_EQ(drawing.pile->bottom, drawing.bands.back().rect.bottom);
+    EXPECT_EQ(piles.front().bottom, bands.back().bottom);
 }
 
 INSTANTIATE_TEST_SUITE_P(Maximised, CheckPanelOnScreen,
