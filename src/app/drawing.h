@@ -32,7 +32,7 @@ constexpr Rgb RgbOf(Colour colour)
     case Colour::Background: return {0xFF, 0xFF, 0xFF};
     case Colour::SoilOdd: return {0xD8, 0xC8, 0xA0};
     case Colour::SoilEven: return {0xEE, 0xE0, 0xC0};
-    case Colour::Pile: return {0x40, 0x40, 0x40};
+    case Colour::Pile: return {0x80, 0x80, 0x80};
     }
     return {0x00, 0x00, 0x00};
 }

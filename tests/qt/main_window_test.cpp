@@ -235,5 +235,28 @@ TEST_F(MainWindowTest, TheCheckPanelFollowsTheWindow)
     EXPECT_EQ(window.form().box(Box::K1)->text(), "40.0");
 }
 
+// Every box a project opened puts on the window is a change of the form;
+// the check is computed once for the project, and once for a key typed.
+TEST_F(MainWindowTest, TheCheckIsComputedOnceForAKeyAndOnceForAFileOpened)
+{
+    FormContents form;
+    ProjectState state;
+    fixtures::EnterWorkedExample(form, state, 0);
+    window.form().logic().restore(form, state);
+    window.session().verticalsTyped("3");
+    pathChosen = folder.filePath(QStringLiteral("esempio.pali"));
+    ASSERT_TRUE(window.session().saveAs());
+    CheckPresenter& check = window.checkPresenter();
+
+    std::size_t before = check.checksComputed();
+    type(Box::CV, "2");
+    EXPECT_EQ(check.checksComputed() - before, 1U);
+    answer = SaveAnswer::DoNotSave;
+    before = check.checksComputed();
+    window.openFile(*pathChosen);
+    EXPECT_EQ(check.checksComputed() - before, 1U);
+    EXPECT_EQ(window.form().box(Box::CV)->text(), "20");
+}
+
 }  // namespace
 }  // namespace pali
