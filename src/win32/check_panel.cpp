@@ -171,7 +171,7 @@ void CheckPanelWindow::layOut()
     RECT client;
     GetClientRect(panel_, &client);
     const CheckPanelLayout layout = LayOutCheckPanel(client.right, client.bottom, dpi_, widths);
-    const std::array<std::pair<HWND, PanelRect>, 11> places = {{
+    const std::array<std::pair<HWND, PanelRect>, 10> places = {{
         {title_, layout.title},
         {verticalsCaption_, layout.verticalsCaption},
         {verticals_, layout.verticals},
@@ -179,7 +179,6 @@ void CheckPanelWindow::layOut()
         {nqCaption_, layout.nqCaption},
         {nq_, layout.nq},
         {use_, layout.use},
-        {profile_, layout.profile},
         {approach1_, layout.approach1},
         {approach2_, layout.approach2},
         {warnings_, layout.warnings},
@@ -192,6 +191,8 @@ void CheckPanelWindow::layOut()
     for (std::size_t row = 0; row < figures_.size(); ++row) {
         MoveAll(figures_[row], layout.figures[row]);
     }
+    // Last: the view paints its background over whatever it covered meanwhile.
+    Move(profile_, layout.profile);
     InvalidateRect(panel_, nullptr, TRUE);
 }
 
