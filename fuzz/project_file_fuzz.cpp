@@ -5,7 +5,8 @@
 // must be written and read back to the same project. Every input is read
 // under the "C" locale and under the Italian one, whose decimal comma the C
 // library then hands to the JSON reader, as on an Italian desktop: the two
-// readings must agree. The design check runs on every project that opens.
+// readings must agree. The design check runs on every project that opens,
+// with every text made of it and the profile's picture: none may fail.
 #include <clocale>
 #include <cstddef>
 #include <cstdint>
@@ -15,12 +16,32 @@
 #include <optional>
 #include <string_view>
 
+#include "app/check_panel.h"
+#include "app/design_check_texts.h"
 #include "app/project_file.h"
 #include "core/check/design_check.h"
 
 namespace {
 
 constexpr const char* kItalian = "it_IT.UTF-8";
+
+// Every character half its size wide, every line its size high.
+class FixedMeasure : public pali::draw::TextMeasure {
+public:
+    double width(std::string_view text, double size, bool) const override { return text.size() * size / 2.0; }
+    double lineHeight(double size) const override { return size; }
+};
+
+void CheckAndShow(const pali::Project& project)
+{
+    const pali::NumberFormat comma = pali::NumberFormat::Comma();
+    const pali::DesignCheck check = pali::CheckDesign(project.form, project.state, project.verticals, comma);
+    pali::PanelTexts(check, comma);
+    pali::DesignCheckReportLines(check, comma);
+    pali::DesignCheckText("p.pali", check, comma);
+    pali::DesignCheckJson("p.pali", check, comma);
+    pali::ProfilePicture(pali::ProfileOf(project.form, project.state, comma), 400, 300, 12, FixedMeasure());
+}
 
 std::optional<pali::Project> Opened(std::string_view bytes, const char* locale)
 {
@@ -58,7 +79,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::abort();
     }
     if (project) {
-        pali::CheckDesign(project->form, project->state, project->verticals, pali::NumberFormat::Comma());
+        CheckAndShow(*project);
     }
     return 0;
 }
