@@ -96,6 +96,7 @@ int StatusOf(const DesignCheck& check)
     return check.approach2Ntc2008Ntc2018 == Verdict::NotVerified ? kNotVerified : 0;
 }
 
+// The window's command has no output here: the front end opens the window.
 std::optional<CommandOutput> Run(const WindowCommand&, const CommandSystem&)
 {
     return std::nullopt;
@@ -106,6 +107,8 @@ std::optional<CommandOutput> Run(const CheckCommand& check, const CommandSystem&
     return RunCheckCommand(check, system.read, system.format);
 }
 
+// The PDF's status tells a script a file that does not open (2) from a system
+// without PDF (3) and from a PDF the disk refused (4).
 std::optional<CommandOutput> Run(const PdfCommand& pdf, const CommandSystem& system)
 {
     if (!system.writePdf) {
