@@ -3,6 +3,8 @@
 #include "app/command_line.h"
 
 #include <algorithm>
+#include <iterator>
+#include <utility>
 
 #include "app/design_check_texts.h"
 #include "app/error_message.h"
@@ -13,6 +15,63 @@
 namespace pali {
 
 namespace {
+
+const std::string kProgram = "portanza-pali";
+
+bool IsOption(const std::string& word)
+{
+    return word.starts_with('-');
+}
+
+RefusedCommand NotUnderstood(const std::string& word)
+{
+    return {"opzione non ammessa: " + word};
+}
+
+Command ParseCheck(std::vector<std::string> files, bool json)
+{
+    const auto option = std::find_if(files.begin(), files.end(), IsOption);
+    if (option != files.end()) {
+        return NotUnderstood(*option);
+    }
+    if (files.empty()) {
+        return RefusedCommand{"--verifica vuole almeno un file di progetto"};
+    }
+    return CheckCommand{std::move(files), json};
+}
+
+Command ParsePdf(const std::vector<std::string>& arguments)
+{
+    if (arguments.size() != 2) {
+        return RefusedCommand{"--pdf vuole il file PDF da scrivere e un file di progetto"};
+    }
+    const auto option = std::find_if(arguments.begin(), arguments.end(), IsOption);
+    if (option != arguments.end()) {
+        return NotUnderstood(*option);
+    }
+    return PdfCommand{arguments[0], arguments[1]};
+}
+
+// --help and --version stand alone: anything after them is a mistake the
+// engineer should hear about rather than have ignored.
+Command Alone(Command command, const std::string& word, const std::vector<std::string>& others)
+{
+    if (!others.empty()) {
+        return RefusedCommand{word + " non vuole altre parole"};
+    }
+    return command;
+}
+
+Command ParseWindow(const std::string& word, const std::vector<std::string>& others)
+{
+    if (IsOption(word)) {
+        return NotUnderstood(word);
+    }
+    if (!others.empty()) {
+        return RefusedCommand{"la finestra apre un solo file di progetto"};
+    }
+    return WindowCommand{word};
+}
 
 // The project in a file, or the sentence that says why there is none.
 std::variant<Project, std::string> OpenProject(const std::string& path, const FileReader& read)
@@ -37,20 +96,109 @@ int StatusOf(const DesignCheck& check)
     return check.approach2Ntc2008Ntc2018 == Verdict::NotVerified ? kNotVerified : 0;
 }
 
+// The window's command has no output here: the front end opens the window.
+std::optional<CommandOutput> Run(const WindowCommand&, const CommandSystem&)
+{
+    return std::nullopt;
+}
+
+std::optional<CommandOutput> Run(const CheckCommand& check, const CommandSystem& system)
+{
+    return RunCheckCommand(check, system.read, system.format);
+}
+
+// The PDF's status tells a script a file that does not open (2) from a system
+// without PDF (3) and from a PDF the disk refused (4).
+std::optional<CommandOutput> Run(const PdfCommand& pdf, const CommandSystem& system)
+{
+    if (!system.writePdf) {
+        return CommandOutput{kPdfNotAvailable,
+                             {},
+                             kProgram +
+                                 ": --pdf non è disponibile su Windows; la relazione si stampa dalla "
+                                 "finestra con STAMPA.\n"};
+    }
+    const auto report = ReportOfFile(pdf.file, system.read, system.format);
+    if (const auto* problem = std::get_if<std::string>(&report)) {
+        return CommandOutput{kCannotBeChecked, {}, *problem + "\n"};
+    }
+    if (!system.writePdf(std::get<std::vector<PrintedLine>>(report), pdf.output)) {
+        return CommandOutput{kPdfNotWritten, {}, "Impossibile scrivere «" + pdf.output + "».\n"};
+    }
+    return CommandOutput{};
+}
+
+std::optional<CommandOutput> Run(const HelpCommand&, const CommandSystem&)
+{
+    return CommandOutput{0, UsageText(), {}};
+}
+
+std::optional<CommandOutput> Run(const VersionCommand&, const CommandSystem&)
+{
+    return CommandOutput{0, VersionText(), {}};
+}
+
+std::optional<CommandOutput> Run(const RefusedCommand& refused, const CommandSystem&)
+{
+    return CommandOutput{kCannotBeChecked, {}, kProgram + ": " + refused.reason + "\n" + UsageText()};
+}
+
 }  // namespace
 
-CommandOutput RunCheckCommand(const std::vector<std::string>& arguments, const FileReader& read,
-                              const NumberFormat& format)
+Command ParseCommandLine(const std::vector<std::string>& words)
+{
+    std::vector<std::string> rest;
+    std::copy_if(words.begin(), words.end(), std::back_inserter(rest),
+                 [](const std::string& word) { return word != "--json"; });
+    const bool json = rest.size() != words.size();
+    if (!rest.empty() && rest.front() == "--verifica") {
+        return ParseCheck({rest.begin() + 1, rest.end()}, json);
+    }
+    if (json) {
+        return RefusedCommand{"--json vale solo con --verifica"};
+    }
+    if (rest.empty()) {
+        return WindowCommand{};
+    }
+    const std::string& first = rest.front();
+    const std::vector<std::string> others(rest.begin() + 1, rest.end());
+    if (first == "--pdf") {
+        return ParsePdf(others);
+    }
+    if (first == "--help" || first == "-h") {
+        return Alone(HelpCommand{}, first, others);
+    }
+    if (first == "--version") {
+        return Alone(VersionCommand{}, first, others);
+    }
+    return ParseWindow(first, others);
+}
+
+std::string UsageText()
+{
+    return "uso: portanza-pali [FILE]                        apre la finestra, con il progetto FILE\n"
+           "     portanza-pali --verifica [--json] FILE...   la verifica di progetto di ogni FILE\n"
+           "     portanza-pali --pdf USCITA.pdf FILE         la relazione di FILE in USCITA.pdf (Linux)\n"
+           "     portanza-pali --help                        questo aiuto (anche -h)\n"
+           "     portanza-pali --version                     la versione del programma\n"
+           "stato di uscita: 0 riuscito, 1 non verificato con le NTC 2018, 2 impossibile verificare\n"
+           "     o comando non valido, 3 PDF non disponibile su Windows, 4 PDF non scritto\n";
+}
+
+std::string VersionText()
+{
+    return kProgram + " " PALI_VERSION "\n";
+}
+
+std::optional<CommandOutput> RunWithoutWindow(const Command& command, const CommandSystem& system)
+{
+    return std::visit([&system](const auto& asked) { return Run(asked, system); }, command);
+}
+
+CommandOutput RunCheckCommand(const CheckCommand& command, const FileReader& read, const NumberFormat& format)
 {
     CommandOutput output;
-    const bool json = !arguments.empty() && arguments.front() == "--json";
-    const std::vector<std::string> files(arguments.begin() + (json ? 1 : 0), arguments.end());
-    if (files.empty()) {
-        output.err = "uso: portanza-pali --verifica [--json] FILE...\n";
-        output.status = kCannotBeChecked;
-        return output;
-    }
-    for (const std::string& file : files) {
+    for (const std::string& file : command.files) {
         const auto project = OpenProject(file, read);
         if (const auto* problem = std::get_if<std::string>(&project)) {
             output.err += *problem + "\n";
@@ -59,8 +207,10 @@ CommandOutput RunCheckCommand(const std::vector<std::string>& arguments, const F
         }
         const Project& opened = std::get<Project>(project);
         const DesignCheck check = CheckDesign(opened.form, opened.state, opened.verticals, format);
-        output.out += json ? DesignCheckJson(file, check, format) + "\n" : DesignCheckText(file, check, format);
-        output.status = std::max(output.status, StatusOf(check));
+        output.out += command.json ? DesignCheckJson(file, check, format) +
+                                         "
+                                         " : DesignCheckText(file, check, format);
+                                         output.status = std::max(output.status, StatusOf(check));
     }
     return output;
 }

@@ -4,11 +4,16 @@
 
 #include <optional>
 
+#include "app/command_line.h"
+
 namespace pali {
 
-// The commands that run without a window, before any display is looked for:
-// --verifica [--json] FILE... and --pdf OUT.pdf FILE. Their exit status, or
-// none when the arguments ask for the window.
-std::optional<int> RunWithoutWindow(int argc, char** argv);
+// The command the program's arguments ask for.
+Command CommandOfArguments(int argc, char** argv);
+
+// Runs a command that opens no window before any display is looked for,
+// writing its output to the standard output and error; its exit status, or
+// none for the window's command.
+std::optional<int> RunWithoutWindow(const Command& command, int argc, char** argv);
 
 }  // namespace pali

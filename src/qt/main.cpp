@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: MIT
 
+#include <variant>
+
 #include <QApplication>
 #include <QSessionManager>
 
@@ -7,10 +9,12 @@
 #include "qt/italian_qt_texts.h"
 #include "qt/main_window.h"
 #include "qt/open_application.h"
+#include "qt/qt_text.h"
 
 int main(int argc, char* argv[])
 {
-    if (const auto status = pali::RunWithoutWindow(argc, argv)) {
+    const pali::Command command = pali::CommandOfArguments(argc, argv);
+    if (const auto status = pali::RunWithoutWindow(command, argc, argv)) {
         return *status;
     }
     const auto application = pali::OpenApplication(argc, argv);
@@ -31,9 +35,9 @@ int main(int argc, char* argv[])
                          manager.release();
                      });
     window.show();
-    const QStringList arguments = QCoreApplication::arguments();
-    if (arguments.size() > 1) {
-        window.openFile(arguments.at(1));
+    // Every other command has run without a window above.
+    if (const auto& file = std::get<pali::WindowCommand>(command).file) {
+        window.openFile(pali::Text(*file));
     }
     return QApplication::exec();
 }

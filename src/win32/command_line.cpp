@@ -4,7 +4,6 @@
 
 #include <windows.h>
 
-#include "app/command_line.h"
 #include "win32/project_disk.h"
 #include "win32/users_number_format.h"
 #include "win32/wide_text.h"
@@ -58,16 +57,16 @@ void Write(DWORD which, const std::string& text)
 
 }  // namespace
 
-std::optional<int> RunWithoutWindow(const std::vector<std::string>& arguments)
+std::optional<int> RunWithoutWindow(const Command& command)
 {
-    if (arguments.size() < 2 || arguments[1] != "--verifica") {
+    // No PDF writer: the report reaches paper or a PDF through the printer of STAMPA.
+    const auto output = RunWithoutWindow(command, {ReadWholeFile, UsersNumberFormat(), {}});
+    if (!output) {
         return std::nullopt;
     }
-    const CommandOutput output =
-        RunCheckCommand({arguments.begin() + 2, arguments.end()}, ReadWholeFile, UsersNumberFormat());
-    Write(STD_OUTPUT_HANDLE, output.out);
-    Write(STD_ERROR_HANDLE, output.err);
-    return output.status;
+    Write(STD_OUTPUT_HANDLE, output->out);
+    Write(STD_ERROR_HANDLE, output->err);
+    return output->status;
 }
 
 }  // namespace pali

@@ -3,16 +3,16 @@
 #pragma once
 
 #include <optional>
-#include <string>
-#include <vector>
+
+#include "app/command_line.h"
 
 namespace pali {
 
-// portanza-pali.exe --verifica [--json] FILE...: the design check of each
-// file, with the same bytes and exit status as on Linux, written to the
-// standard output the program was started with (a redirect or a pipe), or
-// else to the console of the command prompt that started it; no window.
-// None when the arguments (UTF-8, the program's name first) ask for the window.
-std::optional<int> RunWithoutWindow(const std::vector<std::string>& arguments);
+// Runs a command that opens no window, with the same bytes and exit status as
+// on Linux but that --pdf is refused, written to the standard output and
+// error the program was started with (a redirect or a pipe), or else to the
+// console of the command prompt that started it. Its exit status, or none for
+// the window's command.
+std::optional<int> RunWithoutWindow(const Command& command);
 
 }  // namespace pali

@@ -6,6 +6,7 @@
 #include <shellapi.h>
 
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "win32/command_line.h"
@@ -15,7 +16,7 @@
 
 namespace {
 
-// The words of the command line, the program's name first, as Explorer's
+// The words of the command line after the program's name, as Explorer's
 // double-click passes a file ("%1", quoted when it holds blanks). The shell's
 // splitting is asked for only when there is something to split, so that a
 // plain start does not load the shell's library.
@@ -28,7 +29,7 @@ std::vector<std::string> CommandLineWords(PCWSTR arguments)
     int count = 0;
     LPWSTR* words = CommandLineToArgvW(GetCommandLineW(), &count);
     std::vector<std::string> utf8;
-    for (int index = 0; words && index < count; ++index) {
+    for (int index = 1; words && index < count; ++index) {
         utf8.push_back(pali::Utf8Text(words[index]));
     }
     LocalFree(words);
@@ -40,8 +41,8 @@ std::vector<std::string> CommandLineWords(PCWSTR arguments)
 // The program's one window; the program ends when it closes.
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR arguments, int)
 {
-    const std::vector<std::string> words = CommandLineWords(arguments);
-    if (const auto status = pali::RunWithoutWindow(words)) {
+    const pali::Command command = pali::ParseCommandLine(CommandLineWords(arguments));
+    if (const auto status = pali::RunWithoutWindow(command)) {
         return *status;
     }
     // The accessibility service that names boxes for screen readers and the
@@ -52,8 +53,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR arguments, int)
         pali::ProjectWindow window(instance, pali::LoadRecentFiles(), pali::StoreRecentFiles,
                                    {pali::LoadCheckPanelShown(), pali::StoreCheckPanelShown});
         window.show();
-        if (words.size() > 1) {
-            window.session().openFile(words[1]);
+        // Every other command has run without a window above.
+        if (const auto& file = std::get<pali::WindowCommand>(command).file) {
+            window.session().openFile(*file);
         }
         MSG message;
         while (GetMessageW(&message, nullptr, 0, 0) > 0) {

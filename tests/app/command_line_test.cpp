@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -42,6 +43,144 @@ std::string WorkedExampleFile(const char* verticals, const char* permanentLoad =
     return WriteProjectFile(project);
 }
 
+TEST(ParseCommandLine, ReadsEveryFormWithJsonInAnyPlace)
+{
+    using Words = std::vector<std::string>;
+    const struct {
+        Words words;
+        Command command;
+    } cases[] = {
+        {{}, WindowCommand{}},
+        {{"progetto.pali"}, WindowCommand{"progetto.pali"}},
+        {{"--verifica", "a.pali"}, CheckCommand{{"a.pali"}, false}},
+        {{"--verifica", "--json", "a.pali", "b.pali"}, CheckCommand{{"a.pali", "b.pali"}, true}},
+        {{"--verifica", "a.pali", "--json", "b.pali"}, CheckCommand{{"a.pali", "b.pali"}, true}},
+        {{"--verifica", "a.pali", "b.pali", "--json"}, CheckCommand{{"a.pali", "b.pali"}, true}},
+        {{"--json", "--verifica", "a.pali"}, CheckCommand{{"a.pali"}, true}},
+        {{"--pdf", "uscita.pdf", "a.pali"}, PdfCommand{"uscita.pdf", "a.pali"}},
+        {{"--help"}, HelpCommand{}},
+        {{"-h"}, HelpCommand{}},
+        {{"--version"}, VersionCommand{}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ParseCommandLine(c.words), c.command) << ::testing::PrintToString(c.words);
+    }
+}
+
+TEST(ParseCommandLine, RefusesWhatItDoesNotUnderstandSayingWhy)
+{
+    using Words = std::vector<std::string>;
+    const struct {
+        Words words;
+        std::string reason;
+    } cases[] = {
+        {{"--foo"}, "opzione non ammessa: --foo"},
+        {{"-x", "a.pali"}, "opzione non ammessa: -x"},
+        {{"a.pali", "b.pali"}, "la finestra apre un solo file di progetto"},
+        {{"a.pali", "--verifica"}, "la finestra apre un solo file di progetto"},
+        {{"--json"}, "--json vale solo con --verifica"},
+        {{"--json", "a.pali"}, "--json vale solo con --verifica"},
+        {{"--pdf", "uscita.pdf", "a.pali", "--json"}, "--json vale solo con --verifica"},
+        {{"--verifica"}, "--verifica vuole almeno un file di progetto"},
+        {{"--verifica", "--json"}, "--verifica vuole almeno un file di progetto"},
+        {{"--verifica", "a.pali", "--jsn"}, "opzione non ammessa: --jsn"},
+        {{"--pdf", "a.pali"}, "--pdf vuole il file PDF da scrivere e un file di progetto"},
+        {{"--pdf", "uscita.pdf", "a.pali", "b.pali"}, "--pdf vuole il file PDF da scrivere e un file di progetto"},
+        {{"--pdf", "--help", "a.pali"}, "opzione non ammessa: --help"},
+        {{"--help", "a.pali"}, "--help non vuole altre parole"},
+        {{"--version", "--help"}, "--version non vuole altre parole"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ParseCommandLine(c.words), Command{RefusedCommand{c.reason}}) << ::testing::PrintToString(c.words);
+    }
+}
+
+// A PDF writer that keeps what it was asked to write.
+struct PdfShelf {
+    bool writable = true;
+    std::string path;
+    std::size_t lines = 0;
+
+    PdfWriter writer()
+    {
+        return [this](const std::vector<PrintedLine>& report, const std::string& to) {
+            path = to;
+            lines = report.size();
+            return writable;
+        };
+    }
+};
+
+TEST(RunWithoutWindow, WritesEachCommandsOutputWhereItBelongsWithItsStatus)
+{
+    Disk disk;
+    disk.files = {{"a.pali", WorkedExampleFile("3")}};
+    PdfShelf shelf;
+    const CommandSystem system{disk.reader(), kComma, shelf.writer()};
+    const std::string refusal = "portanza-pali: opzione non ammessa: --foo\n" + UsageText();
+    const struct {
+        Command command;
+        CommandOutput output;
+    } cases[] = {
+        {HelpCommand{}, {0, UsageText(), ""}},
+        {VersionCommand{}, {0, VersionText(), ""}},
+        {RefusedCommand{"opzione non ammessa: --foo"}, {kCannotBeChecked, "", refusal}},
+        {PdfCommand{"uscita.pdf", "manca.pali"},
+         {kCannotBeChecked, "", "Impossibile aprire «manca.pali»: il file non esiste.\n"}},
+        {CheckCommand{{"manca.pali"}},
+         {kCannotBeChecked, "", "Impossibile aprire «manca.pali»: il file non esiste.\n"}},
+        {PdfCommand{"uscita.pdf", "a.pali"}, {0, "", ""}},
+    };
+    for (const auto& c : cases) {
+        const auto output = RunWithoutWindow(c.command, system);
+        ASSERT_TRUE(output.has_value()) << c.output.out << c.output.err;
+        EXPECT_EQ(output->status, c.output.status) << c.output.err;
+        EXPECT_EQ(output->out, c.output.out);
+        EXPECT_EQ(output->err, c.output.err);
+    }
+    EXPECT_EQ(shelf.path, "uscita.pdf");
+    EXPECT_GT(shelf.lines, 0U);
+    EXPECT_FALSE(RunWithoutWindow(WindowCommand{"a.pali"}, system).has_value());
+}
+
+TEST(RunWithoutWindow, TellsAPdfNotWrittenFromOneNotAvailable)
+{
+    Disk disk;
+    disk.files = {{"a.pali", WorkedExampleFile("3")}};
+    PdfShelf readOnly;
+    readOnly.writable = false;
+    const PdfCommand pdf{"/sola-lettura/uscita.pdf", "a.pali"};
+    const auto notWritten = RunWithoutWindow(pdf, {disk.reader(), kComma, readOnly.writer()});
+    EXPECT_EQ(notWritten->status, kPdfNotWritten);
+    EXPECT_EQ(notWritten->err, "Impossibile scrivere «/sola-lettura/uscita.pdf».\n");
+    const auto notAvailable = RunWithoutWindow(pdf, {disk.reader(), kComma, {}});
+    EXPECT_EQ(notAvailable->status, kPdfNotAvailable);
+    EXPECT_NE(notAvailable->err.find("--pdf non è disponibile su Windows"), std::string::npos) << notAvailable->err;
+}
+
+TEST(VersionText, NamesTheProgramAndItsVersionOnOneLine)
+{
+    EXPECT_TRUE(std::regex_match(VersionText(), std::regex("portanza-pali [0-9]+\\.[0-9]+\\.[0-9]+\n")))
+        << VersionText();
+}
+
+// Every exit status a script may meet is in the usage, with what it means.
+TEST(UsageText, ListsEveryFormAndExitStatus)
+{
+    const std::string usage = UsageText();
+    for (const char* listed : {"portanza-pali [FILE]", "--verifica [--json] FILE...", "--pdf USCITA.pdf FILE", "--help",
+                               "-h", "--version"}) {
+        EXPECT_NE(usage.find(listed), std::string::npos) << listed;
+    }
+    const std::pair<int, const char*> statuses[] = {{kNotVerified, "non verificato"},
+                                                    {kCannotBeChecked, "impossibile verificare"},
+                                                    {kPdfNotAvailable, "PDF non disponibile"},
+                                                    {kPdfNotWritten, "PDF non scritto"}};
+    for (const auto& [status, meaning] : statuses) {
+        EXPECT_NE(usage.find(std::to_string(status) + " " + meaning), std::string::npos) << meaning;
+    }
+}
+
 TEST(CheckCommand, ExitsByTheWorstFileAndWritesWhatItCould)
 {
     Disk disk;
@@ -59,15 +198,13 @@ TEST(CheckCommand, ExitsByTheWorstFileAndWritesWhatItCould)
         {{"pesante.pali", "senza.pali"}, kCannotBeChecked, false},
         {{"verificato.pali", "rotto.pali"}, kCannotBeChecked, true},
         {{"manca.pali"}, kCannotBeChecked, true},
-        {{}, kCannotBeChecked, true},
     };
     for (const auto& c : cases) {
-        const CommandOutput output = RunCheckCommand(c.files, disk.reader(), kComma);
-        const std::string named = c.files.empty() ? "" : c.files.front();
-        EXPECT_EQ(output.status, c.status) << named;
-        EXPECT_EQ(output.err.empty(), !c.error) << named << ": " << output.err;
+        const CommandOutput output = RunCheckCommand({c.files}, disk.reader(), kComma);
+        EXPECT_EQ(output.status, c.status) << c.files.front();
+        EXPECT_EQ(output.err.empty(), !c.error) << c.files.front() << ": " << output.err;
     }
-    const CommandOutput text = RunCheckCommand({"verificato.pali"}, disk.reader(), kComma);
+    const CommandOutput text = RunCheckCommand({{"verificato.pali"}}, disk.reader(), kComma);
     EXPECT_NE(text.out.find("A1+M1+R3: Ed = 110,00 t, Rd = 155,53 t, Rd/Ed = 1,41: VERIFICATO"), std::string::npos)
         << text.out;
 }
@@ -76,7 +213,7 @@ TEST(CheckCommand, WritesOneJsonObjectAFileWithItsKeys)
 {
     Disk disk;
     disk.files = {{"a.pali", WorkedExampleFile("3")}, {"b.pali", WorkedExampleFile("")}};
-    const CommandOutput output = RunCheckCommand({"--json", "a.pali", "b.pali"}, disk.reader(), kComma);
+    const CommandOutput output = RunCheckCommand({{"a.pali", "b.pali"}, true}, disk.reader(), kComma);
     const std::size_t newline = output.out.find('\n');
     ASSERT_EQ(output.out.find('\n', newline + 1), output.out.size() - 1) << output.out;
     const auto first = nlohmann::json::parse(output.out.substr(0, newline));

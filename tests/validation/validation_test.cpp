@@ -287,7 +287,7 @@ TEST_P(DocumentCase, TheCheckCommandGivesTheDocumentsFiguresAndExitStatus)
     const ValidationCase validationCase = ReadCase(GetParam());
     const DocumentFigures& document = figures.at(validationCase.name);
     const std::string project = (kProjectsFolder / (validationCase.name + ".pali")).string();
-    const CommandOutput output = RunCheckCommand({"--json", project}, ReadWholeFile, kComma);
+    const CommandOutput output = RunCheckCommand(CheckCommand{{project}, true}, ReadWholeFile, kComma);
     EXPECT_EQ(output.status, ExpectedStatus(document)) << output.err;
     ASSERT_TRUE(output.err.empty()) << output.err;
     const nlohmann::json json = nlohmann::json::parse(output.out);

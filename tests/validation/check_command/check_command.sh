@@ -5,6 +5,8 @@
 # and in Italian under a real Italian locale, against the bytes the Linux
 # program gives (kept beside this script), with the exit status of each run.
 # The same script checks the Linux program and the Windows one under Wine.
+# The other words of the command line too: help, version, a word refused, and
+# --pdf, which writes the report on Linux and is refused on Windows.
 # Usage: check_command.sh CASES_FOLDER [RUNNER...] PROGRAM
 set -uo pipefail
 expected="$(cd "$(dirname "$0")" && pwd)"
@@ -57,5 +59,37 @@ if [[ $status == 2 && ! -s "$work/out" ]] && grep -q "Impossibile aprire «rotto
 else
     echo "FAIL: a damaged file gave status $status and: $(cat "$work/out" "$work/err")"
     failures=$((failures + 1))
+fi
+
+expect_run() {  # what, wanted status, wanted start of the standard output, text in the error output, command...
+    local what=$1 status=$2 out=$3 err=$4
+    shift 4
+    "$@" >"$work/out" 2>"$work/err"
+    local got=$?
+    if [[ $got == "$status" && "$(cat "$work/out")" == "$out"* && "$(cat "$work/err")" == *"$err"* ]]; then
+        echo "ok: $what"
+    else
+        echo "FAIL: $what: exit status $got (not $status), output: $(cat "$work/out"), errors: $(cat "$work/err")"
+        failures=$((failures + 1))
+    fi
+}
+expect_run "--help, on the standard output" 0 "uso: portanza-pali [FILE]" "" "${command[@]}" --help
+expect_run "-h" 0 "uso: portanza-pali [FILE]" "" "${command[@]}" -h
+expect_run "--version" 0 "portanza-pali " "" "${command[@]}" --version
+expect_run "an unknown option, refused with the usage" 2 "" "portanza-pali: opzione non ammessa: --foo" \
+    "${command[@]}" --foo caso8.pali
+expect_run "--json without --verifica" 2 "" "portanza-pali: --json vale solo con --verifica" \
+    "${command[@]}" --json caso8.pali
+"$@" --verifica caso8.pali --json caso10.pali >"$work/late" 2>"$work/err"
+expect "--json after the files" 0 $? <(sed -n '8p;10p' "$expected/verifica.json") "$work/late"
+if [[ "${command[-1]}" == *.exe ]]; then
+    expect_run "--pdf on Windows, refused" 3 "" "portanza-pali: --pdf non è disponibile su Windows" \
+        "${command[@]}" --pdf "$work/relazione.pdf" caso8.pali
+    [[ ! -e "$work/relazione.pdf" ]] || { echo "FAIL: --pdf wrote a file on Windows"; failures=$((failures + 1)); }
+else
+    expect_run "--pdf writes the report" 0 "" "" "${command[@]}" --pdf "$work/relazione.pdf" caso8.pali
+    [[ "$(head -c 4 "$work/relazione.pdf" 2>/dev/null)" == "%PDF" ]] || { echo "FAIL: --pdf wrote no PDF"; failures=$((failures + 1)); }
+    expect_run "--pdf into a folder that does not exist" 4 "" "Impossibile scrivere" \
+        "${command[@]}" --pdf "$work/manca/relazione.pdf" caso8.pali
 fi
 exit $((failures > 0))
