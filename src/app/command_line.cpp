@@ -207,10 +207,8 @@ CommandOutput RunCheckCommand(const CheckCommand& command, const FileReader& rea
         }
         const Project& opened = std::get<Project>(project);
         const DesignCheck check = CheckDesign(opened.form, opened.state, opened.verticals, format);
-        output.out += command.json ? DesignCheckJson(file, check, format) +
-                                         "
-                                         " : DesignCheckText(file, check, format);
-                                         output.status = std::max(output.status, StatusOf(check));
+        output.out += command.json ? DesignCheckJson(file, check, format) + "\n" : DesignCheckText(file, check, format);
+        output.status = std::max(output.status, StatusOf(check));
     }
     return output;
 }
