@@ -4,17 +4,17 @@
 
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 namespace pali::draw {
 
 int Pixel(double units)
 {
-    constexpr double kLimit = std::numeric_limits<int>::max() / 2;
+    // GDI's coordinates are 27-bit on every Windows since NT, the least of the surfaces'.
+    constexpr double kLargest = 1 << 26;
     if (std::isnan(units)) {
         return 0;
     }
-    return static_cast<int>(std::floor(std::clamp(units, -kLimit, kLimit) + 0.5));
+    return static_cast<int>(std::floor(std::clamp(units, -kLargest, kLargest) + 0.5));
 }
 
 TextBox BoxOf(const Text& text, double width, double lineHeight)

@@ -126,9 +126,8 @@ public:
     virtual void text(const Text& text) = 0;
 };
 
-// Whole pixels from a drawing's units, rounded the same on every surface
-// that paints to pixels; the drawing's units stay within its size, so the
-// result always fits.
+// The pixel a coordinate falls in, floor(x + 0.5): one rounding rule for
+// every surface that paints to pixels, never beyond what any of them holds.
 int Pixel(double units);
 
 // Where a text of that measured width and line height lies by its anchor.

@@ -14,9 +14,6 @@ namespace pali {
 
 namespace {
 
-// GDI's coordinates are 27-bit on every Windows since NT.
-constexpr double kLargestCoordinate = 1 << 26;
-
 COLORREF ColourRefOf(draw::Colour colour)
 {
     const draw::Rgb rgb = draw::RgbOf(colour);
@@ -25,7 +22,7 @@ COLORREF ColourRefOf(draw::Colour colour)
 
 RECT PixelRect(const draw::Rect& rect)
 {
-    return {PixelOf(rect.left), PixelOf(rect.top), PixelOf(rect.right), PixelOf(rect.bottom)};
+    return {draw::Pixel(rect.left), draw::Pixel(rect.top), draw::Pixel(rect.right), draw::Pixel(rect.bottom)};
 }
 
 int PenStyleOf(draw::Dash dash)
@@ -42,7 +39,7 @@ int PenStyleOf(draw::Dash dash)
 // stroke is a geometric pen with square-cut ends, dashed at any width.
 HPEN MakePen(const draw::Stroke& stroke)
 {
-    const int width = std::max(1, PixelOf(stroke.width));
+    const int width = std::max(1, draw::Pixel(stroke.width));
     if (width == 1) {
         return CreatePen(PenStyleOf(stroke.dash), 1, ColourRefOf(stroke.colour));
     }
@@ -64,35 +61,7 @@ void WithPen(HDC dc, const draw::Stroke& stroke, Draw draw)
     DeleteObject(pen);
 }
 
-// How much of a text's line box lies before its anchor, across and down.
-double ShareBefore(draw::Across across)
-{
-    switch (across) {
-    case draw::Across::Left: return 0.0;
-    case draw::Across::Centre: return 0.5;
-    case draw::Across::Right: return 1.0;
-    }
-    return 0.0;
-}
-
-double ShareBefore(draw::Down down)
-{
-    switch (down) {
-    case draw::Down::Top: return 0.0;
-    case draw::Down::Middle: return 0.5;
-    case draw::Down::Bottom: return 1.0;
-    }
-    return 0.0;
-}
-
 }  // namespace
-
-int PixelOf(double coordinate)
-{
-    const double bounded =
-        std::isnan(coordinate) ? 0.0 : std::clamp(coordinate, -kLargestCoordinate, kLargestCoordinate);
-    return static_cast<int>(std::floor(bounded + 0.5));
-}
 
 GdiPainter::GdiPainter(HDC dc) : dc_(dc), savedState_(SaveDC(dc))
 {
@@ -110,7 +79,7 @@ GdiPainter::~GdiPainter()
 
 void GdiPainter::select(double size, bool bold) const
 {
-    const int height = std::max(1, PixelOf(size));
+    const int height = std::max(1, draw::Pixel(size));
     auto found =
         std::ranges::find_if(fonts_, [&](const Font& font) { return font.height == height && font.bold == bold; });
     if (found == fonts_.end()) {
@@ -144,15 +113,14 @@ void GdiPainter::polyline(const draw::Polyline& line)
 {
     std::vector<POINT> points;
     std::ranges::transform(line.points, std::back_inserter(points), [](const draw::Point& point) {
-        return POINT{PixelOf(point.x), PixelOf(point.y)};
+        return POINT{draw::Pixel(point.x), draw::Pixel(point.y)};
     });
     WithPen(dc_, line.stroke, [&] { Polyline(dc_, points.data(), static_cast<int>(points.size())); });
 }
 
 void GdiPainter::text(const draw::Text& text)
 {
-    const double left = text.anchor.x - width(text.text, text.size, text.bold) * ShareBefore(text.across);
-    const double top = text.anchor.y - lineHeight(text.size) * ShareBefore(text.down);
+    const draw::TextBox box = draw::BoxOf(text, width(text.text, text.size, text.bold), lineHeight(text.size));
     const int saved = SaveDC(dc_);
     if (text.clip) {
         const RECT clip = PixelRect(*text.clip);
@@ -161,7 +129,7 @@ void GdiPainter::text(const draw::Text& text)
     select(text.size, text.bold);
     SetTextColor(dc_, ColourRefOf(text.colour));
     const std::wstring wide = WideText(text.text);
-    TextOutW(dc_, PixelOf(left), PixelOf(top), wide.c_str(), static_cast<int>(wide.size()));
+    TextOutW(dc_, draw::Pixel(box.left), draw::Pixel(box.top), wide.c_str(), static_cast<int>(wide.size()));
     RestoreDC(dc_, saved);
 }
 

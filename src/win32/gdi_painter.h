@@ -44,8 +44,4 @@ private:
     mutable std::vector<Font> fonts_;
 };
 
-// The pixel a coordinate falls in: one rounding rule for every primitive,
-// and never beyond what GDI's coordinates hold.
-int PixelOf(double coordinate);
-
 }  // namespace pali

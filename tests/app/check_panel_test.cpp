@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <limits>
 #include <optional>
 #include <string>
 #include <utility>
@@ -172,6 +173,21 @@ TEST(ProfilePicture, LabelsEachLayerAndTheDepthOfItsBase)
         "piano campagna", "1  φ 30°  γ 1,8  K 1", "5,00 m", "2  φ 34°  γ 1,9  K 0,8", "12,00 m", "punta 12,00 m",
     };
     EXPECT_EQ(texts, expected);
+}
+
+// One rounding rule on every surface, and no coordinate beyond what GDI holds.
+TEST(DrawingPixels, RoundEveryCoordinateOneWayAndHoldThoseBeyondEverySurface)
+{
+    struct Case {
+        double coordinate;
+        int pixel;
+    };
+    constexpr double kHuge = std::numeric_limits<double>::max();
+    for (const Case& rounded :
+         {Case{0.0, 0}, Case{0.49, 0}, Case{0.5, 1}, Case{2.5, 3}, Case{-0.5, 0}, Case{-0.51, -1}, Case{kHuge, 1 << 26},
+          Case{-kHuge, -(1 << 26)}, Case{std::numeric_limits<double>::quiet_NaN(), 0}}) {
+        EXPECT_EQ(draw::Pixel(rounded.coordinate), rounded.pixel) << rounded.coordinate;
+    }
 }
 
 }  // namespace

@@ -191,7 +191,7 @@ RECT InPanel(HWND control, HWND panel)
 
 RECT PixelsOf(const draw::Rect& rect)
 {
-    return {PixelOf(rect.left), PixelOf(rect.top), PixelOf(rect.right), PixelOf(rect.bottom)};
+    return {draw::Pixel(rect.left), draw::Pixel(rect.top), draw::Pixel(rect.right), draw::Pixel(rect.bottom)};
 }
 
 bool Inside(const RECT& inner, const RECT& outer)
@@ -212,11 +212,12 @@ TEST_P(CheckPanelOnScreen, ShowsBesideTheFormWithEveryCaptionAndFigureWhole)
     }
     ASSERT_EQ(window.form().dpi(), screen.dpi);
     window.session().openFile(kVerticalsFile);
-    // As the window places it when maximised on that screen.
+    // The window's own sizes handled first, so that none comes after the
+    // panel is placed as the window places it when maximised on that screen.
+    pump();
     RECT area = MaximisedClient(screen);
     area.left = Pixels(kFormExtentTwips, screen.dpi);
     window.panel().place(area, screen.dpi);
-    pump();
 
     RECT panelArea;
     GetClientRect(panel().handle(), &panelArea);
