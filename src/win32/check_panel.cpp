@@ -18,7 +18,10 @@ namespace {
 const wchar_t* const kPanelClass = L"PortanzaPaliCheckPanel";
 const wchar_t* const kProfileClass = L"PortanzaPaliSoilProfile";
 
-constexpr FontStyle kTitleFont = Bold(kPlain.points);
+// The panel's heading a step above the plain size, as the form's own headings
+// ("APPROCCIO COMBINAZIONE"): at the plain size Wine draws the bold face of
+// Liberation Sans no heavier than the regular one.
+constexpr FontStyle kTitleFont = Bold(9.75);
 constexpr std::array<FontStyle, 2> kPanelFonts = {kPlain, kTitleFont};
 
 constexpr DWORD kReadOutStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_READONLY | ES_AUTOHSCROLL;
