@@ -61,6 +61,29 @@ else
     failures=$((failures + 1))
 fi
 
+# Case 8 as an engineer may type it: with Nq beyond the reals, and a pile
+# whose Rd equals its Ed to the last decimal (525,51 / 1,60 = 1,5 x 218,9625).
+box() { sed "s/\"$1\": \"[^\"]*\"/\"$1\": \"$2\"/"; }
+box K1 1e999 <caso8.pali >"$work/nq.pali"
+"$@" --verifica "$work/nq.pali" >"$work/out" 2>"$work/err"
+status=$?
+# No combination computes (status 2), and the check says why.
+if [[ $status == 2 ]] && grep -q "Avviso: Il valore di Nq digitato non si confronta" "$work/out"; then
+    echo "ok: an Nq beyond the reals, a warning and no crash"
+else
+    echo "FAIL: an Nq beyond the reals gave status $status and: $(cat "$work/out" "$work/err")"
+    failures=$((failures + 1))
+fi
+box A 93 <caso8.pali | box K1 29,4 | box M5 1 | box CP 0 | box CPNS 0 | box CV 218,9625 >"$work/pari.pali"
+LOCPATH="$work" LC_ALL=it_IT.UTF-8 "$@" --verifica "$work/pari.pali" >"$work/out" 2>"$work/err"
+status=$?
+if [[ $status == 0 ]] && grep -q "A1+M1+R3: Ed = 328,44 t, Rd = 328,44 t, Rd/Ed = 1,00: VERIFICATO" "$work/out"; then
+    echo "ok: Rd equal to Ed, verified"
+else
+    echo "FAIL: Rd equal to Ed gave status $status and: $(cat "$work/out" "$work/err")"
+    failures=$((failures + 1))
+fi
+
 expect_run() {  # what, wanted status, wanted start of the standard output, text in the error output, command...
     local what=$1 status=$2 out=$3 err=$4
     shift 4
