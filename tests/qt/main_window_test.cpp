@@ -233,6 +233,10 @@ TEST_F(MainWindowTest, TheCheckPanelFollowsTheWindow)
 
     QTest::mouseClick(panel->findChild<QPushButton*>(), Qt::LeftButton);
     EXPECT_EQ(window.form().box(Box::K1)->text(), "40.0");
+
+    // A number beyond the reals typed into K1: the panel says why, and the window goes on.
+    type(Box::K1, "1e999");
+    EXPECT_TRUE(readOut("Avvisi").contains("Overflow")) << readOut("Avvisi").toStdString();
 }
 
 // Every box a project opened puts on the window is a change of the form;
