@@ -155,6 +155,19 @@ TEST_F(WorkedExample, WithoutCompressionOrVerticalsHasNoVerdict)
     EXPECT_EQ(unknown.warnings[0].kind, CheckWarning::Kind::NoVerticals);
 }
 
+// The number of layers is read once for the check, the table's Nq and the
+// profile: beyond the table's 20 rows it is said, and the profile shows 20.
+TEST_F(WorkedExample, AFewLayersTooManyAreAWarning)
+{
+    form[Box::C] = "25";
+    const DesignCheck check = Check("3");
+    ASSERT_FALSE(check.warnings.empty());
+    EXPECT_EQ(check.warnings.front().kind, CheckWarning::Kind::LayerCountBeyondTable);
+    EXPECT_EQ(check.warnings.front().row, 25);
+    EXPECT_EQ(check.nq.missing, NqMissing::LayerCountNotInTable);
+    EXPECT_EQ(ReadLayerCount(form, kComma).RowsShown(), kLastLayerRow);
+}
+
 TEST(TwoDecimals, AreCorrectlyRoundedFromTheExactValue)
 {
     EXPECT_EQ(TwoDecimals(2.675, kComma), "2,67");  // 2,67499999999999982236431605997495353221893310546875
