@@ -42,10 +42,11 @@ CombinationCheck CheckCombination(FormContents form, ProjectState state, std::si
     // The figures as the window shows them; a capacity that rounds to zero
     // shows no digit, and counts as zero.
     check.ed = LeadingNumber(form[Box::CARMAG], format);
+    check.capacity = LeadingNumber(form[Box::M8], format);
     if (!factors) {
         return check;
     }
-    check.rd = LeadingNumber(form[Box::M8], format) / factors->xi3;
+    check.rd = *check.capacity / factors->xi3;
     if (*check.ed > 0.0) {
         check.ratio = *check.rd / *check.ed;
         const bool reaches = ReachesExactly(form[Box::M8], factors->Xi3Hundredths(), form[Box::CARMAG], format)
@@ -136,15 +137,24 @@ std::string OneDecimal(double value, const NumberFormat& format)
     return Fixed(value, 1, format);
 }
 
+std::array<CombinationCheck, 3> CheckCombinations(const FormContents& form, const ProjectState& state,
+                                                  const std::optional<CorrelationFactors>& factors,
+                                                  const NumberFormat& format)
+{
+    std::array<CombinationCheck, 3> combinations;
+    for (std::size_t option = 0; option < combinations.size(); ++option) {
+        combinations[option] = CheckCombination(form, state, option, factors, format);
+    }
+    return combinations;
+}
+
 DesignCheck CheckDesign(const FormContents& form, const ProjectState& state, std::string_view verticals,
                         const NumberFormat& format)
 {
     DesignCheck check;
     check.nq = NqFromTable(form, state, format);
     check.verticals = CorrelationFactorsFor(verticals, format);
-    for (std::size_t option = 0; option < check.combinations.size(); ++option) {
-        check.combinations[option] = CheckCombination(form, state, option, check.verticals.factors, format);
-    }
+    check.combinations = CheckCombinations(form, state, check.verticals.factors, format);
     check.approach1Ntc2008 = BothVerdicts(check.combinations[0], check.combinations[1]);
     check.approach2Ntc2008Ntc2018 = check.combinations[2].verdict;
 

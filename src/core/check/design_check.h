@@ -52,8 +52,9 @@ struct CombinationCheck {
     std::string_view name;
     std::optional<RunTimeError> error;  // the calculation failed: no figures
     std::optional<double> ed;
-    std::optional<double> rd;     // none without the correlation factors
-    std::optional<double> ratio;  // Rd / Ed, none when Ed is not a compression
+    std::optional<double> capacity;  // M8 as shown
+    std::optional<double> rd;        // none without the correlation factors
+    std::optional<double> ratio;     // Rd / Ed, none when Ed is not a compression
     std::optional<Verdict> verdict;
 };
 
@@ -69,6 +70,11 @@ struct DesignCheck {
     std::optional<Verdict> approach2Ntc2008Ntc2018;  // A1+M1+R3
     std::vector<CheckWarning> warnings;
 };
+
+// CALCOLA PORTANZA under each combination, on copies, with Rd and the verdicts.
+std::array<CombinationCheck, 3> CheckCombinations(const FormContents& form, const ProjectState& state,
+                                                  const std::optional<CorrelationFactors>& factors,
+                                                  const NumberFormat& format);
 
 // Never raises, whatever the boxes hold: what cannot be read is a warning.
 DesignCheck CheckDesign(const FormContents& form, const ProjectState& state, std::string_view verticals,
