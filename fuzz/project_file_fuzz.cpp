@@ -37,9 +37,12 @@ void CheckAndShow(const pali::Project& project)
     const pali::NumberFormat comma = pali::NumberFormat::Comma();
     const pali::DesignCheck check = pali::CheckDesign(project.form, project.state, project.verticals, comma);
     pali::PanelTexts(check, comma);
-    pali::DesignCheckReportLines(check, comma);
-    pali::DesignCheckText("p.pali", check, comma);
-    pali::DesignCheckJson("p.pali", check, comma);
+    const pali::LengthCurve curve = pali::CurveOfLengths(project.form, project.state, project.verticals, comma);
+    pali::DesignCheckReportLines(check, curve, comma);
+    pali::DesignCheckText("p.pali", check, curve, comma);
+    pali::DesignCheckJson("p.pali", check, curve, comma);
+    pali::CurveCsv(curve, comma);
+    pali::CurveJson(curve);
     pali::ProfilePicture(pali::ProfileOf(project.form, project.state, comma), 400, 300, 12, FixedMeasure());
 }
 

@@ -40,6 +40,17 @@ Command ParseCheck(std::vector<std::string> files, bool json)
     return CheckCommand{std::move(files), json};
 }
 
+Command ParseCurve(const std::vector<std::string>& arguments, bool json)
+{
+    if (arguments.size() != 1) {
+        return RefusedCommand{"--curva vuole un file di progetto"};
+    }
+    if (IsOption(arguments.front())) {
+        return NotUnderstood(arguments.front());
+    }
+    return CurveCommand{arguments.front(), json};
+}
+
 Command ParsePdf(const std::vector<std::string>& arguments)
 {
     if (arguments.size() != 2) {
@@ -107,6 +118,22 @@ std::optional<CommandOutput> Run(const CheckCommand& check, const CommandSystem&
     return RunCheckCommand(check, system.read, system.format);
 }
 
+// The curve of a file's profile; status 2 when the file does not open or its
+// profile gives no length.
+std::optional<CommandOutput> Run(const CurveCommand& asked, const CommandSystem& system)
+{
+    const auto project = OpenProject(asked.file, system.read);
+    if (const auto* problem = std::get_if<std::string>(&project)) {
+        return CommandOutput{kCannotBeChecked, {}, *problem + "\n"};
+    }
+    const Project& opened = std::get<Project>(project);
+    const LengthCurve curve = CurveOfLengths(opened.form, opened.state, opened.verticals, system.format);
+    if (curve.points.empty()) {
+        return CommandOutput{kCannotBeChecked, {}, "«" + FileNameOf(asked.file) + "»: il profilo non dà lunghezze.\n"};
+    }
+    return CommandOutput{0, asked.json ? CurveJson(curve) : CurveCsv(curve, system.format), {}};
+}
+
 // The PDF's status tells a script a file that does not open (2) from a system
 // without PDF (3) and from a PDF the disk refused (4).
 std::optional<CommandOutput> Run(const PdfCommand& pdf, const CommandSystem& system)
@@ -154,8 +181,11 @@ Command ParseCommandLine(const std::vector<std::string>& words)
     if (!rest.empty() && rest.front() == "--verifica") {
         return ParseCheck({rest.begin() + 1, rest.end()}, json);
     }
+    if (!rest.empty() && rest.front() == "--curva") {
+        return ParseCurve({rest.begin() + 1, rest.end()}, json);
+    }
     if (json) {
-        return RefusedCommand{"--json vale solo con --verifica"};
+        return RefusedCommand{"--json vale solo con --verifica o --curva"};
     }
     if (rest.empty()) {
         return WindowCommand{};
@@ -178,6 +208,7 @@ std::string UsageText()
 {
     return "uso: portanza-pali [FILE]                        apre la finestra, con il progetto FILE\n"
            "     portanza-pali --verifica [--json] FILE...   la verifica di progetto di ogni FILE\n"
+           "     portanza-pali --curva [--json] FILE         Rd a ogni lunghezza del profilo di FILE\n"
            "     portanza-pali --pdf USCITA.pdf FILE         la relazione di FILE in USCITA.pdf (Linux)\n"
            "     portanza-pali --help                        questo aiuto (anche -h)\n"
            "     portanza-pali --version                     la versione del programma\n"
@@ -207,7 +238,9 @@ CommandOutput RunCheckCommand(const CheckCommand& command, const FileReader& rea
         }
         const Project& opened = std::get<Project>(project);
         const DesignCheck check = CheckDesign(opened.form, opened.state, opened.verticals, format);
-        output.out += command.json ? DesignCheckJson(file, check, format) + "\n" : DesignCheckText(file, check, format);
+        const LengthCurve curve = CurveOfLengths(opened.form, opened.state, opened.verticals, format);
+        output.out += command.json ? DesignCheckJson(file, check, curve, format) + "\n"
+                                   : DesignCheckText(file, check, curve, format);
         output.status = std::max(output.status, StatusOf(check));
     }
     return output;

@@ -28,6 +28,14 @@ struct CheckCommand {
     bool operator==(const CheckCommand&) const = default;
 };
 
+// portanza-pali --curva [--json] FILE: the design resistance at every length
+// of FILE's profile, as CSV or one JSON object a length.
+struct CurveCommand {
+    std::string file;
+    bool json = false;
+    bool operator==(const CurveCommand&) const = default;
+};
+
 // portanza-pali --pdf OUTPUT FILE: the report of FILE in the PDF file OUTPUT.
 struct PdfCommand {
     std::string output;
@@ -51,7 +59,8 @@ struct RefusedCommand {
     bool operator==(const RefusedCommand&) const = default;
 };
 
-using Command = std::variant<WindowCommand, CheckCommand, PdfCommand, HelpCommand, VersionCommand, RefusedCommand>;
+using Command =
+    std::variant<WindowCommand, CheckCommand, CurveCommand, PdfCommand, HelpCommand, VersionCommand, RefusedCommand>;
 
 // What the words of the command line (UTF-8, without the program's name) ask
 // for. Every front end reads them here, so that both systems take the same words.

@@ -2,11 +2,13 @@
 
 #include "app/design_check_texts.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include <nlohmann/json.hpp>
 
 #include "app/error_message.h"
+#include "core/calc/design_combinations.h"
 #include "core/state/conversions.h"
 
 namespace pali {
@@ -123,6 +125,32 @@ std::string JsonVerdict(const std::optional<Verdict>& verdict)
     return verdict ? JsonText(VerdictText(*verdict)) : "null";
 }
 
+// A real as its 15 significant digits write it, or null.
+std::string JsonReal(const std::optional<double>& value)
+{
+    return value && std::isfinite(*value) ? RealText(*value, NumberFormat::Point()) : "null";
+}
+
+// The longest curve stops at 200 m, and says so.
+std::vector<std::string> CurveWarnings(const LengthCurve& curve, const NumberFormat& format)
+{
+    if (!curve.cut) {
+        return {};
+    }
+    return {"Il profilo è profondo " + Figure(curve.profileDepth.value_or(0.0), format) +
+            " m: le lunghezze del palo si cercano fino a " +
+            RealText(static_cast<double>(kLongestCurveSteps) / kCurveStepsPerMetre, format) + " m."};
+}
+
+std::vector<std::string> AllWarnings(const DesignCheck& check, const LengthCurve& curve, const NumberFormat& format)
+{
+    std::vector<std::string> warnings = WarningTexts(check, format);
+    for (std::string& warning : CurveWarnings(curve, format)) {
+        warnings.push_back(std::move(warning));
+    }
+    return warnings;
+}
+
 }  // namespace
 
 std::string NqMissingText(const NqReading& nq, const NumberFormat& format)
@@ -196,7 +224,8 @@ bool IsComplete(const DesignCheck& check)
     return check.verticals.factors.has_value();
 }
 
-std::vector<PrintItems> DesignCheckReportLines(const DesignCheck& check, const NumberFormat& format)
+std::vector<PrintItems> DesignCheckReportLines(const DesignCheck& check, const LengthCurve& curve,
+                                               const NumberFormat& format)
 {
     std::vector<PrintItems> lines;
     lines.push_back({print::Literal{" VERIFICA DI PROGETTO (D.M. 14/01/2008 E D.M. 17/01/2018, PAR. 6.4.3.1.1)"}});
@@ -213,7 +242,9 @@ std::vector<PrintItems> DesignCheckReportLines(const DesignCheck& check, const N
     }
     lines.push_back(Label(Upper(kApproach1Name), VerdictOrDash(check.approach1Ntc2008)));
     lines.push_back(Label(Upper(kApproach2Name), VerdictOrDash(check.approach2Ntc2008Ntc2018)));
-    for (const std::string& warning : WarningTexts(check, format)) {
+    lines.push_back(Label(kShortestNtc2018Caption, ShortestText(curve.shortestNtc2018, curve, format)));
+    lines.push_back(Label(kShortestNtc2008Caption, ShortestText(curve.shortestNtc2008, curve, format)));
+    for (const std::string& warning : AllWarnings(check, curve, format)) {
         lines.push_back({print::Literal{"        AVVISO: " + warning}});
     }
     return lines;
@@ -225,10 +256,12 @@ std::vector<PrintItems> ReportCheckLines(const FormContents& form, const Project
     if (verticals.empty()) {
         return {};
     }
-    return DesignCheckReportLines(CheckDesign(form, state, verticals, format), format);
+    return DesignCheckReportLines(CheckDesign(form, state, verticals, format),
+                                  CurveOfLengths(form, state, verticals, format), format);
 }
 
-std::string DesignCheckText(const std::string& file, const DesignCheck& check, const NumberFormat& format)
+std::string DesignCheckText(const std::string& file, const DesignCheck& check, const LengthCurve& curve,
+                            const NumberFormat& format)
 {
     std::string text = file + "\n";
     text += "  Verticali indagate: ";
@@ -247,13 +280,16 @@ std::string DesignCheckText(const std::string& file, const DesignCheck& check, c
     }
     text += "  " + std::string(kApproach1Name) + ": " + VerdictOrDash(check.approach1Ntc2008) + "\n";
     text += "  " + std::string(kApproach2Name) + ": " + VerdictOrDash(check.approach2Ntc2008Ntc2018) + "\n";
-    for (const std::string& warning : WarningTexts(check, format)) {
+    text += "  Lunghezza minima NTC 2018: " + ShortestText(curve.shortestNtc2018, curve, format) + "\n";
+    text += "  Lunghezza minima NTC 2008 (Approccio 1): " + ShortestText(curve.shortestNtc2008, curve, format) + "\n";
+    for (const std::string& warning : AllWarnings(check, curve, format)) {
         text += "  Avviso: " + warning + "\n";
     }
     return text;
 }
 
-std::string DesignCheckJson(const std::string& file, const DesignCheck& check, const NumberFormat& format)
+std::string DesignCheckJson(const std::string& file, const DesignCheck& check, const LengthCurve& curve,
+                            const NumberFormat& format)
 {
     std::string json = "{\"file\": " + JsonText(file);
     json += ", \"nq_tabella\": " + (check.nq.value ? OneDecimal(*check.nq.value, NumberFormat::Point()) : "null");
@@ -273,12 +309,110 @@ std::string DesignCheckJson(const std::string& file, const DesignCheck& check, c
     }
     json += "], \"approccio1_ntc2008\": " + JsonVerdict(check.approach1Ntc2008);
     json += ", \"approccio2_ntc2008_ntc2018\": " + JsonVerdict(check.approach2Ntc2008Ntc2018);
+    json += ", \"profondita_profilo\": " + JsonReal(curve.profileDepth);
+    json += ", \"lunghezza_minima_ntc2018\": " + JsonFigure(curve.shortestNtc2018.length);
+    json += ", \"lunghezza_minima_ntc2008\": " + JsonFigure(curve.shortestNtc2008.length);
     json += ", \"avvisi\": [";
-    const std::vector<std::string> warnings = WarningTexts(check, format);
+    const std::vector<std::string> warnings = AllWarnings(check, curve, format);
     for (std::size_t index = 0; index < warnings.size(); ++index) {
         json += (index == 0 ? "" : ", ") + JsonText(warnings[index]);
     }
     return json + "]}";
+}
+
+std::string ShortestText(const ShortestLength& shortest, const LengthCurve& curve, const NumberFormat& format)
+{
+    if (shortest.length) {
+        return TwoDecimals(*shortest.length, format) + " m";
+    }
+    if (!shortest.bestRatio) {
+        return "-";
+    }
+    return "nessuna entro " + TwoDecimals(curve.points.back().length, format) + " m (Rd/Ed massimo " +
+           TwoDecimals(*shortest.bestRatio, format) + " a " + TwoDecimals(shortest.bestAt.value_or(0.0), format) +
+           " m)";
+}
+
+namespace {
+
+// Rd where the verticals give it, the capacity M8 where they do not.
+bool HasDesignResistance(const LengthCurve& curve)
+{
+    return std::ranges::any_of(curve.points,
+                               [](const CurvePoint& point) { return point.combinations[0].rd.has_value(); });
+}
+
+std::string CsvFigure(const std::optional<double>& value, const NumberFormat& format)
+{
+    return value ? TwoDecimals(*value, format) : "";
+}
+
+// A field with the separator or a quote in it is quoted, as spreadsheets read it.
+std::string CsvField(const std::string& text)
+{
+    if (text.find_first_of(";\"\n") == std::string::npos) {
+        return text;
+    }
+    std::string quoted = "\"";
+    for (const char c : text) {
+        quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+    }
+    return quoted + "\"";
+}
+
+std::string CsvCombination(const CombinationCheck& combination, bool designResistance, const NumberFormat& format)
+{
+    if (combination.error) {
+        return ";" + CsvField(ErrorLine(*combination.error)) + ";;";
+    }
+    return ";" + CsvFigure(combination.ed, format) + ";" +
+           CsvFigure(designResistance ? combination.rd : combination.capacity, format) + ";" +
+           CsvFigure(combination.ratio, format);
+}
+
+}  // namespace
+
+std::string CurveCsv(const LengthCurve& curve, const NumberFormat& format)
+{
+    const bool designResistance = HasDesignResistance(curve);
+    std::string csv = "L (m);strato;Nq";
+    for (const auto& combination : kDesignCombinations) {
+        const std::string name(combination.name);
+        csv += ";Ed " + name + " (t);" + (designResistance ? "Rd " : "M8 ") + name + " (t);Rd/Ed " + name;
+    }
+    csv += "\n";
+    for (const CurvePoint& point : curve.points) {
+        csv += TwoDecimals(point.length, format) + ";" + std::to_string(point.tipLayer) + ";" +
+               CsvField(NqText(point.nq, format));
+        for (const CombinationCheck& combination : point.combinations) {
+            csv += point.HasValue() ? CsvCombination(combination, designResistance, format) : ";;;";
+        }
+        csv += "\n";
+    }
+    return csv;
+}
+
+std::string CurveJson(const LengthCurve& curve)
+{
+    const NumberFormat point = NumberFormat::Point();
+    std::string json;
+    for (const CurvePoint& at : curve.points) {
+        json += "{\"L\": " + TwoDecimals(at.length, point) + ", \"strato\": " + std::to_string(at.tipLayer);
+        json += ", \"nq\": " + (at.nq.value ? OneDecimal(*at.nq.value, point) : "null");
+        json += ", \"nq_motivo\": " + (at.nq.value ? "null" : JsonText(NqMissingText(at.nq, point)));
+        json += ", \"combinazioni\": [";
+        for (std::size_t index = 0; at.HasValue() && index < at.combinations.size(); ++index) {
+            const CombinationCheck& combination = at.combinations[index];
+            json += index == 0 ? "" : ", ";
+            json += "{\"nome\": " + JsonText(combination.name) + ", \"Ed\": " + JsonFigure(combination.ed) +
+                    ", \"M8\": " + JsonFigure(combination.capacity) + ", \"Rd\": " + JsonFigure(combination.rd) +
+                    ", \"rapporto\": " + JsonFigure(combination.ratio) +
+                    ", \"esito\": " + JsonVerdict(combination.verdict) +
+                    ", \"errore\": " + (combination.error ? JsonText(ErrorLine(*combination.error)) : "null") + "}";
+        }
+        json += "]}\n";
+    }
+    return json;
 }
 
 }  // namespace pali

@@ -47,9 +47,12 @@ void CheckEverything(const std::vector<std::pair<std::size_t, const char*>>& typ
     }
     const DesignCheck check = CheckDesign(form, state, verticals, kComma);
     PanelTexts(check, kComma);
-    DesignCheckReportLines(check, kComma);
-    DesignCheckText("p.pali", check, kComma);
-    DesignCheckJson("p.pali", check, kComma);
+    const LengthCurve curve = CurveOfLengths(form, state, verticals, kComma);
+    DesignCheckReportLines(check, curve, kComma);
+    DesignCheckText("p.pali", check, curve, kComma);
+    DesignCheckJson("p.pali", check, curve, kComma);
+    CurveCsv(curve, kComma);
+    CurveJson(curve);
     const draw::Drawing picture = ProfilePicture(ProfileOf(form, state, kComma), 400, 300, 12, FixedMeasure());
     for (const draw::Primitive& primitive : picture.primitives) {
         if (const auto* rect = std::get_if<draw::FilledRect>(&primitive)) {

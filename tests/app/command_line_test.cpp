@@ -57,6 +57,8 @@ TEST(ParseCommandLine, ReadsEveryFormWithJsonInAnyPlace)
         {{"--verifica", "a.pali", "--json", "b.pali"}, CheckCommand{{"a.pali", "b.pali"}, true}},
         {{"--verifica", "a.pali", "b.pali", "--json"}, CheckCommand{{"a.pali", "b.pali"}, true}},
         {{"--json", "--verifica", "a.pali"}, CheckCommand{{"a.pali"}, true}},
+        {{"--curva", "a.pali"}, CurveCommand{"a.pali", false}},
+        {{"--curva", "a.pali", "--json"}, CurveCommand{"a.pali", true}},
         {{"--pdf", "uscita.pdf", "a.pali"}, PdfCommand{"uscita.pdf", "a.pali"}},
         {{"--help"}, HelpCommand{}},
         {{"-h"}, HelpCommand{}},
@@ -78,10 +80,12 @@ TEST(ParseCommandLine, RefusesWhatItDoesNotUnderstandSayingWhy)
         {{"-x", "a.pali"}, "opzione non ammessa: -x"},
         {{"a.pali", "b.pali"}, "la finestra apre un solo file di progetto"},
         {{"a.pali", "--verifica"}, "la finestra apre un solo file di progetto"},
-        {{"--json"}, "--json vale solo con --verifica"},
-        {{"--json", "a.pali"}, "--json vale solo con --verifica"},
-        {{"--pdf", "uscita.pdf", "a.pali", "--json"}, "--json vale solo con --verifica"},
+        {{"--json"}, "--json vale solo con --verifica o --curva"},
+        {{"--json", "a.pali"}, "--json vale solo con --verifica o --curva"},
+        {{"--pdf", "uscita.pdf", "a.pali", "--json"}, "--json vale solo con --verifica o --curva"},
         {{"--verifica"}, "--verifica vuole almeno un file di progetto"},
+        {{"--curva"}, "--curva vuole un file di progetto"},
+        {{"--curva", "a.pali", "b.pali"}, "--curva vuole un file di progetto"},
         {{"--verifica", "--json"}, "--verifica vuole almeno un file di progetto"},
         {{"--verifica", "a.pali", "--jsn"}, "opzione non ammessa: --jsn"},
         {{"--pdf", "a.pali"}, "--pdf vuole il file PDF da scrivere e un file di progetto"},
@@ -223,7 +227,10 @@ TEST(CheckCommand, WritesOneJsonObjectAFileWithItsKeys)
     }
     EXPECT_EQ(keys,
               (std::vector<std::string>{"approccio1_ntc2008", "approccio2_ntc2008_ntc2018", "avvisi", "combinazioni",
-                                        "file", "nq_motivo", "nq_tabella", "verticali", "xi3", "xi4"}));
+                                        "file", "lunghezza_minima_ntc2008", "lunghezza_minima_ntc2018", "nq_motivo",
+                                        "nq_tabella", "profondita_profilo", "verticali", "xi3", "xi4"}));
+    EXPECT_EQ(first["profondita_profilo"], 12.0);
+    EXPECT_TRUE(first["lunghezza_minima_ntc2018"].is_number());
     EXPECT_EQ(first["combinazioni"][2]["nome"], "A1+M1+R3");
     EXPECT_EQ(first["combinazioni"][2]["Rd"], 155.53);
     EXPECT_EQ(first["xi4"], 1.48);
@@ -231,6 +238,7 @@ TEST(CheckCommand, WritesOneJsonObjectAFileWithItsKeys)
     EXPECT_TRUE(second["verticali"].is_null());
     EXPECT_TRUE(second["combinazioni"][0]["esito"].is_null());
     EXPECT_EQ(second["combinazioni"][0]["Ed"], 110.0);
+    EXPECT_TRUE(second["lunghezza_minima_ntc2018"].is_null());
 }
 
 // The block stands between the combination's line and the signature; the

@@ -51,6 +51,10 @@ expect "Italian text of every case, into a file" 2 $? "$expected/verifica-it.txt
 expect "a case not verified under NTC 2018" 1 $? "$expected/verifica-8-9.txt" "$work/two"
 "$@" --verifica caso8.pali caso10.pali >"$work/two" 2>"$work/err"
 expect "cases verified" 0 $? "$expected/verifica-8-10.txt" "$work/two"
+LOCPATH="$work" LC_ALL=it_IT.UTF-8 "$@" --curva caso8.pali >"$work/curva" 2>"$work/err"
+expect "the curve of case 8 for a spreadsheet, Italian" 0 $? "$expected/curva-8.csv" "$work/curva"
+"$@" --curva --json caso8.pali >"$work/curva" 2>"$work/err"
+expect "the curve of case 8 in JSON" 0 $? "$expected/curva-8.json" "$work/curva"
 printf '{"formato": 3' >"$work/rotto.pali"
 "$@" --verifica "$work/rotto.pali" >"$work/out" 2>"$work/err"
 status=$?
