@@ -36,14 +36,14 @@ void CheckAndShow(const pali::Project& project)
 {
     const pali::NumberFormat comma = pali::NumberFormat::Comma();
     const pali::DesignCheck check = pali::CheckDesign(project.form, project.state, project.verticals, comma);
-    pali::PanelTexts(check, comma);
     const pali::LengthCurve curve = pali::CurveOfLengths(project.form, project.state, project.verticals, comma);
+    pali::PanelTexts(check, curve, comma);
     pali::DesignCheckReportLines(check, curve, comma);
     pali::DesignCheckText("p.pali", check, curve, comma);
     pali::DesignCheckJson("p.pali", check, curve, comma);
     pali::CurveCsv(curve, comma);
     pali::CurveJson(curve);
-    pali::ProfilePicture(pali::ProfileOf(project.form, project.state, comma), 400, 300, 12, FixedMeasure());
+    pali::CheckPicture(pali::ProfileOf(project.form, project.state, comma), curve, 400, 300, 12, FixedMeasure(), comma);
 }
 
 std::optional<pali::Project> Opened(std::string_view bytes, const char* locale)

@@ -31,7 +31,7 @@ std::string ReadOutName(std::string_view figure, std::string_view of)
     return std::string(figure) + " " + std::string(of);
 }
 
-CheckPanelTexts PanelTexts(const DesignCheck& check, const NumberFormat& format)
+CheckPanelTexts PanelTexts(const DesignCheck& check, const LengthCurve& curve, const NumberFormat& format)
 {
     CheckPanelTexts texts;
     texts.factors = check.verticals.factors   ? FactorsText(*check.verticals.factors, format)
@@ -57,6 +57,10 @@ CheckPanelTexts PanelTexts(const DesignCheck& check, const NumberFormat& format)
     }
     texts.approach1 = std::string(kApproach1Name) + ": " + VerdictOrDash(check.approach1Ntc2008);
     texts.approach2 = std::string(kApproach2Name) + ": " + VerdictOrDash(check.approach2Ntc2008Ntc2018);
+    texts.shortestNtc2018 =
+        std::string(kShortestNtc2018Caption) + ": " + ShortestText(curve.shortestNtc2018, curve, format);
+    texts.shortestNtc2008 =
+        std::string(kShortestNtc2008Caption) + ": " + ShortestText(curve.shortestNtc2008, curve, format);
     texts.warnings = WarningTexts(check, format);
     return texts;
 }
@@ -86,61 +90,6 @@ SoilProfile ProfileOf(const FormContents& form, const ProjectState& state, const
         profile.tipText = "punta " + TwoDecimals(*profile.pileLength, format) + " m";
     }
     return profile;
-}
-
-namespace {
-
-constexpr double kLabelGap = 2.0;        // between a text and the line it stands on
-constexpr double kLeastPileWidth = 6.0;  // a thin pile still shows
-constexpr double kLeastBandHeight = 1.0;
-
-draw::Text Label(draw::Point anchor, std::string text, draw::Across across, draw::Down down, double size,
-                 std::optional<draw::Rect> clip = std::nullopt)
-{
-    return {anchor, std::move(text), across, down, size, false, draw::Colour::Ink, clip};
-}
-
-}  // namespace
-
-draw::Drawing ProfilePicture(const SoilProfile& profile, double width, double height, double textSize,
-                             const draw::TextMeasure& measure)
-{
-    draw::Drawing drawing{width, height, {}};
-    auto& shapes = drawing.primitives;
-    const double line = measure.lineHeight(textSize);
-    const draw::Rect area{line, line, width - line, height - line};
-    const double pileX = area.left + (area.right - area.left) / 6.0;
-    const double labelsLeft = pileX + 2.0 * line;
-    shapes.push_back(draw::Polyline{{{area.left, area.top}, {area.right, area.top}}, {}});
-    shapes.push_back(Label({area.left, area.top - kLabelGap}, std::string(kGroundCaption), draw::Across::Left,
-                           draw::Down::Bottom, textSize));
-    if (!(profile.depth > 0.0) || !std::isfinite(profile.depth) || !(area.bottom > area.top)) {
-        return drawing;
-    }
-    const double unitsPerMetre = (area.bottom - area.top) / profile.depth;
-    const auto y = [&](double depth) { return area.top + depth * unitsPerMetre; };
-    for (const SoilProfile::Layer& layer : profile.layers) {
-        const double top = y(layer.top);
-        const draw::Rect band{area.left, top, area.right, std::max(top + kLeastBandHeight, y(layer.bottom))};
-        shapes.push_back(
-            draw::FilledRect{band, layer.number % 2 == 0 ? draw::Colour::SoilEven : draw::Colour::SoilOdd});
-        shapes.push_back(draw::FilledRect{{band.left, band.bottom - 1.0, band.right, band.bottom}, draw::Colour::Ink});
-        const draw::Rect labels{labelsLeft, band.top, band.right, band.bottom};
-        shapes.push_back(Label({labelsLeft, (band.top + band.bottom) / 2.0}, layer.label, draw::Across::Left,
-                               draw::Down::Middle, textSize, labels));
-        shapes.push_back(Label({band.right - kLabelGap, band.bottom}, layer.depthText, draw::Across::Right,
-                               draw::Down::Bottom, textSize, band));
-    }
-    if (profile.pileLength && *profile.pileLength > 0.0) {
-        const double widest = std::max(kLeastPileWidth, (area.right - area.left) / 8.0);
-        const double diameter = profile.pileDiameter.value_or(0.0) * unitsPerMetre;
-        const double pileWidth = std::clamp(std::isfinite(diameter) ? diameter : widest, kLeastPileWidth, widest);
-        const double tip = std::min(y(*profile.pileLength), area.bottom);
-        shapes.push_back(
-            draw::FilledRect{{pileX - pileWidth / 2.0, area.top, pileX + pileWidth / 2.0, tip}, draw::Colour::Pile});
-        shapes.push_back(Label({labelsLeft, tip}, profile.tipText, draw::Across::Left, draw::Down::Bottom, textSize));
-    }
-    return drawing;
 }
 
 }  // namespace pali

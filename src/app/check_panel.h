@@ -11,6 +11,7 @@
 #include "app/design_check_texts.h"
 #include "app/drawing.h"
 #include "core/check/design_check.h"
+#include "core/check/length_curve.h"
 #include "core/state/form_contents.h"
 #include "core/state/number_format.h"
 #include "core/state/project_state.h"
@@ -54,10 +55,12 @@ struct CheckPanelTexts {
     std::array<Row, 3> rows;
     std::string approach1;  // "NTC 2008, Approccio 1: VERIFICATO"
     std::string approach2;
+    std::string shortestNtc2018;  // "LUNGHEZZA MINIMA NTC 2018: 9,30 m", or "...: nessuna entro ..."
+    std::string shortestNtc2008;
     std::vector<std::string> warnings;
 };
 
-CheckPanelTexts PanelTexts(const DesignCheck& check, const NumberFormat& format);
+CheckPanelTexts PanelTexts(const DesignCheck& check, const LengthCurve& curve, const NumberFormat& format);
 
 // The soil profile to draw, depths in metres from the ground level: each
 // layer 1..n stored in the table, and the pile from the ground to its tip.
@@ -85,5 +88,14 @@ SoilProfile ProfileOf(const FormContents& form, const ProjectState& state, const
 // units wide so that a thin pile still shows, and its tip's depth.
 draw::Drawing ProfilePicture(const SoilProfile& profile, double width, double height, double textSize,
                              const draw::TextMeasure& measure);
+
+// The soil profile with the chart of the design resistance against the
+// pile's length beside it, on the same depth scale, so that a resistance
+// reads level with its layer: each combination's Rd as a line of its own
+// colour and dash (M8 without the verticals), its Ed as an upright line of
+// the same, the typed length and the shortest lengths marked with their
+// figures, axes with ticks and units.
+draw::Drawing CheckPicture(const SoilProfile& profile, const LengthCurve& curve, double width, double height,
+                           double textSize, const draw::TextMeasure& measure, const NumberFormat& format);
 
 }  // namespace pali

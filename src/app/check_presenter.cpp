@@ -4,6 +4,7 @@
 
 #include "app/design_check_texts.h"
 #include "core/check/design_check.h"
+#include "core/check/length_curve.h"
 
 namespace pali {
 
@@ -42,9 +43,11 @@ void CheckPresenter::compute()
     const NumberFormat format = logic_.numberFormat();
     const FormContents form = logic_.contents();
     const DesignCheck check = CheckDesign(form, logic_.state(), verticals_, format);
+    LengthCurve curve = CurveOfLengths(form, logic_.state(), verticals_, format);
     ++checksComputed_;
     stale_ = false;
-    CheckPanelContent content{verticals_, PanelTexts(check, format), ProfileOf(form, logic_.state(), format)};
+    CheckPanelContent content{verticals_, PanelTexts(check, curve, format), ProfileOf(form, logic_.state(), format),
+                              std::move(curve), format};
     nqToUse_ = content.texts.nqToUse;
     view_.showCheck(content);
 }

@@ -15,7 +15,9 @@ namespace pali {
 struct CheckPanelContent {
     std::string verticals;  // the verticals' box, as the project holds it
     CheckPanelTexts texts;
-    SoilProfile profile;  // drawn by ProfilePicture at the size the view has
+    SoilProfile profile;  // drawn with the curve by CheckPicture at the size the view has
+    LengthCurve curve;
+    NumberFormat format;  // the user's, for the picture's figures
 };
 
 // What a toolkit's panel does for the presenter: it tells whether it is

@@ -18,7 +18,17 @@ namespace pali::draw {
 // the right and y downwards from the top left corner.
 
 // What a colour is for; the palette below gives each its colour once.
-enum class Colour : std::uint8_t { Ink, Background, SoilOdd, SoilEven, Pile };
+enum class Colour : std::uint8_t {
+    Ink,
+    Background,
+    SoilOdd,
+    SoilEven,
+    Pile,
+    CombinationR1,
+    CombinationR2,
+    CombinationR3,
+    Shortest,
+};
 
 struct Rgb {
     std::uint8_t red, green, blue;
@@ -33,6 +43,10 @@ constexpr Rgb RgbOf(Colour colour)
     case Colour::SoilOdd: return {0xD8, 0xC8, 0xA0};
     case Colour::SoilEven: return {0xEE, 0xE0, 0xC0};
     case Colour::Pile: return {0x80, 0x80, 0x80};
+    case Colour::CombinationR1: return {0x1F, 0x4E, 0x9C};
+    case Colour::CombinationR2: return {0x2E, 0x7D, 0x32};
+    case Colour::CombinationR3: return {0xC6, 0x28, 0x28};
+    case Colour::Shortest: return {0x6A, 0x1B, 0x9A};
     }
     return {0x00, 0x00, 0x00};
 }

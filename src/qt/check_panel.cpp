@@ -45,9 +45,11 @@ ProfileView::ProfileView(QWidget* parent) : QWidget(parent)
     setAccessibleName(Text(kProfileName));
 }
 
-void ProfileView::setProfile(SoilProfile profile)
+void ProfileView::setPicture(const CheckPanelContent& content)
 {
-    profile_ = std::move(profile);
+    profile_ = content.profile;
+    curve_ = content.curve;
+    format_ = content.format;
     update();
 }
 
@@ -55,7 +57,7 @@ void ProfileView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     QtPainter surface(painter, font());
-    draw::Paint(ProfilePicture(profile_, width(), height(), EmPixels(font()), surface), surface);
+    draw::Paint(CheckPicture(profile_, curve_, width(), height(), EmPixels(font()), surface, format_), surface);
 }
 
 CheckPanel::CheckPanel(QWidget* parent)
@@ -65,6 +67,8 @@ CheckPanel::CheckPanel(QWidget* parent)
       nq_(ReadOut(Text(kNqFromTableName), this)),
       use_(new QPushButton(Text(kUseNqCaption), this)),
       profile_(new ProfileView(this)),
+      shortestNtc2018_(ReadOut(Text(kShortestNtc2018Caption), this)),
+      shortestNtc2008_(ReadOut(Text(kShortestNtc2008Caption), this)),
       approach1_(ReadOut(Text(ReadOutName(kVerdictFigure, kApproach1Name)), this)),
       approach2_(ReadOut(Text(ReadOutName(kVerdictFigure, kApproach2Name)), this)),
       warnings_(ReadOut(Text(kWarningsName), this))
@@ -88,6 +92,10 @@ CheckPanel::CheckPanel(QWidget* parent)
     grid->setColumnStretch(1, 1);
     layout->addLayout(grid);
     layout->addWidget(profile_, 1);
+    for (QLabel* length : {shortestNtc2018_, shortestNtc2008_}) {
+        length->setWordWrap(true);
+        layout->addWidget(length);
+    }
 
     auto* table = new QGridLayout;
     for (std::size_t column = 0; column < kCombinationHeadings.size(); ++column) {
@@ -135,6 +143,8 @@ void CheckPanel::showCheck(const CheckPanelContent& content)
         rows_[index].ratio->setText(Text(texts.rows[index].ratio));
         rows_[index].outcome->setText(Text(texts.rows[index].outcome));
     }
+    shortestNtc2018_->setText(Text(texts.shortestNtc2018));
+    shortestNtc2008_->setText(Text(texts.shortestNtc2008));
     approach1_->setText(Text(texts.approach1));
     approach2_->setText(Text(texts.approach2));
     QStringList warnings;
@@ -142,7 +152,7 @@ void CheckPanel::showCheck(const CheckPanelContent& content)
         warnings << Text(warning);
     }
     warnings_->setText(warnings.join(QLatin1Char('\n')));
-    profile_->setProfile(content.profile);
+    profile_->setPicture(content);
 }
 
 }  // namespace pali

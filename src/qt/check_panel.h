@@ -22,13 +22,15 @@ class ProfileView : public QWidget {
 
 public:
     explicit ProfileView(QWidget* parent = nullptr);
-    void setProfile(SoilProfile profile);
+    void setPicture(const CheckPanelContent& content);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     SoilProfile profile_;
+    LengthCurve curve_;
+    NumberFormat format_ = NumberFormat::Point();
 };
 
 // The panel VERIFICA beside the form: the verticals investigated, Nq from the
@@ -62,6 +64,8 @@ private:
     QPushButton* use_;
     ProfileView* profile_;
     std::array<RowLabels, 3> rows_{};
+    QLabel* shortestNtc2018_;
+    QLabel* shortestNtc2008_;
     QLabel* approach1_;
     QLabel* approach2_;
     QLabel* warnings_;

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <iterator>
 #include <limits>
 #include <optional>
 #include <string>
@@ -46,17 +48,23 @@ void CheckEverything(const std::vector<std::pair<std::size_t, const char*>>& typ
         (where == kVerticals ? verticals : form.texts[where]) = text;
     }
     const DesignCheck check = CheckDesign(form, state, verticals, kComma);
-    PanelTexts(check, kComma);
     const LengthCurve curve = CurveOfLengths(form, state, verticals, kComma);
+    PanelTexts(check, curve, kComma);
     DesignCheckReportLines(check, curve, kComma);
     DesignCheckText("p.pali", check, curve, kComma);
     DesignCheckJson("p.pali", check, curve, kComma);
     CurveCsv(curve, kComma);
     CurveJson(curve);
-    const draw::Drawing picture = ProfilePicture(ProfileOf(form, state, kComma), 400, 300, 12, FixedMeasure());
+    const draw::Drawing picture =
+        CheckPicture(ProfileOf(form, state, kComma), curve, 400, 300, 12, FixedMeasure(), kComma);
+    const auto inside = [](draw::Point point) {
+        return point.x >= 0 && point.x <= 400 && point.y >= 0 && point.y <= 300;
+    };
     for (const draw::Primitive& primitive : picture.primitives) {
         if (const auto* rect = std::get_if<draw::FilledRect>(&primitive)) {
-            EXPECT_TRUE(rect->rect.top >= 0 && rect->rect.bottom <= 300) << rect->rect.top << " " << rect->rect.bottom;
+            EXPECT_TRUE(inside({rect->rect.left, rect->rect.top}) && inside({rect->rect.right, rect->rect.bottom}));
+        } else if (const auto* line = std::get_if<draw::Polyline>(&primitive)) {
+            EXPECT_TRUE(std::ranges::all_of(line->points, inside));
         }
     }
 }
@@ -85,7 +93,8 @@ TEST(CheckPanel, AnNqBeyondTheRealsIsAWarning)
     ProjectState state;
     fixtures::EnterWorkedExample(form, state, 0);
     form[Box::K1] = "1e999";
-    const CheckPanelTexts texts = PanelTexts(CheckDesign(form, state, "3", kComma), kComma);
+    const CheckPanelTexts texts =
+        PanelTexts(CheckDesign(form, state, "3", kComma), CurveOfLengths(form, state, "3", kComma), kComma);
     ASSERT_EQ(texts.warnings.size(), 1U);
     EXPECT_NE(texts.warnings[0].find("Overflow"), std::string::npos) << texts.warnings[0];
 }
@@ -176,6 +185,87 @@ TEST(ProfilePicture, LabelsEachLayerAndTheDepthOfItsBase)
         "piano campagna", "1  φ 30°  γ 1,8  K 1", "5,00 m", "2  φ 34°  γ 1,9  K 0,8", "12,00 m", "punta 12,00 m",
     };
     EXPECT_EQ(texts, expected);
+}
+
+// The chart beside the profile, 400 x 300 with lines 12 high.
+struct ChartParts {
+    std::vector<draw::Polyline> lines;
+    std::vector<std::string> texts;
+    double groundY = 0.0;
+    double firstBaseY = 0.0;  // the base of layer 1, on the profile
+};
+
+ChartParts ChartOf(const FormContents& form, const ProjectState& state, const char* verticals)
+{
+    ChartParts parts;
+    const draw::Drawing picture =
+        CheckPicture(ProfileOf(form, state, kComma), CurveOfLengths(form, state, verticals, kComma), 400, 300, 12,
+                     FixedMeasure(), kComma);
+    for (const draw::Primitive& primitive : picture.primitives) {
+        if (const auto* line = std::get_if<draw::Polyline>(&primitive)) {
+            parts.lines.push_back(*line);
+        } else if (const auto* text = std::get_if<draw::Text>(&primitive)) {
+            parts.texts.push_back(text->text);
+        } else if (const auto* band = std::get_if<draw::FilledRect>(&primitive);
+                   band && parts.firstBaseY == 0.0 && band->fill == draw::Colour::SoilOdd) {
+            parts.groundY = band->rect.top;
+            parts.firstBaseY = band->rect.bottom;
+        }
+    }
+    return parts;
+}
+
+// The lines of that stroke in the chart, the legend's samples under it left out.
+std::vector<draw::Polyline> LinesOf(const ChartParts& parts, draw::Colour colour, double width)
+{
+    std::vector<draw::Polyline> lines;
+    std::ranges::copy_if(parts.lines, std::back_inserter(lines), [&](const draw::Polyline& line) {
+        return line.stroke.colour == colour && line.stroke.width == width && line.points.front().y < 288.0;
+    });
+    return lines;
+}
+
+// Rd of each combination from the first length to the last, on the profile's
+// depth scale; Ed upright; the shortest lengths marked with their figures.
+TEST(CheckPicture, DrawsTheResistanceAtEveryLengthLevelWithTheProfile)
+{
+    FormContents form;
+    ProjectState state;
+    fixtures::EnterWorkedExample(form, state, 0);
+    const ChartParts chart = ChartOf(form, state, "3");
+    const double metre = (chart.firstBaseY - chart.groundY) / 5.0;
+    const std::array colours = {draw::Colour::CombinationR1, draw::Colour::CombinationR2, draw::Colour::CombinationR3};
+    for (const draw::Colour colour : colours) {
+        const auto rd = LinesOf(chart, colour, 2.0);
+        ASSERT_EQ(rd.size(), 1U);
+        ASSERT_EQ(rd[0].points.size(), 120U);
+        EXPECT_NEAR(rd[0].points.front().y, chart.groundY + 0.1 * metre, 1e-9);
+        EXPECT_NEAR(rd[0].points.back().y, chart.groundY + 12.0 * metre, 1e-9);
+        EXPECT_LT(rd[0].points.front().x, rd[0].points.back().x);  // Rd grows with the length
+        const auto ed = LinesOf(chart, colour, 1.0);
+        ASSERT_EQ(ed.size(), 1U);
+        EXPECT_EQ(ed[0].points.front().x, ed[0].points.back().x);
+    }
+    EXPECT_NE(std::ranges::find(chart.texts, "NTC 2018: 8,20 m"), chart.texts.end());
+    EXPECT_NE(std::ranges::find(chart.texts, "NTC 2008: 8,80 m"), chart.texts.end());
+    const auto marks = LinesOf(chart, draw::Colour::Shortest, 1.0);
+    ASSERT_EQ(marks.size(), 2U);
+    EXPECT_NEAR(marks[0].points.front().y, chart.groundY + 8.2 * metre, 1e-9);
+}
+
+// Past L/D 50 the line stops; without the verticals the chart draws the
+// capacities M8 and marks no shortest length.
+TEST(CheckPicture, StopsWhereTheTableEndsAndDrawsTheCapacityWithoutVerticals)
+{
+    FormContents form;
+    ProjectState state;
+    fixtures::EnterWorkedExample(form, state, 0);
+    form[Box::A] = "20";  // L/D 50 at 10 m
+    const ChartParts chart = ChartOf(form, state, "");
+    const auto rd = LinesOf(chart, draw::Colour::CombinationR3, 2.0);
+    ASSERT_EQ(rd.size(), 1U);
+    EXPECT_EQ(rd[0].points.size(), 100U);
+    EXPECT_TRUE(LinesOf(chart, draw::Colour::Shortest, 1.0).empty());
 }
 
 // One rounding rule on every surface, and no coordinate beyond what GDI holds.

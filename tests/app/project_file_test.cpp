@@ -79,7 +79,8 @@ TEST(KeptProjectFiles, WithVerticalsOpenToTheSamePanelOnEverySystem)
     EXPECT_EQ(WriteProjectFile(opened), bytes);
 
     const NumberFormat comma = NumberFormat::Comma();
-    const CheckPanelTexts panel = PanelTexts(CheckDesign(opened.form, opened.state, opened.verticals, comma), comma);
+    const CheckPanelTexts panel = PanelTexts(CheckDesign(opened.form, opened.state, opened.verticals, comma),
+                                             CurveOfLengths(opened.form, opened.state, opened.verticals, comma), comma);
     EXPECT_EQ(panel.factors, "ξ3 = 1,60, ξ4 = 1,48");
     EXPECT_EQ(panel.nq, "40,0");
     const std::array<std::array<std::string, 4>, 3> rows = {{
