@@ -3,9 +3,11 @@
 #include "app/check_panel_layout.h"
 
 #include <algorithm>
+#include <iterator>
 #include <numeric>
 
 #include "app/form1_controls.h"
+#include "core/check/length_curve.h"
 
 namespace pali {
 
@@ -28,6 +30,8 @@ constexpr int kReadOutSpare = 1;
 constexpr int kWarningLines = 4;
 constexpr int kWarningLine = 14;
 constexpr int kWarningsPadding = 4;
+// The highest Rd/Ed the shortest lengths' read-outs make room for.
+constexpr double kWidestRatio = 9999.99;
 // The profile keeps a readable height even on a short window.
 constexpr int kLeastProfileHeight = 120;
 
@@ -54,7 +58,27 @@ struct Lengths {
           dpi(dpi)
     {}
     int margin, gap, line, readOutDrop, dpi;
+
+    // A box of wrapped text that many lines tall.
+    int textLines(int lines) const { return lines * Scaled(kWarningLine, dpi) + Scaled(kWarningsPadding, dpi); }
 };
+
+// The lines a text of those words takes, wrapped at spaces as an edit
+// control wraps it: a word that no longer fits begins the next line.
+int WrappedLines(const std::vector<int>& words, int space, int room)
+{
+    int lines = 1;
+    int used = 0;
+    for (const int word : words) {
+        if (used > 0 && used + space + word > room) {
+            ++lines;
+            used = word;
+        } else {
+            used += (used > 0 ? space : 0) + word;
+        }
+    }
+    return lines;
+}
 
 // The three rows at the top: the title, the verticals with the correlation
 // factors, Nq from the table with USA. Returns where the profile may begin.
@@ -113,7 +137,7 @@ void PlaceRow(std::array<PanelRect, N>& row, const std::array<int, N>& columns, 
 int LayOutBottom(CheckPanelLayout& layout, const Lengths& at, int width, int height, const CheckPanelTextWidths& widths)
 {
     const int left = at.margin;
-    const int warningsHeight = kWarningLines * Scaled(kWarningLine, at.dpi) + Scaled(kWarningsPadding, at.dpi);
+    const int warningsHeight = at.textLines(kWarningLines);
     int bottom = height - at.margin - warningsHeight;
     layout.warnings = Place(left, bottom, width, warningsHeight);
     for (PanelRect* verdict : {&layout.approach2, &layout.approach1}) {
@@ -132,7 +156,43 @@ int LayOutBottom(CheckPanelLayout& layout, const Lengths& at, int width, int hei
     return bottom - at.gap;
 }
 
+// Each shortest length's read-out as tall as its widest text wraps into at
+// that width.
+std::array<int, 2> ShortestHeights(const Lengths& at, int width, const CheckPanelTextWidths& widths)
+{
+    const int room = width - widths.readOutMargins - Scaled(kReadOutSpare, at.dpi);
+    std::array<int, 2> heights{};
+    std::ranges::transform(widths.shortestWords, heights.begin(), [&](const std::vector<int>& words) {
+        return at.textLines(WrappedLines(words, widths.space, room));
+    });
+    return heights;
+}
+
+// The words of a line, split at its spaces.
+std::vector<std::string_view> Words(std::string_view line)
+{
+    std::vector<std::string_view> words;
+    for (std::size_t start = 0; start <= line.size();) {
+        const std::size_t end = std::min(line.find(' ', start), line.size());
+        words.push_back(line.substr(start, end - start));
+        start = end + 1;
+    }
+    return words;
+}
+
 }  // namespace
+
+std::array<std::string, 2> WidestShortestLines()
+{
+    constexpr double longest = static_cast<double>(kLongestCurveSteps) / kCurveStepsPerMetre;
+    LengthCurve curve;
+    CurvePoint deepest;
+    deepest.length = longest;
+    curve.points.push_back(deepest);
+    curve.shortestNtc2018 = curve.shortestNtc2008 = {std::nullopt, kWidestRatio, longest};
+    const CheckPanelTexts texts = PanelTexts(DesignCheck{}, curve, NumberFormat::Comma());
+    return {texts.shortestNtc2018, texts.shortestNtc2008};
+}
 
 CheckPanelTextWidths MeasurePanelTexts(const PanelTextWidth& widthOf, int readOutMargins)
 {
@@ -148,6 +208,11 @@ CheckPanelTextWidths MeasurePanelTexts(const PanelTextWidth& widthOf, int readOu
     widths.widestFigure = plain(kWidestFigure);
     widths.widestVerdict = plain(kWidestVerdict);
     widths.widestVerticals = plain(kWidestVerticals);
+    const auto lines = WidestShortestLines();
+    for (std::size_t index = 0; index < lines.size(); ++index) {
+        std::ranges::transform(Words(lines[index]), std::back_inserter(widths.shortestWords[index]), plain);
+    }
+    widths.space = plain(" ");
     widths.readOutMargins = readOutMargins;
     return widths;
 }
@@ -158,9 +223,13 @@ CheckPanelLayout LayOutCheckPanel(int width, int height, int dpi, const CheckPan
     const int inner = width - 2 * at.margin;
     CheckPanelLayout layout{};
     const int profileTop = LayOutTop(layout, at, inner, widths);
+    const int roomBottom = LayOutBottom(layout, at, inner, height, widths);
+    const auto [ntc2018Height, ntc2008Height] = ShortestHeights(at, inner, widths);
     const int profileBottom =
-        std::max(LayOutBottom(layout, at, inner, height, widths), profileTop + Scaled(kLeastProfileHeight, dpi));
+        std::max(roomBottom - ntc2018Height - ntc2008Height - at.gap, profileTop + Scaled(kLeastProfileHeight, dpi));
     layout.profile = Place(at.margin, profileTop, inner, profileBottom - profileTop);
+    layout.shortestNtc2018 = Place(at.margin, profileBottom + at.gap, inner, ntc2018Height);
+    layout.shortestNtc2008 = Place(at.margin, layout.shortestNtc2018.bottom(), inner, ntc2008Height);
     return layout;
 }
 

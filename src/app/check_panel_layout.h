@@ -4,7 +4,9 @@
 
 #include <array>
 #include <functional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/check_panel.h"
 #include "core/calc/design_combinations.h"
@@ -15,6 +17,11 @@ namespace pali {
 inline constexpr std::string_view kWidestFigure = "9999,99";
 inline constexpr std::string_view kWidestVerdict = "NON VERIFICATO";
 inline constexpr std::string_view kWidestVerticals = "0000";
+
+// The longest lines the shortest lengths' read-outs may show, NTC 2018's
+// and NTC 2008's: no length verified within the longest profile, the best
+// Rd/Ed at its widest.
+std::array<std::string, 2> WidestShortestLines();
 
 inline constexpr std::size_t kCombinationRows = kDesignCombinations.size();
 
@@ -29,6 +36,10 @@ struct CheckPanelTextWidths {
     int widestFigure = 0;
     int widestVerdict = 0;
     int widestVerticals = 0;
+    // The words of the widest shortest lengths' lines, NTC 2018's and NTC
+    // 2008's, and the space between two words: their read-outs wrap them.
+    std::array<std::vector<int>, 2> shortestWords;
+    int space = 0;
     // The room a read-out keeps beside its text, left and right together.
     int readOutMargins = 0;
 };
@@ -53,6 +64,7 @@ struct CheckPanelLayout {
     PanelRect title, verticalsCaption, verticals, factors;
     PanelRect nqCaption, nq, use;
     PanelRect profile;
+    PanelRect shortestNtc2018, shortestNtc2008;
     std::array<PanelRect, kCombinationHeadings.size()> headings;
     std::array<PanelRect, kCombinationRows> combinationNames;
     std::array<std::array<PanelRect, kCombinationFigures.size()>, kCombinationRows> figures;
@@ -61,8 +73,10 @@ struct CheckPanelLayout {
 
 // The panel of that client size at that DPI: rows from the top, the
 // combinations, the verdicts and the warnings from the bottom, and the
-// profile in the height between, though never less than its least height;
-// every caption as wide as its text, so that each shows whole.
+// profile in the height between, though never less than its least height,
+// with the shortest lengths right under it, each as tall as the lines its
+// widest text wraps into; every caption as wide as its text, so that each
+// shows whole.
 CheckPanelLayout LayOutCheckPanel(int width, int height, int dpi, const CheckPanelTextWidths& widths);
 
 }  // namespace pali

@@ -2,11 +2,13 @@
 
 // The panel VERIFICA laid out from its texts' widths, as every front end
 // measures them: each control whole, none on another, the profile in the
-// height between the top rows and the combinations.
+// height between the top rows and the combinations, the shortest lengths
+// right under it, as tall as their texts wrap into.
 #include "app/check_panel_layout.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <utility>
 #include <vector>
@@ -47,6 +49,8 @@ Named EveryControl(const CheckPanelLayout& layout)
                       {"Nq", layout.nq},
                       {"USA", layout.use},
                       {"profile", layout.profile},
+                      {"shortest NTC 2018", layout.shortestNtc2018},
+                      {"shortest NTC 2008", layout.shortestNtc2008},
                       {"approach 1", layout.approach1},
                       {"approach 2", layout.approach2},
                       {"warnings", layout.warnings}};
@@ -116,13 +120,19 @@ TEST_P(CheckPanelLayoutOn, EveryCaptionAndColumnIsAsWideAsItsText)
     }
 }
 
-TEST_P(CheckPanelLayoutOn, TheProfileTakesTheHeightBetweenTheTopRowsAndTheCombinations)
+TEST_P(CheckPanelLayoutOn, TheProfileTakesTheHeightBetweenTheTopRowsAndTheShortestLengths)
 {
     const int gap = layout.profile.top - layout.use.bottom();
     EXPECT_GT(gap, 0);
-    EXPECT_EQ(layout.headings.front().top - layout.profile.bottom(), gap);
+    EXPECT_EQ(layout.shortestNtc2018.top - layout.profile.bottom(), gap);
+    EXPECT_EQ(layout.shortestNtc2008.top, layout.shortestNtc2018.bottom());
+    EXPECT_EQ(layout.headings.front().top - layout.shortestNtc2008.bottom(), gap);
     EXPECT_EQ(layout.profile.left, layout.title.left);
     EXPECT_EQ(layout.profile.right(), layout.use.right());
+    for (const PanelRect& shortest : {layout.shortestNtc2018, layout.shortestNtc2008}) {
+        EXPECT_EQ(shortest.left, layout.profile.left);
+        EXPECT_EQ(shortest.right(), layout.profile.right());
+    }
     // The verdicts' column reaches the panel's right margin, as the profile does.
     EXPECT_EQ(layout.headings.back().right(), layout.profile.right());
     EXPECT_EQ(layout.warnings.bottom(), panel.height - layout.title.top);
@@ -136,11 +146,46 @@ INSTANTIATE_TEST_SUITE_P(Screens, CheckPanelLayoutOn,
                                     std::to_string(info.param.dpi) + "Dpi";
                          });
 
-TEST(CheckPanelLayout, AShortPanelStillGivesTheProfileItsLeastHeight)
+TEST(CheckPanelLayout, AShortPanelStillGivesTheProfileItsLeastHeightWithTheShortestLengthsUnderIt)
 {
     for (const Panel panel : {Panel{450, 200, 96}, Panel{450, 0, 96}, Panel{900, 400, 192}}) {
         const CheckPanelLayout layout = LayOutCheckPanel(panel.width, panel.height, panel.dpi, WidthsAt(panel.dpi));
         EXPECT_EQ(layout.profile.height, 120 * panel.dpi / kStandardDpi) << Describe(panel);
+        EXPECT_GT(layout.shortestNtc2018.top, layout.profile.bottom()) << Describe(panel);
+        EXPECT_EQ(layout.shortestNtc2008.top, layout.shortestNtc2018.bottom()) << Describe(panel);
+    }
+}
+
+TEST(CheckPanelLayout, TheWidestShortestLengthsAreNoneWithinTheLongestProfile)
+{
+    EXPECT_EQ(
+        WidestShortestLines(),
+        (std::array<std::string, 2>{
+            "LUNGHEZZA MINIMA NTC 2018: nessuna entro 200,00 m (Rd/Ed massimo 9999,99 a 200,00 m)",
+            "LUNGHEZZA MINIMA NTC 2008 (APPROCCIO 1): nessuna entro 200,00 m (Rd/Ed massimo 9999,99 a 200,00 m)"}));
+}
+
+// Seven pixels a letter at 96 DPI: NTC 2018's widest line is 588 pixels
+// wide, NTC 2008's 686; each read-out is 14 pixels a line and 4 more.
+struct Wrapping {
+    Panel panel;
+    int ntc2018Lines;
+    int ntc2008Lines;
+};
+
+TEST(CheckPanelLayout, EachShortestLengthIsAsTallAsItsWidestTextWrapsInto)
+{
+    const std::vector<Wrapping> cases = {
+        {{450, 600, 96}, 2, 2},
+        {{700, 600, 96}, 1, 2},
+        {{900, 600, 96}, 1, 1},
+        {{1100, 2000, 192}, 2, 2},
+    };
+    for (const auto& [panel, ntc2018Lines, ntc2008Lines] : cases) {
+        const CheckPanelLayout layout = LayOutCheckPanel(panel.width, panel.height, panel.dpi, WidthsAt(panel.dpi));
+        const int scale = panel.dpi / kStandardDpi;
+        EXPECT_EQ(layout.shortestNtc2018.height, (ntc2018Lines * 14 + 4) * scale) << Describe(panel);
+        EXPECT_EQ(layout.shortestNtc2008.height, (ntc2008Lines * 14 + 4) * scale) << Describe(panel);
     }
 }
 
