@@ -24,7 +24,10 @@ const wchar_t* const kProfileClass = L"PortanzaPaliSoilProfile";
 constexpr FontStyle kTitleFont = Bold(9.75);
 constexpr std::array<FontStyle, 2> kPanelFonts = {kPlain, kTitleFont};
 
-constexpr DWORD kReadOutStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_READONLY | ES_AUTOHSCROLL;
+constexpr DWORD kReadOutStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_READONLY;
+// A figure or a verdict stays on its line; a sentence wraps at the box's width.
+constexpr DWORD kOneLine = ES_AUTOHSCROLL;
+constexpr DWORD kWrapped = ES_MULTILINE;
 
 void Move(HWND control, const PanelRect& place)
 {
@@ -37,18 +40,6 @@ void MoveAll(const std::array<HWND, N>& controls, const std::array<PanelRect, N>
     for (std::size_t index = 0; index < N; ++index) {
         Move(controls[index], places[index]);
     }
-}
-
-// The height of a line of text in the control's font, in pixels.
-int LineHeightIn(HWND control)
-{
-    HDC dc = GetDC(control);
-    const HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(dc, &metrics);
-    SelectObject(dc, previous);
-    ReleaseDC(control, dc);
-    return metrics.tmHeight;
 }
 
 }  // namespace
@@ -71,15 +62,17 @@ CheckPanelWindow::CheckPanelWindow(HINSTANCE instance, HWND parent, TextHandler 
     verticals_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, 0,
                                  0, 0, 0, panel_, nullptr, instance, nullptr);
     accessibleNames_.name(verticals_, WideText(kVerticalsCaption));
-    factors_ = readOutNamed(instance, std::string(kFactorsName));
+    factors_ = readOutNamed(instance, std::string(kFactorsName), kOneLine);
     nqCaption_ = caption(instance, kNqFromTableCaption);
-    nq_ = readOutNamed(instance, std::string(kNqFromTableName));
+    nq_ = readOutNamed(instance, std::string(kNqFromTableName), kOneLine);
     use_ = CreateWindowExW(0, L"BUTTON", WideText(kUseNqCaption).c_str(),
                            WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 0, 0, 0, panel_, nullptr, instance,
                            nullptr);
     accessibleNames_.name(use_, WideText(kUseNqName));
     profile_ = CreateWindowExW(WS_EX_CLIENTEDGE, kProfileClass, WideText(kProfileName).c_str(), WS_CHILD | WS_VISIBLE,
                                0, 0, 0, 0, panel_, nullptr, instance, this);
+    shortestNtc2018_ = readOutNamed(instance, std::string(kShortestNtc2018Caption), kWrapped);
+    shortestNtc2008_ = readOutNamed(instance, std::string(kShortestNtc2008Caption), kWrapped);
     for (std::size_t column = 0; column < headings_.size(); ++column) {
         headings_[column] = caption(instance, kCombinationHeadings[column]);
     }
@@ -88,13 +81,12 @@ CheckPanelWindow::CheckPanelWindow(HINSTANCE instance, HWND parent, TextHandler 
         combinationNames_[row] = caption(instance, name);
         for (std::size_t figure = 0; figure < kCombinationFigures.size(); ++figure) {
             figures_[row][figure] = readOutNamed(instance, ReadOutName(kCombinationFigures[figure], name),
-                                                 figure + 1 < kCombinationFigures.size() ? ES_RIGHT : 0);
+                                                 kOneLine | (figure + 1 < kCombinationFigures.size() ? ES_RIGHT : 0));
         }
     }
-    approach1_ = readOutNamed(instance, ReadOutName(kVerdictFigure, kApproach1Name));
-    approach2_ = readOutNamed(instance, ReadOutName(kVerdictFigure, kApproach2Name));
-    warnings_ = readOutNamed(instance, std::string(kWarningsName), ES_MULTILINE | WS_VSCROLL);
-    SetWindowLongPtrW(warnings_, GWL_STYLE, GetWindowLongPtrW(warnings_, GWL_STYLE) & ~ES_AUTOHSCROLL);
+    approach1_ = readOutNamed(instance, ReadOutName(kVerdictFigure, kApproach1Name), kOneLine);
+    approach2_ = readOutNamed(instance, ReadOutName(kVerdictFigure, kApproach2Name), kOneLine);
+    warnings_ = readOutNamed(instance, std::string(kWarningsName), kWrapped | WS_VSCROLL);
     fonts_.makeFor(dpi_, kPanelFonts);
 }
 
@@ -174,7 +166,7 @@ void CheckPanelWindow::layOut()
     RECT client;
     GetClientRect(panel_, &client);
     const CheckPanelLayout layout = LayOutCheckPanel(client.right, client.bottom, dpi_, widths);
-    const std::array<std::pair<HWND, PanelRect>, 10> places = {{
+    const std::array<std::pair<HWND, PanelRect>, 12> places = {{
         {title_, layout.title},
         {verticalsCaption_, layout.verticalsCaption},
         {verticals_, layout.verticals},
@@ -182,6 +174,8 @@ void CheckPanelWindow::layOut()
         {nqCaption_, layout.nqCaption},
         {nq_, layout.nq},
         {use_, layout.use},
+        {shortestNtc2018_, layout.shortestNtc2018},
+        {shortestNtc2008_, layout.shortestNtc2008},
         {approach1_, layout.approach1},
         {approach2_, layout.approach2},
         {warnings_, layout.warnings},
@@ -229,11 +223,15 @@ void CheckPanelWindow::showCheck(const CheckPanelContent& content)
             setText(figures_[row][figure], *shown[figure]);
         }
     }
+    setText(shortestNtc2018_, texts.shortestNtc2018);
+    setText(shortestNtc2008_, texts.shortestNtc2008);
     setText(approach1_, texts.approach1);
     setText(approach2_, texts.approach2);
     showWarnings(texts.warnings);
     settingTexts_ = false;
     shownProfile_ = content.profile;
+    shownCurve_ = content.curve;
+    shownFormat_ = content.format;
     InvalidateRect(profile_, nullptr, TRUE);
 }
 
@@ -253,18 +251,19 @@ void CheckPanelWindow::showWarnings(const std::vector<std::string>& warnings)
     ShowScrollBar(warnings_, SB_VERT, lines * LineHeightIn(warnings_) > room.bottom - room.top);
 }
 
-draw::Drawing CheckPanelWindow::profilePicture(const draw::TextMeasure& measure) const
+draw::Drawing CheckPanelWindow::checkPicture(const draw::TextMeasure& measure) const
 {
     RECT client;
     GetClientRect(profile_, &client);
-    return ProfilePicture(shownProfile_, client.right, client.bottom, -FontHeight(kPlain.points, dpi_), measure);
+    return CheckPicture(shownProfile_, shownCurve_, client.right, client.bottom, -FontHeight(kPlain.points, dpi_),
+                        measure, shownFormat_);
 }
 
 // The same picture as the Qt window's, painted with GDI.
-void CheckPanelWindow::paintProfile(HDC dc) const
+void CheckPanelWindow::paintPicture(HDC dc) const
 {
     GdiPainter painter(dc);
-    draw::Paint(profilePicture(painter), painter);
+    draw::Paint(checkPicture(painter), painter);
 }
 
 bool CheckPanelWindow::handleKeys(MSG& message)
@@ -319,7 +318,7 @@ LRESULT CALLBACK CheckPanelWindow::ProfileProcedure(HWND window, UINT message, W
     if (message == WM_PAINT && self) {
         PAINTSTRUCT paint;
         HDC dc = BeginPaint(window, &paint);
-        self->paintProfile(dc);
+        self->paintPicture(dc);
         EndPaint(window, &paint);
         return 0;
     }

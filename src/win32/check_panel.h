@@ -21,7 +21,8 @@ namespace pali {
 
 // The panel VERIFICA beside the form, a child window of the program's window:
 // the verticals investigated, Nq from the table with USA, the soil profile
-// drawn with GDI, the three combinations and the verdicts. It only shows
+// and the chart of Rd against the length drawn with GDI, the shortest
+// lengths, the three combinations and the verdicts. It only shows
 // what the presenter gives it. Its controls stay out of the form's Tab
 // order: the panel is not a control parent of the window, and Tab walks
 // its own controls when the focus is in it.
@@ -52,8 +53,9 @@ public:
     // Shown unless Visualizza hides it, even before the program's window is.
     bool panelShown() const override;
     void showCheck(const CheckPanelContent& content) override;
-    // The soil profile as its view draws it, its texts measured so.
-    draw::Drawing profilePicture(const draw::TextMeasure& measure) const;
+    // The soil profile and the chart beside it as the view draws them, its
+    // texts measured so.
+    draw::Drawing checkPicture(const draw::TextMeasure& measure) const;
 
     // Tab among the panel's controls, Enter on USA, Escape nothing. True
     // when the message was the panel's and is done.
@@ -68,12 +70,12 @@ private:
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK ProfileProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    void paintProfile(HDC dc) const;
+    void paintPicture(HDC dc) const;
     void setFonts();
     void showWarnings(const std::vector<std::string>& warnings);
 
     HWND caption(HINSTANCE instance, std::string_view text);
-    HWND readOutNamed(HINSTANCE instance, std::string name, DWORD style = 0);
+    HWND readOutNamed(HINSTANCE instance, std::string name, DWORD style);
     void setText(HWND control, const std::string& text);
     void layOut();
 
@@ -86,6 +88,8 @@ private:
     HWND nq_ = nullptr;
     HWND use_ = nullptr;
     HWND profile_ = nullptr;
+    HWND shortestNtc2018_ = nullptr;
+    HWND shortestNtc2008_ = nullptr;
     std::array<HWND, kCombinationHeadings.size()> headings_{};
     std::array<HWND, 3> combinationNames_{};
     std::array<std::array<HWND, kCombinationFigures.size()>, 3> figures_{};
@@ -98,6 +102,8 @@ private:
     WindowFonts fonts_;
     AccessibleNames accessibleNames_;
     SoilProfile shownProfile_;
+    LengthCurve shownCurve_;
+    NumberFormat shownFormat_;
     bool settingTexts_ = false;
     TextHandler verticalsEdited_;
     std::function<void()> useNq_;

@@ -25,6 +25,18 @@ HFONT MakeFont(const FontStyle& style, int dpi)
     return CreateFontIndirectW(&font);
 }
 
+// What the measure gives on a context holding the control's own font.
+template <class Measure>
+int InFontOf(HWND control, Measure measure)
+{
+    HDC dc = GetDC(control);
+    const HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+    const int result = measure(dc);
+    SelectObject(dc, previous);
+    ReleaseDC(control, dc);
+    return result;
+}
+
 }  // namespace
 
 int FontHeight(double points, int dpi)
@@ -34,14 +46,21 @@ int FontHeight(double points, int dpi)
 
 int TextWidthIn(HWND control, std::string_view utf8)
 {
-    HDC dc = GetDC(control);
-    const HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
     const std::wstring wide = WideText(utf8);
-    SIZE extent{};
-    GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &extent);
-    SelectObject(dc, previous);
-    ReleaseDC(control, dc);
-    return extent.cx;
+    return InFontOf(control, [&](HDC dc) {
+        SIZE extent{};
+        GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &extent);
+        return static_cast<int>(extent.cx);
+    });
+}
+
+int LineHeightIn(HWND control)
+{
+    return InFontOf(control, [](HDC dc) {
+        TEXTMETRICW metrics{};
+        GetTextMetricsW(dc, &metrics);
+        return static_cast<int>(metrics.tmHeight);
+    });
 }
 
 WindowFonts::~WindowFonts()

@@ -26,6 +26,8 @@ int FontHeight(double points, int dpi);
 
 // How wide the text is in the control's own font, in pixels.
 int TextWidthIn(HWND control, std::string_view utf8);
+// The height of a line of text in the control's own font, in pixels.
+int LineHeightIn(HWND control);
 
 // One GDI font for each style the control table uses, at one DPI; made
 // again whenever the window moves to a monitor of another DPI.

@@ -2,7 +2,8 @@
 
 // The panel VERIFICA on the real window: what it shows of a file opened and
 // after typing, F6 between the panes, USA, Visualizza, and every control
-// laid out whole on the screens an engineer works at.
+// laid out whole on the screens an engineer works at, with the chart of Rd
+// beside the profile.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -12,10 +13,12 @@
 #include <variant>
 #include <vector>
 
+#include "app/check_panel_layout.h"
 #include "app/design_check_texts.h"
 #include "core/calc/design_combinations.h"
 #include "project_window_fixture.h"
 #include "win32/gdi_painter.h"
+#include "win32/window_fonts.h"
 
 namespace pali {
 namespace {
@@ -40,6 +43,7 @@ protected:
         return TextOf(panel().readOut(ReadOutName(figure, combination)));
     }
     std::string factors() { return TextOf(panel().readOut(kFactorsName)); }
+    std::string shortest(std::string_view caption) { return TextOf(panel().readOut(caption)); }
 
     // Set before the window reads it: the file was written under a decimal comma.
     UserDecimalSeparator comma{L","};
@@ -53,6 +57,8 @@ TEST_F(CheckPanelTest, AFileOpenedShowsItsCheckAndThePanelFollowsTyping)
     EXPECT_EQ(TextOf(panel().verticalsBox()), "3");
     EXPECT_EQ(factors(), "ξ3 = 1,60, ξ4 = 1,48");
     EXPECT_EQ(TextOf(panel().readOut(kNqFromTableName)), "40,0");
+    EXPECT_EQ(shortest(kShortestNtc2018Caption), "LUNGHEZZA MINIMA NTC 2018: 8,20 m");
+    EXPECT_EQ(shortest(kShortestNtc2008Caption), "LUNGHEZZA MINIMA NTC 2008 (APPROCCIO 1): 8,80 m");
     const std::array<std::array<std::string, 4>, 3> rows = {{
         {"110,00", "195,68", "1,78", "VERIFICATO"},
         {"89,00", "112,11", "1,26", "VERIFICATO"},
@@ -81,6 +87,8 @@ TEST_F(CheckPanelTest, AFileOpenedShowsItsCheckAndThePanelFollowsTyping)
     type(L"150");
     EXPECT_EQ(figure(kVerdictFigure, kNtc2018), "NON VERIFICATO");
     EXPECT_EQ(figure("Ed", kNtc2018), "240,00");
+    EXPECT_NE(shortest(kShortestNtc2018Caption).find("nessuna entro 12,00 m"), std::string::npos)
+        << shortest(kShortestNtc2018Caption);
     EXPECT_TRUE(messages.empty());
 }
 
@@ -200,24 +208,35 @@ bool Inside(const RECT& inner, const RECT& outer)
            inner.bottom <= outer.bottom;
 }
 
-class CheckPanelOnScreen : public CheckPanelTest, public testing::WithParamInterface<Screen> {};
+class CheckPanelOnScreen : public CheckPanelTest, public testing::WithParamInterface<Screen> {
+protected:
+    const Screen screen = GetParam();
+
+    // The worked example at the screen's DPI, the panel placed as the window
+    // places it when maximised on that screen; returns where.
+    RECT openMaximised()
+    {
+        if (window.form().dpi() != screen.dpi) {
+            RECT suggested{0, 0, 1200, 900};
+            SendMessageW(handle, WM_DPICHANGED, MAKEWPARAM(screen.dpi, screen.dpi),
+                         reinterpret_cast<LPARAM>(&suggested));
+            pump();
+        }
+        EXPECT_EQ(window.form().dpi(), screen.dpi);
+        window.session().openFile(kVerticalsFile);
+        // The window's own sizes handled first, so that none comes after the
+        // panel is placed.
+        pump();
+        RECT area = MaximisedClient(screen);
+        area.left = Pixels(kFormExtentTwips, screen.dpi);
+        window.panel().place(area, screen.dpi);
+        return area;
+    }
+};
 
 TEST_P(CheckPanelOnScreen, ShowsBesideTheFormWithEveryCaptionAndFigureWhole)
 {
-    const Screen screen = GetParam();
-    if (window.form().dpi() != screen.dpi) {
-        RECT suggested{0, 0, 1200, 900};
-        SendMessageW(handle, WM_DPICHANGED, MAKEWPARAM(screen.dpi, screen.dpi), reinterpret_cast<LPARAM>(&suggested));
-        pump();
-    }
-    ASSERT_EQ(window.form().dpi(), screen.dpi);
-    window.session().openFile(kVerticalsFile);
-    // The window's own sizes handled first, so that none comes after the
-    // panel is placed as the window places it when maximised on that screen.
-    pump();
-    RECT area = MaximisedClient(screen);
-    area.left = Pixels(kFormExtentTwips, screen.dpi);
-    window.panel().place(area, screen.dpi);
+    const RECT area = openMaximised();
 
     RECT panelArea;
     GetClientRect(panel().handle(), &panelArea);
@@ -270,24 +289,26 @@ TEST_P(CheckPanelOnScreen, ShowsBesideTheFormWithEveryCaptionAndFigureWhole)
         EXPECT_LE(TextWidthIn(readOut, text), room.right - room.left) << name;
     }
 
-    // The profile's bands and its pile, as its view paints them.
+    // The profile's bands, its pile and the chart's lines of Rd, as the view paints them.
     HDC dc = GetDC(panel().profileView());
     std::vector<RECT> bands;
     std::vector<RECT> piles;
-    {
-        GdiPainter measure(dc);
-        for (const draw::Primitive& primitive : panel().profilePicture(measure).primitives) {
-            if (const auto* fill = std::get_if<draw::FilledRect>(&primitive)) {
-                const RECT pixels = PixelsOf(fill->rect);
-                if (fill->fill == draw::Colour::Pile) {
-                    piles.push_back(pixels);
-                } else if (fill->fill != draw::Colour::Ink) {
-                    bands.push_back(pixels);
-                }
+    std::vector<const draw::Polyline*> resistances;
+    GdiPainter measure(dc);
+    const draw::Drawing picture = panel().checkPicture(measure);
+    ReleaseDC(panel().profileView(), dc);
+    for (const draw::Primitive& primitive : picture.primitives) {
+        if (const auto* fill = std::get_if<draw::FilledRect>(&primitive)) {
+            const RECT pixels = PixelsOf(fill->rect);
+            if (fill->fill == draw::Colour::Pile) {
+                piles.push_back(pixels);
+            } else if (fill->fill != draw::Colour::Ink) {
+                bands.push_back(pixels);
             }
+        } else if (const auto* line = std::get_if<draw::Polyline>(&primitive); line && line->points.size() > 2) {
+            resistances.push_back(line);
         }
     }
-    ReleaseDC(panel().profileView(), dc);
     RECT view;
     GetClientRect(panel().profileView(), &view);
     ASSERT_EQ(bands.size(), 2U);
@@ -298,6 +319,41 @@ TEST_P(CheckPanelOnScreen, ShowsBesideTheFormWithEveryCaptionAndFigureWhole)
     }
     // The worked example's pile ends where its second layer does, at 12 m.
     EXPECT_EQ(piles.front().bottom, bands.back().bottom);
+
+    // Each combination's Rd down to 12 m, on the profile's depth scale and
+    // right of the profile's bands.
+    const std::vector<draw::Colour> colours = {draw::Colour::CombinationR1, draw::Colour::CombinationR2,
+                                               draw::Colour::CombinationR3};
+    ASSERT_EQ(resistances.size(), colours.size());
+    for (std::size_t combination = 0; combination < colours.size(); ++combination) {
+        const draw::Polyline& line = *resistances[combination];
+        EXPECT_EQ(line.stroke.colour, colours[combination]);
+        for (const draw::Point& point : line.points) {
+            const POINT pixel{draw::Pixel(point.x), draw::Pixel(point.y)};
+            EXPECT_TRUE(PtInRect(&view, pixel) && pixel.x >= bands.front().right) << pixel.x << "," << pixel.y;
+        }
+        EXPECT_EQ(draw::Pixel(line.points.back().y), piles.front().bottom);
+    }
+}
+
+// The shortest lengths' read-outs hold the widest texts they may show,
+// wrapped, on every screen.
+TEST_P(CheckPanelOnScreen, TheShortestLengthsWrapTheirWidestTextsWhole)
+{
+    openMaximised();
+    const auto [ntc2018, ntc2008] = WidestShortestLines();
+    CheckPanelContent content;
+    content.texts.shortestNtc2018 = ntc2018;
+    content.texts.shortestNtc2008 = ntc2008;
+    panel().showCheck(content);
+    for (const std::string_view caption : {kShortestNtc2018Caption, kShortestNtc2008Caption}) {
+        HWND readOut = panel().readOut(caption);
+        RECT room;
+        SendMessageW(readOut, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&room));
+        const auto lines = static_cast<int>(SendMessageW(readOut, EM_GETLINECOUNT, 0, 0));
+        EXPECT_LE(lines * LineHeightIn(readOut), room.bottom - room.top) << caption << ": " << lines << " lines";
+        EXPECT_EQ(GetScrollPos(readOut, SB_VERT), 0) << caption;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Maximised, CheckPanelOnScreen,
