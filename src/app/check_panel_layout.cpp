@@ -26,10 +26,11 @@ constexpr int kUseTaller = 4;
 constexpr int kReadOutDrop = 3;
 // A read-out's text must not touch its margins.
 constexpr int kReadOutSpare = 1;
-// The warnings show that many lines of their own height before they scroll.
+// A box of wrapped text: lines of their own height, and a little room.
+constexpr int kWrappedLine = 14;
+constexpr int kWrappedPadding = 4;
+// The warnings show that many lines before they scroll.
 constexpr int kWarningLines = 4;
-constexpr int kWarningLine = 14;
-constexpr int kWarningsPadding = 4;
 // The highest Rd/Ed the shortest lengths' read-outs make room for.
 constexpr double kWidestRatio = 9999.99;
 // The profile keeps a readable height even on a short window.
@@ -60,7 +61,7 @@ struct Lengths {
     int margin, gap, line, readOutDrop, dpi;
 
     // A box of wrapped text that many lines tall.
-    int textLines(int lines) const { return lines * Scaled(kWarningLine, dpi) + Scaled(kWarningsPadding, dpi); }
+    int textLines(int lines) const { return lines * Scaled(kWrappedLine, dpi) + Scaled(kWrappedPadding, dpi); }
 };
 
 // The lines a text of those words takes, wrapped at spaces as an edit
