@@ -168,8 +168,9 @@ public:
         const double deepestTick = TicksIn(deepest, metres_) * metres_;
         const double axis = area.left + measure.width(DepthText(deepestTick), textSize, false) + kTick + kLabelGap;
         const double largest = LargestValue(curve);
-        // As many ticks as their figures find room for, side by side.
-        const double room = measure.width("000 t", textSize, false);
+        // As many ticks as their figures find room for, side by side: the
+        // last, with its unit, ends at its tick, the others are centred.
+        const double room = 1.5 * measure.width("000 t", textSize, false) + kLabelGap;
         const int ticks = std::clamp(static_cast<int>((area.right - axis) / room), 1, kTicksWanted);
         step_ = largest > 0.0 && std::isfinite(largest) ? NiceStep(largest, ticks) : 1.0;
         values_ = {axis, area.right, std::max(step_, std::ceil(largest / step_) * step_)};

@@ -157,7 +157,8 @@ check_panel_and_printed_block() {
     local text line
     type_verticals 3
     expect_eq "factors in the panel" "ξ3 = 1,60, ξ4 = 1,48" "$(read_panel 1)"
-    expect_eq "Rd of A1+M1+R3 in the panel" "155,53" "$(read_panel 13)"
+    expect_eq "the shortest length under NTC 2018 in the panel" "LUNGHEZZA MINIMA NTC 2018: 8,20 m" "$(read_panel 4)"
+    expect_eq "Rd of A1+M1+R3 in the panel" "155,53" "$(read_panel 15)"
     print_report || return
     text="$(pdf_text "$PRINTED_PDF" | tr -s ' ' | sed 's/^ //')"
     while IFS= read -r line; do
