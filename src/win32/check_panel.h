@@ -38,7 +38,6 @@ public:
     CheckPanelWindow& operator=(const CheckPanelWindow&) = delete;
 
     HWND handle() const { return panel_; }
-    HWND title() const { return title_; }
     HWND warnings() const { return warnings_; }
     HWND verticalsBox() const { return verticals_; }
     HWND useButton() const { return use_; }

@@ -85,20 +85,6 @@ TEST(CheckPanel, NoTextInAnyBoxMakesTheCheckOrThePanelFail)
     }
 }
 
-// An Nq beyond the reals typed into K1 cannot be compared with the table's:
-// a warning says so.
-TEST(CheckPanel, AnNqBeyondTheRealsIsAWarning)
-{
-    FormContents form;
-    ProjectState state;
-    fixtures::EnterWorkedExample(form, state, 0);
-    form[Box::K1] = "1e999";
-    const CheckPanelTexts texts =
-        PanelTexts(CheckDesign(form, state, "3", kComma), CurveOfLengths(form, state, "3", kComma), kComma);
-    ASSERT_EQ(texts.warnings.size(), 1U);
-    EXPECT_NE(texts.warnings[0].find("Overflow"), std::string::npos) << texts.warnings[0];
-}
-
 // The parts of a profile's picture, 400 x 300 with lines 12 high: the area
 // of the drawing runs from 12 to 388 across and from 12 to 288 down.
 struct ProfileParts {
@@ -175,18 +161,6 @@ TEST(ProfilePicture, DrawsTheLayersAndThePileToScale)
     }
 }
 
-TEST(ProfilePicture, LabelsEachLayerAndTheDepthOfItsBase)
-{
-    FormContents form;
-    ProjectState state;
-    fixtures::EnterWorkedExample(form, state, 0);
-    const std::vector<std::string> texts = PartsOf(form, state).texts;
-    const std::vector<std::string> expected = {
-        "piano campagna", "1  φ 30°  γ 1,8  K 1", "5,00 m", "2  φ 34°  γ 1,9  K 0,8", "12,00 m", "punta 12,00 m",
-    };
-    EXPECT_EQ(texts, expected);
-}
-
 // The chart beside the profile, 400 x 300 with lines 12 high.
 struct ChartParts {
     std::vector<draw::Polyline> lines;
@@ -251,36 +225,6 @@ TEST(CheckPicture, DrawsTheResistanceAtEveryLengthLevelWithTheProfile)
     const auto marks = LinesOf(chart, draw::Colour::Shortest, 1.0);
     ASSERT_EQ(marks.size(), 2U);
     EXPECT_NEAR(marks[0].points.front().y, chart.groundY + 8.2 * metre, 1e-9);
-}
-
-// Past L/D 50 the line stops; without the verticals the chart draws the
-// capacities M8 and marks no shortest length.
-TEST(CheckPicture, StopsWhereTheTableEndsAndDrawsTheCapacityWithoutVerticals)
-{
-    FormContents form;
-    ProjectState state;
-    fixtures::EnterWorkedExample(form, state, 0);
-    form[Box::A] = "20";  // L/D 50 at 10 m
-    const ChartParts chart = ChartOf(form, state, "");
-    const auto rd = LinesOf(chart, draw::Colour::CombinationR3, 2.0);
-    ASSERT_EQ(rd.size(), 1U);
-    EXPECT_EQ(rd[0].points.size(), 100U);
-    EXPECT_TRUE(LinesOf(chart, draw::Colour::Shortest, 1.0).empty());
-}
-
-// One rounding rule on every surface, and no coordinate beyond what GDI holds.
-TEST(DrawingPixels, RoundEveryCoordinateOneWayAndHoldThoseBeyondEverySurface)
-{
-    struct Case {
-        double coordinate;
-        int pixel;
-    };
-    constexpr double kHuge = std::numeric_limits<double>::max();
-    for (const Case& rounded :
-         {Case{0.0, 0}, Case{0.49, 0}, Case{0.5, 1}, Case{2.5, 3}, Case{-0.5, 0}, Case{-0.51, -1}, Case{kHuge, 1 << 26},
-          Case{-kHuge, -(1 << 26)}, Case{std::numeric_limits<double>::quiet_NaN(), 0}}) {
-        EXPECT_EQ(draw::Pixel(rounded.coordinate), rounded.pixel) << rounded.coordinate;
-    }
 }
 
 }  // namespace

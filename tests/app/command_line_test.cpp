@@ -147,44 +147,6 @@ TEST(RunWithoutWindow, WritesEachCommandsOutputWhereItBelongsWithItsStatus)
     EXPECT_FALSE(RunWithoutWindow(WindowCommand{"a.pali"}, system).has_value());
 }
 
-TEST(RunWithoutWindow, TellsAPdfNotWrittenFromOneNotAvailable)
-{
-    Disk disk;
-    disk.files = {{"a.pali", WorkedExampleFile("3")}};
-    PdfShelf readOnly;
-    readOnly.writable = false;
-    const PdfCommand pdf{"/sola-lettura/uscita.pdf", "a.pali"};
-    const auto notWritten = RunWithoutWindow(pdf, {disk.reader(), kComma, readOnly.writer()});
-    EXPECT_EQ(notWritten->status, kPdfNotWritten);
-    EXPECT_EQ(notWritten->err, "Impossibile scrivere «/sola-lettura/uscita.pdf».\n");
-    const auto notAvailable = RunWithoutWindow(pdf, {disk.reader(), kComma, {}});
-    EXPECT_EQ(notAvailable->status, kPdfNotAvailable);
-    EXPECT_NE(notAvailable->err.find("--pdf non è disponibile su Windows"), std::string::npos) << notAvailable->err;
-}
-
-TEST(VersionText, NamesTheProgramAndItsVersionOnOneLine)
-{
-    EXPECT_TRUE(std::regex_match(VersionText(), std::regex("portanza-pali [0-9]+\\.[0-9]+\\.[0-9]+\n")))
-        << VersionText();
-}
-
-// Every exit status a script may meet is in the usage, with what it means.
-TEST(UsageText, ListsEveryFormAndExitStatus)
-{
-    const std::string usage = UsageText();
-    for (const char* listed : {"portanza-pali [FILE]", "--verifica [--json] FILE...", "--pdf USCITA.pdf FILE", "--help",
-                               "-h", "--version"}) {
-        EXPECT_NE(usage.find(listed), std::string::npos) << listed;
-    }
-    const std::pair<int, const char*> statuses[] = {{kNotVerified, "non verificato"},
-                                                    {kCannotBeChecked, "impossibile verificare"},
-                                                    {kPdfNotAvailable, "PDF non disponibile"},
-                                                    {kPdfNotWritten, "PDF non scritto"}};
-    for (const auto& [status, meaning] : statuses) {
-        EXPECT_NE(usage.find(std::to_string(status) + " " + meaning), std::string::npos) << meaning;
-    }
-}
-
 TEST(CheckCommand, ExitsByTheWorstFileAndWritesWhatItCould)
 {
     Disk disk;

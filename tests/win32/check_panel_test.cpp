@@ -153,12 +153,8 @@ TEST_F(CheckPanelTest, ComputesTheCheckOncePerKeyAndOncePerFileOpened)
     }
 }
 
-TEST_F(CheckPanelTest, TheTitleIsBoldAndTheWarningsScrollOnlyWhenTheyOverflow)
+TEST_F(CheckPanelTest, TheWarningsScrollOnlyWhenTheyOverflow)
 {
-    LOGFONTW title{};
-    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(panel().title(), WM_GETFONT, 0, 0)), sizeof title, &title);
-    EXPECT_EQ(title.lfWeight, FW_BOLD);
-
     const auto scrolls = [&] { return (GetWindowLongPtrW(panel().warnings(), GWL_STYLE) & WS_VSCROLL) != 0; };
     CheckPanelContent content;
     content.texts.warnings = {"Una riga di avviso."};
@@ -333,26 +329,6 @@ TEST_P(CheckPanelOnScreen, ShowsBesideTheFormWithEveryCaptionAndFigureWhole)
             EXPECT_TRUE(PtInRect(&view, pixel) && pixel.x >= bands.front().right) << pixel.x << "," << pixel.y;
         }
         EXPECT_EQ(draw::Pixel(line.points.back().y), piles.front().bottom);
-    }
-}
-
-// The shortest lengths' read-outs hold the widest texts they may show,
-// wrapped, on every screen.
-TEST_P(CheckPanelOnScreen, TheShortestLengthsWrapTheirWidestTextsWhole)
-{
-    openMaximised();
-    const auto [ntc2018, ntc2008] = WidestShortestLines();
-    CheckPanelContent content;
-    content.texts.shortestNtc2018 = ntc2018;
-    content.texts.shortestNtc2008 = ntc2008;
-    panel().showCheck(content);
-    for (const std::string_view caption : {kShortestNtc2018Caption, kShortestNtc2008Caption}) {
-        HWND readOut = panel().readOut(caption);
-        RECT room;
-        SendMessageW(readOut, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&room));
-        const auto lines = static_cast<int>(SendMessageW(readOut, EM_GETLINECOUNT, 0, 0));
-        EXPECT_LE(lines * LineHeightIn(readOut), room.bottom - room.top) << caption << ": " << lines << " lines";
-        EXPECT_EQ(GetScrollPos(readOut, SB_VERT), 0) << caption;
     }
 }
 

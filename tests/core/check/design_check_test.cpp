@@ -264,22 +264,6 @@ TEST(DesignCheck, AnEqualityOfTheDecimalsIsVerified)
     }
 }
 
-// Rd = 525,51 / 1,60 = 328,44375 and Ed = 1,5 x 218,9625 = 328,44375.
-TEST(DesignCheck, TheTieOfAnEngineersProjectIsVerified)
-{
-    FormContents form;
-    ProjectState state;
-    fixtures::EnterWorkedExample(form, state, 0);
-    form[Box::A] = "93";
-    form[Box::K1] = "29,4";
-    form[Box::M5] = "1";
-    form[Box::CP] = form[Box::CPNS] = "0";
-    form[Box::CV] = "218,9625";
-    const DesignCheck check = CheckDesign(form, state, "3", kComma);
-    ExpectFigures(check.combinations[2], {"328,44", "328,44", "1,00", Verdict::Verified});
-    EXPECT_EQ(check.approach2Ntc2008Ntc2018, Verdict::Verified);
-}
-
 }  // namespace ties
 
 }  // namespace
