@@ -71,23 +71,5 @@ TEST_F(CheckPresenterTest, AHiddenPanelIsComputedWhenShownAgain)
     EXPECT_EQ(ChecksOf([&] { check.panelShownChanged(); }), 0U);
 }
 
-// USA types the table's Nq into K1, a change of its own; STAMPA prints the
-// check's block for the verticals the presenter keeps.
-TEST_F(CheckPresenterTest, UsaTypesTheTablesNqAndStampaPrintsTheCheck)
-{
-    fixtures::TypeWorkedExample(window.form, logic);
-    session.verticalsTyped("3");
-    ASSERT_EQ(check.nqToUse(), "40,0");
-    EXPECT_EQ(ChecksOf([&] { check.useNq(); }), 1U);
-    EXPECT_EQ(window.form[Box::K1], "40,0");
-    logic.press(Button::Command4);
-    ASSERT_EQ(window.reports.size(), 1U);
-    bool printed = false;
-    for (const PrintedLine& line : window.reports[0]) {
-        printed = printed || line.text.find("VERIFICA DI PROGETTO") != std::string::npos;
-    }
-    EXPECT_TRUE(printed);
-}
-
 }  // namespace
 }  // namespace pali

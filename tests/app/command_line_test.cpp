@@ -99,54 +99,6 @@ TEST(ParseCommandLine, RefusesWhatItDoesNotUnderstandSayingWhy)
     }
 }
 
-// A PDF writer that keeps what it was asked to write.
-struct PdfShelf {
-    bool writable = true;
-    std::string path;
-    std::size_t lines = 0;
-
-    PdfWriter writer()
-    {
-        return [this](const std::vector<PrintedLine>& report, const std::string& to) {
-            path = to;
-            lines = report.size();
-            return writable;
-        };
-    }
-};
-
-TEST(RunWithoutWindow, WritesEachCommandsOutputWhereItBelongsWithItsStatus)
-{
-    Disk disk;
-    disk.files = {{"a.pali", WorkedExampleFile("3")}};
-    PdfShelf shelf;
-    const CommandSystem system{disk.reader(), kComma, shelf.writer()};
-    const std::string refusal = "portanza-pali: opzione non ammessa: --foo\n" + UsageText();
-    const struct {
-        Command command;
-        CommandOutput output;
-    } cases[] = {
-        {HelpCommand{}, {0, UsageText(), ""}},
-        {VersionCommand{}, {0, VersionText(), ""}},
-        {RefusedCommand{"opzione non ammessa: --foo"}, {kCannotBeChecked, "", refusal}},
-        {PdfCommand{"uscita.pdf", "manca.pali"},
-         {kCannotBeChecked, "", "Impossibile aprire «manca.pali»: il file non esiste.\n"}},
-        {CheckCommand{{"manca.pali"}},
-         {kCannotBeChecked, "", "Impossibile aprire «manca.pali»: il file non esiste.\n"}},
-        {PdfCommand{"uscita.pdf", "a.pali"}, {0, "", ""}},
-    };
-    for (const auto& c : cases) {
-        const auto output = RunWithoutWindow(c.command, system);
-        ASSERT_TRUE(output.has_value()) << c.output.out << c.output.err;
-        EXPECT_EQ(output->status, c.output.status) << c.output.err;
-        EXPECT_EQ(output->out, c.output.out);
-        EXPECT_EQ(output->err, c.output.err);
-    }
-    EXPECT_EQ(shelf.path, "uscita.pdf");
-    EXPECT_GT(shelf.lines, 0U);
-    EXPECT_FALSE(RunWithoutWindow(WindowCommand{"a.pali"}, system).has_value());
-}
-
 TEST(CheckCommand, ExitsByTheWorstFileAndWritesWhatItCould)
 {
     Disk disk;
