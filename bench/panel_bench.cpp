@@ -8,6 +8,7 @@
 #include <QApplication>
 
 #include "qt/check_panel.h"
+#include "qt/form1.h"
 #include "qt/main_window.h"
 #include "twenty_layers.h"
 

@@ -57,6 +57,19 @@ const ValueCell& TipUnitWeight(const ProjectState& state, std::int32_t layers)
     return Blaming(Box::C, [&]() -> const ValueCell& { return state.PESO[layers]; });
 }
 
+double DiameterSquared(double diameterCm)
+{
+    const double diameterM = CheckedDivide(diameterCm, 100.0);
+    return CheckedMultiply(diameterM, diameterM);
+}
+
+// Ap * (gamma_n * L * Nq), pi times the diameter squared, without the quarter.
+ValueCell PointFromProduct(const ValueCell& weightLengthNq, double diameterSquared,
+                           const DesignCombination& combination)
+{
+    return ((weightLengthNq * ValueCell(kPi)) * ValueCell(diameterSquared)) / ValueCell(combination.pointDivisor);
+}
+
 void ComputePointCapacity(const FormContents& form, ProjectState& state, std::int32_t layers,
                           const DesignCombination& combination, const NumberFormat& format)
 {
@@ -69,23 +82,41 @@ void ComputePointCapacity(const FormContents& form, ProjectState& state, std::in
                                    [&] { return weightTimesLength * ValueCell(nq); });
 
     const double diameterCm = LocaleRealOf(form, Box::A, format);
-    const double diameterSquared = Blaming(Box::A, [&] {
-        const double diameterM = CheckedDivide(diameterCm, 100.0);
-        return CheckedMultiply(diameterM, diameterM);
-    });
+    const double diameterSquared = Blaming(Box::A, [&] { return DiameterSquared(diameterCm); });
     state.QPUNTA = BlamingHeaviest(
-        {Stored(tipWeight.Numeric()), Typed(Box::B, lengthM), Typed(Box::K1, nq), Typed(Box::A, diameterCm)}, [&] {
-            return ((state.QPUNTA * ValueCell(kPi)) * ValueCell(diameterSquared)) / ValueCell(combination.pointDivisor);
-        });
+        {Stored(tipWeight.Numeric()), Typed(Box::B, lengthM), Typed(Box::K1, nq), Typed(Box::A, diameterCm)},
+        [&] { return PointFromProduct(state.QPUNTA, diameterSquared, combination); });
+}
+
+ValueCell Radians(const ValueCell& degrees)
+{
+    return (degrees * ValueCell(kPi)) / ValueCell(180.0);
+}
+
+double DesignTangent(const ValueCell& radians, const DesignCombination& combination)
+{
+    return CheckedDivide(CheckedTan(CellReal(radians)), combination.tanPhiDivisor);
+}
+
+// One layer's term of the shaft's sum: 1/2 K gamma L tan phi.
+ValueCell LayerFriction(const ValueCell& lateral, const ValueCell& weight, const ValueCell& thickness, double tangent)
+{
+    return (((ValueCell(0.5) * lateral) * weight) * thickness) * ValueCell(tangent);
 }
 
 void AddLayerFriction(ProjectState& state, const DesignCombination& combination)
 {
     const std::int32_t row = CellLong(state.JSTRATO);
-    state.ANGRAD[row] = (state.ANG[row] * ValueCell(kPi)) / ValueCell(180.0);
-    state.TGANG[row] = CheckedDivide(CheckedTan(CellReal(state.ANGRAD[row])), combination.tanPhiDivisor);
-    state.QLAT = state.QLAT + ((((ValueCell(0.5) * state.KLAT[row]) * state.PESO[row]) * state.LUNG[row]) *
-                               ValueCell(state.TGANG[row]));
+    state.ANGRAD[row] = Radians(state.ANG[row]);
+    state.TGANG[row] = DesignTangent(state.ANGRAD[row], combination);
+    state.QLAT = state.QLAT + LayerFriction(state.KLAT[row], state.PESO[row], state.LUNG[row], state.TGANG[row]);
+}
+
+// Al * sum: pi D in centimetres times L, the half in the sum.
+ValueCell ShaftFromSum(const ValueCell& sum, double diameterCm, double lengthM, const DesignCombination& combination)
+{
+    return (((sum * ValueCell(kPi)) * ValueCell(diameterCm)) * ValueCell(lengthM)) /
+           ValueCell(combination.shaftDivisor);
 }
 
 // The shaft sums the same layers 1..n whose last one carries the point.
@@ -99,11 +130,8 @@ void ComputeShaftCapacity(const FormContents& form, ProjectState& state, std::in
     }
     const double diameterCm = LocaleRealOf(form, Box::A, format);
     const double lengthM = LocaleRealOf(form, Box::B, format);
-    state.QLAT =
-        BlamingHeaviest({Stored(state.QLAT.Numeric()), Typed(Box::A, diameterCm), Typed(Box::B, lengthM)}, [&] {
-            return (((state.QLAT * ValueCell(kPi)) * ValueCell(diameterCm)) * ValueCell(lengthM)) /
-                   ValueCell(combination.shaftDivisor);
-        });
+    state.QLAT = BlamingHeaviest({Stored(state.QLAT.Numeric()), Typed(Box::A, diameterCm), Typed(Box::B, lengthM)},
+                                 [&] { return ShaftFromSum(state.QLAT, diameterCm, lengthM, combination); });
 }
 
 // Only a whole number of 1 to 6 piles has a reduction factor; any other
@@ -117,19 +145,24 @@ void SetGroupFactor(const FormContents& form, ProjectState& state, const NumberF
     state.COEFGR = *factor;
 }
 
-void ShowAsPicture(FormContents& form, Box box, const NumberFormat& format)
+std::string AsPicture(const std::string& text, const NumberFormat& format)
 {
-    form[box] = PictureText(form[box], kCapacityPicture, format);
+    return PictureText(text, kCapacityPicture, format);
 }
 
-// The total capacity as displayed. A total that rounds to zero is shown as
-// the separator alone, which is zero all the same.
-double DisplayedTotalCapacity(const FormContents& form, const NumberFormat& format)
+void ShowAsPicture(FormContents& form, Box box, const NumberFormat& format)
 {
-    if (form[Box::K3] == format.decimalSeparator) {
-        return 0.0;
-    }
-    return LocaleRealOf(form, Box::K3, format);
+    form[box] = AsPicture(form[box], format);
+}
+
+// The group capacity comes from the total as displayed, rounded to cents. A
+// total that rounds to zero is shown as the separator alone, which is zero
+// all the same.
+std::string GroupCapacityText(const std::string& totalShown, double groupFactor, const NumberFormat& format)
+{
+    const double total =
+        totalShown == format.decimalSeparator ? 0.0 : Blaming(Box::K3, [&] { return LocaleReal(totalShown, format); });
+    return AsPicture(RealText(CheckedMultiply(total, groupFactor), format), format);
 }
 
 }  // namespace
@@ -155,9 +188,58 @@ void ComputeBearingCapacity(FormContents& form, ProjectState& state, const Numbe
     ShowAsPicture(form, Box::K3, format);
     ShowAsPicture(form, Box::M3, format);
     ShowAsPicture(form, Box::M4, format);
-    // The group capacity comes from the total as displayed, rounded to cents.
-    form[Box::M8] = RealText(CheckedMultiply(DisplayedTotalCapacity(form, format), state.COEFGR), format);
-    ShowAsPicture(form, Box::M8, format);
+    form[Box::M8] = GroupCapacityText(form[Box::K3], state.COEFGR, format);
+}
+
+PileOfAnyLength::PileOfAnyLength(const FormContents& form, const ProjectState& state, std::int32_t deepestLayer,
+                                 int combination, const NumberFormat& format)
+    : state_(state), combination_(SelectedCombination(combination)), format_(format)
+{
+    FormContents loads = form;
+    ShowTotalLoad(loads, format);
+    ShowFactoredLoad(loads, combination_, format);
+    factoredLoad_ = loads[Box::CARMAG];
+    diameterCm_ = LocaleRealOf(form, Box::A, format);
+    diameterSquared_ = DiameterSquared(diameterCm_);
+    const auto factor = GroupFactor(LocaleRealOf(form, Box::M5, format));
+    if (!factor) {
+        throw RunTimeError(ErrorKind::SubscriptOutOfRange, Box::M5);
+    }
+    groupFactor_ = *factor;
+    // A layer whose tangent raises ends the rows a pile may reach here.
+    sums_.push_back(ValueCell::Integer(0));
+    try {
+        for (std::int32_t row = 1; row <= deepestLayer; ++row) {
+            tangents_.push_back(DesignTangent(Radians(state.ANG[row]), combination_));
+            sums_.push_back(sums_.back() +
+                            LayerFriction(state.KLAT[row], state.PESO[row], state.LUNG[row], tangents_.back()));
+        }
+    } catch (const RunTimeError&) {
+    }
+}
+
+PileOfAnyLength::Typed::Typed(const std::string& length, std::int32_t tipLayer, double tipThickness,
+                              const std::string& nq, const NumberFormat& format)
+    : leadingLength(LeadingNumber(length, format)),
+      length(LocaleReal(length, format)),
+      tipLayer(tipLayer),
+      tipThickness(tipThickness),
+      nq(LeadingNumber(nq, format))
+{}
+
+std::string PileOfAnyLength::GroupCapacity(const Typed& pile) const
+{
+    const auto tip = static_cast<std::size_t>(pile.tipLayer);
+    if (pile.tipLayer < 1 || tip > tangents_.size()) {
+        throw RunTimeError(ErrorKind::SubscriptOutOfRange, Box::C);
+    }
+    const ValueCell& tipWeight = state_.PESO[pile.tipLayer];
+    const ValueCell point = PointFromProduct((tipWeight * ValueCell(pile.leadingLength)) * ValueCell(pile.nq),
+                                             diameterSquared_, combination_);
+    const ValueCell sum = sums_[tip - 1] + LayerFriction(state_.KLAT[pile.tipLayer], tipWeight,
+                                                         ValueCell(pile.tipThickness), tangents_[tip - 1]);
+    const ValueCell shaft = ShaftFromSum(sum, diameterCm_, pile.length, combination_);
+    return GroupCapacityText(AsPicture(CellText(point + shaft, format_), format_), groupFactor_, format_);
 }
 
 }  // namespace pali

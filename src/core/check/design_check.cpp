@@ -27,6 +27,18 @@ std::string Fixed(double value, int decimals, const NumberFormat& format)
     return text;
 }
 
+// Each figure read from a text is its decimal within half a unit in the last
+// place, and Rd one division more: where Rd and Ed stand further apart than
+// a millionth of a millionth, the reals order them as their decimals do, and
+// only nearer a tie must the decimals be compared digit by digit.
+bool FarFromATie(double rd, double ed)
+{
+    constexpr double kWellAboveSubnormals = 1e-200;
+    constexpr double kManyRoundings = 1e-12;
+    return std::isfinite(rd) && std::isfinite(ed) && ed >= kWellAboveSubnormals &&
+           std::fabs(rd - ed) > kManyRoundings * ed;
+}
+
 CombinationCheck CheckCombination(FormContents form, ProjectState state, std::size_t option,
                                   const std::optional<CorrelationFactors>& factors, const NumberFormat& format)
 {
@@ -39,21 +51,7 @@ CombinationCheck CheckCombination(FormContents form, ProjectState state, std::si
         check.error = error;
         return check;
     }
-    // The figures as the window shows them; a capacity that rounds to zero
-    // shows no digit, and counts as zero.
-    check.ed = LeadingNumber(form[Box::CARMAG], format);
-    check.capacity = LeadingNumber(form[Box::M8], format);
-    if (!factors) {
-        return check;
-    }
-    check.rd = *check.capacity / factors->xi3;
-    if (*check.ed > 0.0) {
-        check.ratio = *check.rd / *check.ed;
-        const bool reaches = ReachesExactly(form[Box::M8], factors->Xi3Hundredths(), form[Box::CARMAG], format)
-                                 .value_or(*check.rd >= *check.ed);
-        check.verdict = reaches ? Verdict::Verified : Verdict::NotVerified;
-    }
-    return check;
+    return JudgedCombination(option, form[Box::CARMAG], form[Box::M8], factors, format);
 }
 
 // Approach 1 holds when both its combinations hold; one that fails fails it.
@@ -135,6 +133,31 @@ std::string TwoDecimals(double value, const NumberFormat& format)
 std::string OneDecimal(double value, const NumberFormat& format)
 {
     return Fixed(value, 1, format);
+}
+
+CombinationCheck JudgedCombination(std::size_t option, const std::string& factoredLoad,
+                                   const std::string& groupCapacity, const std::optional<CorrelationFactors>& factors,
+                                   const NumberFormat& format)
+{
+    CombinationCheck check;
+    check.name = kDesignCombinations[option].name;
+    // The figures as the window shows them; a capacity that rounds to zero
+    // shows no digit, and counts as zero.
+    check.ed = LeadingNumber(factoredLoad, format);
+    check.capacity = LeadingNumber(groupCapacity, format);
+    if (!factors) {
+        return check;
+    }
+    check.rd = *check.capacity / factors->xi3;
+    if (*check.ed > 0.0) {
+        check.ratio = *check.rd / *check.ed;
+        const bool reaches = FarFromATie(*check.rd, *check.ed)
+                                 ? *check.rd >= *check.ed
+                                 : ReachesExactly(groupCapacity, factors->Xi3Hundredths(), factoredLoad, format)
+                                       .value_or(*check.rd >= *check.ed);
+        check.verdict = reaches ? Verdict::Verified : Verdict::NotVerified;
+    }
+    return check;
 }
 
 std::array<CombinationCheck, 3> CheckCombinations(const FormContents& form, const ProjectState& state,

@@ -71,6 +71,12 @@ struct DesignCheck {
     std::vector<CheckWarning> warnings;
 };
 
+// A combination judged from its factored load CARMAG and its capacity M8 as
+// the window shows them.
+CombinationCheck JudgedCombination(std::size_t option, const std::string& factoredLoad,
+                                   const std::string& groupCapacity, const std::optional<CorrelationFactors>& factors,
+                                   const NumberFormat& format);
+
 // CALCOLA PORTANZA under each combination, on copies, with Rd and the verdicts.
 std::array<CombinationCheck, 3> CheckCombinations(const FormContents& form, const ProjectState& state,
                                                   const std::optional<CorrelationFactors>& factors,

@@ -170,11 +170,11 @@ double ValueOf(const ScannedNumber& number)
     if (IsZero(number)) {
         return number.negative ? -0.0 : 0.0;
     }
-    std::string notation = number.mantissa;
+    std::string withExponent;
     if (!number.exponent.empty()) {
-        notation += 'e';
-        notation += number.exponent;
+        withExponent = number.mantissa + 'e' + number.exponent;
     }
+    const std::string& notation = number.exponent.empty() ? number.mantissa : withExponent;
     double value = 0.0;
     const auto [end, error] =
         std::from_chars(notation.data(), notation.data() + notation.size(), value, std::chars_format::general);

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "core/calc/worked_example.h"
+#include "core/state/conversions.h"
 
 namespace pali {
 namespace {
@@ -46,6 +47,82 @@ TEST_F(WorkedExampleCurve, AtTheTypedLengthIsTheDesignCheck)
 
 // The lengths are the tenths an engineer types, and the tip is the first
 // layer whose base is at or below the length, within a millimetre.
+// Every length computed from what the lengths share gives what the window
+// gives for that pile typed in, digit for digit and error for error, also
+// where the shared calculation must give way: cells never stored or whole,
+// a group with no factor, a product that overflows deep down, an angle in
+// radians beyond the reals.
+TEST_F(WorkedExampleCurve, EveryLengthIsThePileTypedIn)
+{
+    struct Case {
+        const char* what;
+        void (*change)(FormContents&, ProjectState&);
+    };
+    const Case cases[] = {
+        {"twenty layers",
+         [](FormContents& f, ProjectState& s) {
+             f[Box::C] = "20";
+             f[Box::A] = "100";
+             for (std::int32_t row = 1; row <= 20; ++row) {
+                 fixtures::StoreLayerRow(s, row, {28.0 + 0.6 * row, 0.35 * row, 1.6 + 0.03 * row, 0.4 + 0.05 * row});
+             }
+         }},
+        {"cells empty or whole",
+         [](FormContents& f, ProjectState& s) {
+             f[Box::C] = "4";
+             s.KLAT[2] = ValueCell::Integer(1);
+             s.PESO[2] = ValueCell::Integer(2);
+             s.LUNG[3] = ValueCell::Integer(3);
+             s.ANG[3] = ValueCell::Integer(36);
+             s.ANG[4] = 32.0;
+             s.LUNG[4] = 2.5;
+         }},
+        {"no group factor", [](FormContents& f, ProjectState&) { f[Box::M5] = "7"; }},
+        {"overflow deep down", [](FormContents&, ProjectState& s) { s.KLAT[2] = 1e307; }},
+        {"angle overflows", [](FormContents&, ProjectState& s) { s.ANG[1] = 1e308; }},
+        {"loads unreadable", [](FormContents& f, ProjectState&) { f[Box::CV] = "x"; }},
+    };
+    for (const Case& c : cases) {
+        FormContents typed = form;
+        ProjectState layers = state;
+        c.change(typed, layers);
+        const LengthCurve curve = CurveOfLengths(typed, layers, "3", kComma);
+        ASSERT_FALSE(curve.points.empty()) << c.what;
+        double above = 0.0;
+        std::int32_t tip = 1;
+        for (const CurvePoint& point : curve.points) {
+            if (point.tipLayer != tip) {
+                above += CellReal(layers.LUNG[tip]);
+                tip = point.tipLayer;
+            }
+            if (!point.HasValue()) {
+                continue;
+            }
+            FormContents pile = typed;
+            ProjectState pileLayers = layers;
+            pile[Box::B] = RealText(point.length, kComma);
+            pile[Box::C] = std::to_string(point.tipLayer);
+            pile[Box::K1] = OneDecimal(*point.nq.value, kComma);
+            pileLayers.LUNG[point.tipLayer] = point.length - above;
+            const auto expected =
+                CheckCombinations(pile, pileLayers, CorrelationFactorsFor("3", kComma).factors, kComma);
+            for (std::size_t option = 0; option < 3; ++option) {
+                const CombinationCheck& got = point.combinations[option];
+                const CombinationCheck& want = expected[option];
+                ASSERT_EQ(got.error.has_value(), want.error.has_value()) << c.what << " at " << point.length;
+                if (want.error) {
+                    EXPECT_EQ(got.error->kind(), want.error->kind());
+                }
+                ASSERT_EQ(got.capacity, want.capacity) << c.what << " at " << point.length;
+                EXPECT_EQ(got.ed, want.ed);
+                EXPECT_EQ(got.rd, want.rd);
+                EXPECT_EQ(got.ratio, want.ratio);
+                EXPECT_EQ(got.verdict, want.verdict);
+            }
+        }
+    }
+}
+
 TEST_F(WorkedExampleCurve, PutsTheTipInTheLayerWhoseBaseItReaches)
 {
     struct Case {
