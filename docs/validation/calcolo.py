@@ -100,6 +100,13 @@ VERIFICATO, NON_VERIFICATO = "VERIFICATO", "NON VERIFICATO"
 NESSUNA_COMPRESSIONE = "nessun carico di compressione"
 # L'esempio svolto con le verticali, su cui la relazione mostra il controllo a mano.
 ESEMPIO_GIUDIZIO = "caso8"
+# L'esempio svolto con le verticali, su cui la relazione risolve anche la
+# lunghezza: due lunghezze della griglia, una alla base del primo strato e
+# una dentro il secondo, e la lunghezza minima.
+ESEMPIO_CURVA = "caso8"
+LUNGHEZZE_SVOLTE = [Decimal(x) for x in ("5", "8.5")]
+PASSO_CURVA = Decimal("0.1")
+TOLLERANZA_PUNTA = Decimal("0.001")
 PI_VERO = Decimal("3.1416")   # il π della calcolatrice del progettista
 SCARTO_ACCETTABILE = Decimal("0.002")   # 0,2%
 
@@ -229,7 +236,13 @@ def figura(contenuto, margini, nome):
     except Errore:
         return contenuto
     passo = Decimal("0.01")
-    margini.controlla(nome + " a due decimali", x, passo)
+    if abs(x / passo) % 1 == Decimal("0.5"):
+        # Esattamente a metà fra due centesimi: il programma rilegge il testo
+        # come il binario più vicino e scrive quello, arrotondato
+        # correttamente; il binario non è mai a metà, e decide.
+        x = Decimal(float(x))
+    else:
+        margini.controlla(nome + " a due decimali", x, passo)
     interi, decimali = format(abs(x).quantize(passo, ROUND_HALF_EVEN), "f").split(".")
     interi = "" if interi == "0" else interi
     decimali = decimali.rstrip("0")
@@ -411,11 +424,14 @@ class Caso:
         self.margini = Margini()
         self.portanze_xi = {}    # (casella, verticali) -> la portanza divisa per ξ
         self.verifica = None     # la verifica della finestra alla fine, se il caso digita le verticali
+        self.curva = None        # la lunghezza, per l'esempio che la risolve
         for numero_riga, testo in enumerate(self.righe, 1):
             if testo and not testo.startswith("#"):
                 self.esegui(testo, numero_riga)
         if any(r.startswith("VERTICALI ") for r in self.righe):
             self.verifica = verifica(self.finestra, self.nome)
+        if self.nome == ESEMPIO_CURVA:
+            self.curva = curva(self.finestra)
 
     def esegui(self, testo, numero_riga):
         parola, _, resto = testo.partition(" ")
@@ -605,9 +621,11 @@ def vicino_al_carico(nome, rd, ed):
         sys.exit(f"calcolo.py: {nome}: Rd = {rd} è troppo vicino a Ed = {ed}")
 
 
-def verifica_combinazione(f, k, fattori, nome_caso):
+def verifica_combinazione(f, k, fattori, nome_caso, scritta=True):
     """CALCOLA PORTANZA su copie con la combinazione k; Ed è CARMAG riletto,
-    Rd la portanza del gruppo M8 come visualizzata divisa per ξ3."""
+    Rd la portanza del gruppo M8 come visualizzata divisa per ξ3. Di una
+    combinazione che la relazione non scrive conta solo l'esito, deciso sui
+    decimali di M8 e CARMAG: Rd e Rd/Ed non si arrotondano."""
     copia, passi, margini = copy.deepcopy(f), {}, Margini()
     copia.combinazione = k
     esito = dict(sigla=SIGLE[k], errore=None, ed=None, rd=None, rapporto=None, verdetto=None,
@@ -622,10 +640,12 @@ def verifica_combinazione(f, k, fattori, nome_caso):
         return esito
     nome = f"{nome_caso} {SIGLE[k]}"
     esito["rd"] = numero_iniziale(copia.caselle["M8"]) / fattori[1]
-    margini.controlla("Rd", esito["rd"], Decimal("0.01"))
+    if scritta:
+        margini.controlla("Rd", esito["rd"], Decimal("0.01"))
     if esito["ed"] > 0:
         esito["rapporto"] = esito["rd"] / esito["ed"]
-        margini.controlla("Rd/Ed", esito["rapporto"], Decimal("0.01"))
+        if scritta:
+            margini.controlla("Rd/Ed", esito["rapporto"], Decimal("0.01"))
         vicino_al_carico(nome, esito["rd"], esito["ed"])
         esito["verdetto"] = VERIFICATO if esito["rd"] >= esito["ed"] else NON_VERIFICATO
     return esito
@@ -839,6 +859,118 @@ def soluzione_verifica(caso):
     return out
 
 
+def palo_lungo(f, lunghezza):
+    """La finestra come l'ingegnere la lascerebbe per verificare il palo di
+    quella lunghezza: B, lo strato della punta in C, il suo spessore accorciato
+    e il valore di Nq della tabella in K1."""
+    n = int(intero_locale(f.caselle["C"], "C"))
+    sopra, punta = Decimal(0), n
+    for j in range(1, n + 1):
+        base = sopra + (f.strati[j]["LUNG"] or Decimal(0))
+        if base >= lunghezza - TOLLERANZA_PUNTA:
+            punta = j
+            break
+        sopra = base
+    copia = copy.deepcopy(f)
+    copia.strati[punta]["LUNG"] = lunghezza - sopra
+    copia.caselle["B"] = testo_reale(lunghezza, "L")
+    copia.caselle["C"] = str(punta)
+    nq = nq_dalla_tabella(copia)
+    punto = dict(lunghezza=lunghezza, punta=punta, spessore=lunghezza - sopra, nq=nq, combinazioni=None)
+    if nq["valore"] is not None:
+        copia.caselle["K1"] = un_decimale(nq["valore"])
+        fattori = lettura_verticali(f.verticali)["fattori"]
+        punto["combinazioni"] = [verifica_combinazione(copia, k, fattori, f"L = {lunghezza}", False)
+                                 for k in range(3)]
+    return punto
+
+
+def minima(punti, verificato):
+    """La lunghezza minima verificata che resta verificata a ogni lunghezza
+    maggiore che ha un valore."""
+    trovata = None
+    for punto in reversed(punti):
+        if punto["combinazioni"] is None:
+            continue
+        if not verificato(punto["combinazioni"]):
+            break
+        trovata = punto["lunghezza"]
+    return trovata
+
+
+def curva(f):
+    profondita = sum((f.strati[j]["LUNG"] or Decimal(0))
+                     for j in range(1, int(intero_locale(f.caselle["C"], "C")) + 1))
+    punti, k = [], 1
+    while k * PASSO_CURVA <= profondita + TOLLERANZA_PUNTA:
+        punti.append(palo_lungo(f, k * PASSO_CURVA))
+        k += 1
+    ntc2018 = minima(punti, lambda c: c[2]["verdetto"] == VERIFICATO)
+    ntc2008 = minima(punti, lambda c: c[0]["verdetto"] == VERIFICATO and c[1]["verdetto"] == VERIFICATO)
+    return dict(profondita=profondita, punti=punti, ntc2018=ntc2018, ntc2008=ntc2008)
+
+
+def punto_a(c, lunghezza):
+    return next(p for p in c["punti"] if p["lunghezza"] == lunghezza)
+
+
+def righe_cifre_curva(nome, c):
+    """Le cifre della lunghezza che le prove confrontano."""
+    out = []
+    for lunghezza in LUNGHEZZE_SVOLTE:
+        punto = punto_a(c, lunghezza)
+        chiave = f"{nome}\tCURVA\t{testo_reale(lunghezza, 'L')}"
+        out.append(f"{chiave} punta\t{punto['punta']}")
+        out.append(f"{chiave} Nq\t{un_decimale(punto['nq']['valore'])}")
+        for comb in punto["combinazioni"]:
+            out.append(f"{chiave} {comb['sigla']} M8\t{due_decimali(numero_iniziale(comb['caselle']['M8']))}")
+            out.append(f"{chiave} {comb['sigla']} Ed\t{o_trattino(comb['ed'])}")
+            out.append(f"{chiave} {comb['sigla']} esito\t{esito_combinazione(comb)}")
+    for sigla, trovata in (("NTC 2018", c["ntc2018"]), ("NTC 2008", c["ntc2008"])):
+        out.append(f"{nome}\tCURVA\tlunghezza minima {sigla}\t{o_trattino(trovata)}")
+    return out
+
+
+def soluzione_curva(c):
+    """La lunghezza risolta a mano per il frammento del caso."""
+    out = [".SH 2", "Soluzione a mano: la lunghezza del palo", ".LP",
+           f"Gli spessori sommano $H$ = {testo_reale(c['profondita'], 'H')} m: la griglia ha le "
+           f"lunghezze da 0,1 a {testo_reale(c['profondita'], 'H')} m, {len(c['punti'])} in tutto. "
+           "A ogni lunghezza il palo è quello che si digiterebbe: B la lunghezza, C lo strato della "
+           "punta, il suo spessore accorciato, K1 il valore di $N sub q$ della tabella.", ".LP"]
+    punti = [punto_a(c, lunghezza) for lunghezza in LUNGHEZZE_SVOLTE]
+    out += riquadro("$L prime$ (m);Strato della punta $m$;$s prime sub m$ (m);$N sub q$ dalla tabella",
+                    "c c c c\nr r r r", [f"{testo_reale(p['lunghezza'], 'L')};{p['punta']};"
+                                        f"{testo_reale(p['spessore'], 's')};{un_decimale(p['nq']['valore'])}"
+                                        for p in punti])
+    out.append(".LP")
+    righe = [f"{testo_reale(p['lunghezza'], 'L')};{comb['sigla']};{allineata(comb['caselle']['M8'])};"
+             f"{allineata(cifre(comb['rd']))};{allineata(comb['caselle']['CARMAG'])};{esito_combinazione(comb)}"
+             for p in punti for comb in p["combinazioni"]]
+    out += riquadro("$L prime$ (m);Combinazione;M8 (t);$R sub d$ = M8 / $xi sub 3$ (t);$E sub d$ (t);Esito",
+                    "c l c c c l\nr l n n n l", righe)
+    out.append(".LP")
+    for nome, trovata, verificato in (
+            ("NTC 2018 (A1+M1+R3)", c["ntc2018"], lambda cc: [cc[2]]),
+            ("NTC 2008, Approccio 1 (A1+M1+R1 e A2+M2+R2)", c["ntc2008"], lambda cc: cc[:2])):
+        if trovata is None:
+            out += [f"Lunghezza minima {nome}: nessuna entro il profilo.", ".LP"]
+            continue
+        prima = punto_a(c, trovata - PASSO_CURVA) if trovata > PASSO_CURVA else None
+        frase = f"Lunghezza minima {nome}: \\fB{due_decimali(trovata)} m\\fP, verificata lì e a ogni lunghezza maggiore della griglia"
+        if prima and prima["combinazioni"]:
+            for cc in verificato(prima["combinazioni"]):
+                Margini().controlla("Rd/Ed", cc["rapporto"], Decimal("0.01"))
+            rapporti = ", ".join(f"{cc['sigla']} $R sub d / E sub d$ = {o_trattino(cc['rapporto'])}"
+                                 for cc in verificato(prima["combinazioni"]))
+            frase += f"; a {testo_reale(prima['lunghezza'], 'L')} m non lo è ({rapporti})"
+        out += [frase + ".", ".LP"]
+    out.append("$R sub d$ è scritto esatto, senza arrotondarlo: l'esito lo decidono i decimali di M8 "
+               "e di $E sub d$ come il programma li mostra (paragrafo 3.3), e con $xi sub 3$ = 1,60 "
+               "il quoziente cade spesso a metà fra due centesimi.")
+    return out
+
+
 def soluzione_nq(nq):
     if nq["valore"] is None:
         return [f"$N sub q$ non si legge dalla tabella: {protetto(nq['motivo'])}."]
@@ -1015,6 +1147,8 @@ def frammento(caso, figure):
         out += soluzione_portanza(caso)
     if caso.verifica:
         out += soluzione_verifica(caso)
+    if caso.curva:
+        out += soluzione_curva(caso.curva)
     out += [".SH 2", "Letture del programma", ".LP"]
     out += riquadro("Casella;Didascalia;Valore atteso", "l l l",
                     [f"{c};{protetto(DIDASCALIE[c])};\\f(CW{protetto(f.caselle[c]) or '(vuota)'}\\fP"
@@ -1091,6 +1225,8 @@ def righe_cifre(caso):
         out.append(f"{caso.nome}\tXI\t{casella} {n} {cifra}")
     if caso.verifica:
         out += righe_cifre_verifica(caso.nome, caso.verifica)
+    if caso.curva:
+        out += righe_cifre_curva(caso.nome, caso.curva)
     return out
 
 

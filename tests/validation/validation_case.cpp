@@ -215,9 +215,10 @@ std::map<std::string, DocumentFigures> ReadDocumentFigures(const std::filesystem
             ofCase.reportLines.push_back(text);
         } else if (field == "XI") {
             ofCase.dividedByXi.push_back(DividedByXiOf(text));
-        } else if (field == "VERIFICA") {
+        } else if (field == "VERIFICA" || field == "CURVA") {
             const std::size_t tab = text.find('\t');
-            ofCase.check[text.substr(0, tab)] = tab == std::string::npos ? "" : text.substr(tab + 1);
+            auto& figures = field == "VERIFICA" ? ofCase.check : ofCase.curve;
+            figures[text.substr(0, tab)] = tab == std::string::npos ? "" : text.substr(tab + 1);
         } else if (field == "AVVISO") {
             ofCase.warnings.push_back(text);
         } else {

@@ -75,6 +75,7 @@ struct DocumentFigures {
     std::vector<DividedByXi> dividedByXi;
     std::map<std::string, std::string> check;
     std::vector<std::string> warnings;
+    std::map<std::string, std::string> curve;  // the lengths solved by hand and the shortest
 };
 
 // The figures of every case, by case name, from the calculation's table.

@@ -29,6 +29,7 @@
 #include "app/form1_logic.h"
 #include "app/project_file.h"
 #include "core/check/design_check.h"
+#include "core/check/length_curve.h"
 #include "core/state/conversions.h"
 #include "validation_case.h"
 
@@ -94,6 +95,28 @@ std::map<std::string, std::string> CheckFigures(const DesignCheck& check)
     }
     figures[std::string(kApproach1Name)] = VerdictOrDash(check.approach1Ntc2008);
     figures[std::string(kApproach2Name)] = VerdictOrDash(check.approach2Ntc2008Ntc2018);
+    return figures;
+}
+
+// The curve's figures under the names the document gives them: at each
+// length the tip layer, Nq, and each combination's capacity, Ed and outcome;
+// then the two shortest lengths.
+std::map<std::string, std::string> CurveFigures(const LengthCurve& curve)
+{
+    std::map<std::string, std::string> figures;
+    for (const CurvePoint& point : curve.points) {
+        const std::string length = RealText(point.length, kComma) + " ";
+        figures[length + "punta"] = std::to_string(point.tipLayer);
+        figures[length + "Nq"] = NqText(point.nq, kComma);
+        for (const CombinationCheck& combination : point.combinations) {
+            const std::string name = length + std::string(combination.name);
+            figures[name + " M8"] = FigureOrDash(combination.capacity, kComma);
+            figures[name + " Ed"] = FigureOrDash(combination.ed, kComma);
+            figures[name + " esito"] = CombinationOutcome(combination);
+        }
+    }
+    figures["lunghezza minima NTC 2018"] = FigureOrDash(curve.shortestNtc2018.length, kComma);
+    figures["lunghezza minima NTC 2008"] = FigureOrDash(curve.shortestNtc2008.length, kComma);
     return figures;
 }
 
@@ -250,6 +273,11 @@ protected:
         const DesignCheck check = CheckDesign(window.form, window.logic.state(), window.check.verticals(), kComma);
         EXPECT_EQ(CheckFigures(check), document.check);
         EXPECT_EQ(WarningTexts(check, kComma), document.warnings);
+        const LengthCurve curve = CurveOfLengths(window.form, window.logic.state(), window.check.verticals(), kComma);
+        const std::map<std::string, std::string> figures = CurveFigures(curve);
+        for (const auto& [name, figure] : document.curve) {
+            EXPECT_EQ(figures.contains(name) ? figures.at(name) : "(none)", figure) << name;
+        }
     }
 };
 
