@@ -57,6 +57,14 @@ std::optional<DepthScale> ScaleFor(double depth, const draw::Rect& area)
 
 // The ground line and its caption; each layer a band with its label and the
 // depth of its base; the pile's bar a sixth of the way across, and its tip.
+// Whether the tip's label, which gives its depth, stands on the line of this
+// base: the base's own depth then says nothing more, and would overwrite it.
+bool TipLabelOnBase(const SoilProfile& profile, const DepthScale& scale, const draw::Rect& area, double base,
+                    double line)
+{
+    return profile.pileLength && std::fabs(std::min(scale.Y(*profile.pileLength), area.bottom) - base) < line;
+}
+
 void DrawProfile(const SoilProfile& profile, const draw::Rect& area, const std::optional<DepthScale>& scale,
                  double textSize, double line, Shapes& shapes)
 {
@@ -77,8 +85,10 @@ void DrawProfile(const SoilProfile& profile, const draw::Rect& area, const std::
         const draw::Rect labels{labelsLeft, band.top, band.right, band.bottom};
         shapes.push_back(Label({labelsLeft, (band.top + band.bottom) / 2.0}, layer.label, draw::Across::Left,
                                draw::Down::Middle, textSize, labels));
-        shapes.push_back(Label({band.right - kLabelGap, band.bottom}, layer.depthText, draw::Across::Right,
-                               draw::Down::Bottom, textSize, band));
+        if (!TipLabelOnBase(profile, *scale, area, band.bottom, line)) {
+            shapes.push_back(Label({band.right - kLabelGap, band.bottom}, layer.depthText, draw::Across::Right,
+                                   draw::Down::Bottom, textSize, band));
+        }
     }
     if (profile.pileLength && *profile.pileLength > 0.0) {
         const double widest = std::max(kLeastPileWidth, (area.right - area.left) / 8.0);
@@ -161,7 +171,7 @@ class ChartDrawer {
 public:
     ChartDrawer(const LengthCurve& curve, const draw::Rect& area, const DepthScale& depth, double textSize,
                 const draw::TextMeasure& measure, const NumberFormat& format)
-        : curve_(curve), depth_(depth), textSize_(textSize), format_(format)
+        : curve_(curve), depth_(depth), textSize_(textSize), measure_(measure), format_(format)
     {
         const double deepest = (area.bottom - area.top) / depth.unitsPerMetre;
         metres_ = NiceStep(deepest, kTicksWanted);
@@ -184,19 +194,33 @@ public:
             drawResistance(combination, shapes);
             drawAction(combination, shapes);
         }
+        std::vector<draw::Text> labels;
         if (typedLength) {
             mark(*typedLength, "L = " + TwoDecimals(*typedLength, format_) + " m", {draw::Colour::Ink, 1.0},
-                 draw::Down::Bottom, shapes);
+                 draw::Down::Bottom, shapes, labels);
         }
         if (curve_.shortestNtc2018.length) {
             mark(*curve_.shortestNtc2018.length,
                  "NTC 2018: " + TwoDecimals(*curve_.shortestNtc2018.length, format_) + " m",
-                 {draw::Colour::Shortest, 1.0, draw::Dash::Dashed}, draw::Down::Bottom, shapes);
+                 {draw::Colour::Shortest, 1.0, draw::Dash::Dashed}, draw::Down::Bottom, shapes, labels);
         }
         if (curve_.shortestNtc2008.length) {
             mark(*curve_.shortestNtc2008.length,
                  "NTC 2008: " + TwoDecimals(*curve_.shortestNtc2008.length, format_) + " m",
-                 {draw::Colour::Shortest, 1.0, draw::Dash::Dashed}, draw::Down::Top, shapes);
+                 {draw::Colour::Shortest, 1.0, draw::Dash::Dashed}, draw::Down::Top, shapes, labels);
+        }
+        // The marks' figures over every line, each on a patch of the
+        // background, so that no curve crosses them.
+        for (draw::Text& label : labels) {
+            const double width = measure_.width(label.text, label.size, label.bold);
+            const double height = measure_.lineHeight(label.size);
+            const draw::TextBox box = draw::BoxOf(label, width, height);
+            const draw::Rect patch{std::max(box.left, plot_.left), std::max(box.top, plot_.top),
+                                   std::min(box.left + width, plot_.right), std::min(box.top + height, plot_.bottom)};
+            if (patch.left < patch.right && patch.top < patch.bottom) {
+                shapes.push_back(draw::FilledRect{patch, draw::Colour::Background});
+            }
+            shapes.push_back(std::move(label));
         }
     }
 
@@ -259,17 +283,19 @@ private:
         }
     }
 
-    void mark(double length, std::string text, draw::Stroke stroke, draw::Down side, Shapes& shapes) const
+    void mark(double length, std::string text, draw::Stroke stroke, draw::Down side, Shapes& shapes,
+              std::vector<draw::Text>& labels) const
     {
         const double y = std::min(depth_.Y(length), plot_.bottom);
         shapes.push_back(Line({plot_.left, y}, {plot_.right, y}, stroke));
-        shapes.push_back(Label({plot_.right - kLabelGap, y + (side == draw::Down::Top ? kLabelGap : -kLabelGap)},
+        labels.push_back(Label({plot_.right - kLabelGap, y + (side == draw::Down::Top ? kLabelGap : -kLabelGap)},
                                std::move(text), draw::Across::Right, side, textSize_, std::nullopt, stroke.colour));
     }
 
     const LengthCurve& curve_;
     DepthScale depth_;
     double textSize_;
+    const draw::TextMeasure& measure_;
     std::string DepthText(double depth) const { return RealText(depth, format_) + " m"; }
 
     const NumberFormat& format_;

@@ -120,16 +120,17 @@ struct ProfileCase {
     double lastBandBottom;
     double pileWidth;
     double tip;
+    std::size_t texts;  // the base under the tip has no depth of its own: the tip's gives it
 };
 
 TEST(ProfilePicture, DrawsTheLayersAndThePileToScale)
 {
     const ProfileCase cases[] = {
-        {"one layer", "60", "12", 1, 12.0, 288.0, 13.8, 288.0},
-        {"twenty layers", "60", "12", 20, 0.6, 288.0, 13.8, 288.0},
-        {"a thin pile", "10", "12", 2, 6.0, 288.0, 6.0, 288.0},
-        {"a tip below the layers", "60", "24", 2, 6.0, 150.0, 6.9, 288.0},
-        {"no layers", "60", "12", 0, 0.0, 0.0, 13.8, 288.0},
+        {"one layer", "60", "12", 1, 12.0, 288.0, 13.8, 288.0, 3},
+        {"twenty layers", "60", "12", 20, 0.6, 288.0, 13.8, 288.0, 41},
+        {"a thin pile", "10", "12", 2, 6.0, 288.0, 6.0, 288.0, 5},
+        {"a tip below the layers", "60", "24", 2, 6.0, 150.0, 6.9, 288.0, 6},
+        {"no layers", "60", "12", 0, 0.0, 0.0, 13.8, 288.0, 2},
     };
     for (const ProfileCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -157,7 +158,7 @@ TEST(ProfilePicture, DrawsTheLayersAndThePileToScale)
         EXPECT_DOUBLE_EQ(parts.pile->rect.bottom, c.tip);
         EXPECT_EQ(parts.texts.front(), "piano campagna");
         EXPECT_EQ(parts.texts.back(), std::string("punta ") + c.length + ",00 m");
-        EXPECT_EQ(parts.texts.size(), 2 + 2 * static_cast<std::size_t>(c.layers));
+        EXPECT_EQ(parts.texts.size(), c.texts);
     }
 }
 
