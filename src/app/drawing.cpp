@@ -33,6 +33,36 @@ TextBox BoxOf(const Text& text, double width, double lineHeight)
     return box;
 }
 
+Primitive Placed(const Primitive& primitive, double scale, Point origin)
+{
+    const auto point = [&](Point p) { return Point{origin.x + p.x * scale, origin.y + p.y * scale}; };
+    const auto rect = [&](const Rect& r) {
+        return Rect{origin.x + r.left * scale, origin.y + r.top * scale, origin.x + r.right * scale,
+                    origin.y + r.bottom * scale};
+    };
+    return std::visit(
+        [&](auto shape) -> Primitive {
+            using Shape = std::decay_t<decltype(shape)>;
+            if constexpr (std::is_same_v<Shape, FilledRect>) {
+                shape.rect = rect(shape.rect);
+            } else if constexpr (std::is_same_v<Shape, StrokedRect>) {
+                shape.rect = rect(shape.rect);
+                shape.stroke.width *= scale;
+            } else if constexpr (std::is_same_v<Shape, Polyline>) {
+                std::ranges::transform(shape.points, shape.points.begin(), point);
+                shape.stroke.width *= scale;
+            } else {
+                shape.anchor = point(shape.anchor);
+                shape.size *= scale;
+                if (shape.clip) {
+                    shape.clip = rect(*shape.clip);
+                }
+            }
+            return shape;
+        },
+        primitive);
+}
+
 void Paint(const Drawing& drawing, Painter& painter)
 {
     for (const Primitive& primitive : drawing.primitives) {

@@ -151,6 +151,11 @@ struct TextBox {
 };
 TextBox BoxOf(const Text& text, double width, double lineHeight);
 
+// A primitive scaled about the drawing's origin, then moved to stand at
+// `origin`: a figure put on a page, or a page put on a printer's dots. Line
+// widths and text sizes scale with it.
+Primitive Placed(const Primitive& primitive, double scale, Point origin);
+
 // Hands every primitive of the drawing to the painter, in order.
 void Paint(const Drawing& drawing, Painter& painter);
 

@@ -2,6 +2,7 @@
 
 #pragma once
 
+#include <deque>
 #include <string>
 #include <variant>
 #include <vector>
@@ -72,8 +73,8 @@ struct PageBreak {
 using Block = std::variant<Heading, Paragraph, Table, Figure, PageBreak>;
 
 struct Document {
-    std::string footer;  // the work's name, beside the page number
-    std::vector<Block> blocks;
+    std::string footer;        // the work's name, beside the page number
+    std::deque<Block> blocks;  // written one after another; a deque never moves those already written
 };
 
 // A4 with margins of 2 cm: the text's width and height in points.
