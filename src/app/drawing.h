@@ -130,6 +130,22 @@ public:
     virtual double lineHeight(double size) const = 0;
 };
 
+// A surface's measure for a drawing made at another scale: a page laid out in
+// points and painted on a printer's dots.
+class ScaledMeasure : public TextMeasure {
+public:
+    ScaledMeasure(const TextMeasure& surface, double scale) : surface_(surface), scale_(scale) {}
+    double width(std::string_view text, double size, bool bold) const override
+    {
+        return surface_.width(text, size * scale_, bold) / scale_;
+    }
+    double lineHeight(double size) const override { return surface_.lineHeight(size * scale_) / scale_; }
+
+private:
+    const TextMeasure& surface_;
+    double scale_;
+};
+
 // The surface that paints a drawing: one per toolkit or file format.
 class Painter {
 public:

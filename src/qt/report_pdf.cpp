@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: MIT
+
+#include "qt/report_pdf.h"
+
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+#include "app/calculation_report/page_layout.h"
+#include "qt/qt_painter.h"
+
+namespace pali {
+
+namespace {
+
+constexpr int kDotsPerInch = 720;
+constexpr double kDotsPerPoint = kDotsPerInch / 72.0;
+
+// The face of the report: a sans-serif of Arial's measures where the system
+// has one, else the system's own sans-serif.
+QFont ReportFace()
+{
+    QFont face(QStringLiteral("Liberation Sans"));
+    face.setStyleHint(QFont::SansSerif);
+    return face;
+}
+
+}  // namespace
+
+bool WriteReportPdf(const doc::Document& document, const QString& path, QString& reason)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        reason = file.errorString();
+        return false;
+    }
+    QPdfWriter writer(&file);
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+    writer.setResolution(kDotsPerInch);
+    writer.setTitle(QString::fromStdString(document.footer));
+    writer.setCreator(QStringLiteral("portanza-pali"));
+    QPainter painter(&writer);
+    QtPainter dots(painter, ReportFace());
+    const draw::ScaledMeasure measure(dots, kDotsPerPoint);
+    const std::vector<draw::Drawing> pages = doc::PagesOf(document, measure);
+    for (std::size_t number = 0; number < pages.size(); ++number) {
+        if (number > 0) {
+            writer.newPage();
+        }
+        draw::Drawing onDots{pages[number].width * kDotsPerPoint, pages[number].height * kDotsPerPoint, {}};
+        for (const draw::Primitive& primitive : pages[number].primitives) {
+            onDots.primitives.push_back(draw::Placed(primitive, kDotsPerPoint, {0.0, 0.0}));
+        }
+        draw::Paint(onDots, dots);
+    }
+    if (!painter.end() || !file.commit()) {
+        reason = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+}  // namespace pali
