@@ -78,6 +78,9 @@ inline constexpr std::array kHelpMenu = {
 inline constexpr std::string_view kViewMenuText = "&Visualizza";
 inline constexpr std::string_view kCheckPanelEntryText = "&Pannello di verifica";
 
+// The title of the dialog of the project's data.
+inline constexpr std::string_view kProjectDataDialogTitle = "Dati del progetto";
+
 // The name of the file type in the Open and Save dialogs; the installer
 // registers the same words for the type on Windows.
 inline constexpr std::string_view kProjectTypeName = "Progetto Portanza dei pali";

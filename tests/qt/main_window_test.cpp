@@ -8,20 +8,28 @@
 
 #include <csignal>
 
+#include <QAction>
 #include <QApplication>
+#include <QDate>
+#include <QDialog>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "core/calc/worked_example.h"
 #include "qt/check_panel.h"
 #include "qt/form1.h"
 #include "qt/main_window.h"
+#include "qt/qt_text.h"
 
 namespace pali {
 namespace {
@@ -64,6 +72,37 @@ protected:
         QDropEvent dropped(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(&window, &dropped);
         return true;
+    }
+
+    // Key by key, letters beyond ASCII as a keyboard layout gives them.
+    static void typeKeys(QWidget* widget, const QString& text)
+    {
+        for (const QChar character : text) {
+            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(character), Qt::NoModifier);
+        }
+    }
+
+    // Runs an entry of the File menu that opens a modal dialog, and acts on
+    // the dialog once it is open.
+    void inDialogOf(const QString& entryText, const std::function<void(QDialog&)>& act)
+    {
+        QAction* entry = nullptr;
+        for (QAction* each : window.menuBar()->actions().constFirst()->menu()->actions()) {
+            entry = each->text() == entryText ? each : entry;
+        }
+        ASSERT_NE(entry, nullptr) << entryText.toStdString();
+        bool opened = false;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                poll.stop();
+                opened = true;
+                act(*dialog);
+            }
+        });
+        poll.start(10);
+        entry->trigger();
+        EXPECT_TRUE(opened);
     }
 
     void clickFine() { QTest::mouseClick(window.form().findChild<QPushButton*>("Command5"), Qt::LeftButton); }
@@ -122,6 +161,60 @@ TEST_F(MainWindowTest, FineAsksAboutTypedWorkAndDoesWhatTheAnswerSays)
     EXPECT_EQ(questions[0], "Salvare il progetto?");
     EXPECT_EQ(window.windowTitle(),
               "prova è.pali[*] - PORTANZA DEI PALI PER TERRENI INCOERENTI   BEREZANTZEV(TESK-ORBEL)");
+}
+
+// File, Dati del progetto...: the date offered is today's in the user's
+// format; the texts confirmed with OK name the work in the title, go to the
+// file and come back into the dialog when the file is opened again.
+TEST_F(MainWindowTest, TheProjectsDataTypedInTheirDialogComeBackFromTheirFile)
+{
+    const QStringList labels = {"Opera", "Committente", "Località", "Progettista", "Data"};
+    const QString today = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+    const QStringList typed = {"Ponte \"Nuovo\" sul Po", "", "Località Cà Bianca", "", today};
+    const auto box = [](QDialog& dialog, const QString& label) {
+        for (QLineEdit* each : dialog.findChildren<QLineEdit*>()) {
+            if (each->accessibleName() == label) {
+                return each;
+            }
+        }
+        ADD_FAILURE() << label.toStdString();
+        return new QLineEdit(&dialog);
+    };
+    const auto click = [](QDialog& dialog, const QString& text) {
+        for (QPushButton* each : dialog.findChildren<QPushButton*>()) {
+            if (each->text() == text) {
+                QTest::mouseClick(each, Qt::LeftButton);
+                return;
+            }
+        }
+        ADD_FAILURE() << text.toStdString();
+    };
+
+    inDialogOf("&Dati del progetto...", [&](QDialog& dialog) {
+        EXPECT_EQ(box(dialog, "Data")->text(), today);
+        typeKeys(box(dialog, "Opera"), typed[0]);
+        typeKeys(box(dialog, "Località"), typed[2]);
+        click(dialog, "OK");
+    });
+    EXPECT_EQ(window.windowTitle(), typed[0] + " - " + Text(kTitle));
+    EXPECT_TRUE(window.session().modified());
+
+    pathChosen = folder.filePath(QStringLiteral("dati.pali"));
+    ASSERT_TRUE(window.session().saveAs());
+    window.session().newProject();
+    EXPECT_EQ(window.windowTitle(), Text(kTitle));
+    window.openFile(*pathChosen);
+
+    inDialogOf("&Dati del progetto...", [&](QDialog& dialog) {
+        for (qsizetype field = 0; field < labels.size(); ++field) {
+            EXPECT_EQ(box(dialog, labels[field])->text(), typed[field]) << labels[field].toStdString();
+        }
+        QTest::keyClicks(box(dialog, "Committente"), "Comune");
+        click(dialog, "&Annulla");
+    });
+    EXPECT_EQ(window.windowTitle(), typed[0] + " - dati.pali[*] - " + Text(kTitle));
+    EXPECT_FALSE(window.session().modified());
+    EXPECT_TRUE(questions.empty());
 }
 
 TEST_F(MainWindowTest, NonSalvareClosesWithoutWritingAndAnUnchangedWindowClosesAtOnce)
