@@ -5,12 +5,10 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <functional>
 #include <random>
 #include <string>
 
 #include "app/project_file.h"
-#include "app/project_menu.h"
 #include "memory_window.h"
 
 namespace pali {
@@ -158,6 +156,9 @@ TEST_F(ProjectSessionTest, TheTitleNamesTheFileAndMarksItsChanges)
     ASSERT_TRUE(session.save());
     EXPECT_EQ(window.titleName, "caso1.pali");
     EXPECT_FALSE(window.titleMarked);
+    EXPECT_EQ(DocumentTitle("", "caso1.pali"), "caso1.pali - " + std::string(kTitle));
+    EXPECT_EQ(DocumentTitle("", ""), kTitle);
+    EXPECT_EQ(DocumentTitle("Ponte\nsul Po", "*caso1.pali"), "Ponte sul Po - *caso1.pali - " + std::string(kTitle));
 
     type(Box::B, "12");
     EXPECT_TRUE(window.titleMarked);
@@ -168,111 +169,22 @@ TEST_F(ProjectSessionTest, TheTitleNamesTheFileAndMarksItsChanges)
     EXPECT_FALSE(window.titleMarked);
 }
 
-TEST(DocumentTitle, NamesTheWorkAndTheFileBeforeTheProgram)
+// OK on the date the dialog offers a project without data changes nothing;
+// the data confirmed mark the project and name the work; Nuovo clears them.
+TEST_F(ProjectSessionTest, TheProjectsDataConfirmedAreTheProjectsLikeAnyEdit)
 {
-    const std::string program(kTitle);
-    struct Case {
-        const char* work;
-        const char* file;
-        std::string title;
-    };
-    const Case cases[] = {
-        {"", "", program},
-        {"", "caso1.pali", "caso1.pali - " + program},
-        {"Ponte sul Po", "", "Ponte sul Po - " + program},
-        {"Ponte sul Po", "*caso1.pali", "Ponte sul Po - *caso1.pali - " + program},
-        {"Scuola\nVerdi\r\n", "caso1.pali", "Scuola Verdi   - caso1.pali - " + program},
-    };
-    for (const Case& each : cases) {
-        EXPECT_EQ(DocumentTitle(each.work, each.file), each.title);
-    }
-}
-
-// A front end's answers to Dati del progetto...: the date it gives as today's,
-// and what the engineer confirms in its dialog, none for Annulla.
-class DataDialog : public MenuFrontEnd {
-public:
-    void printWithDialog() override {}
-    void closeWindow() override {}
-    void showInstalledDocument(std::string_view) override {}
-    std::string validationCasesFolder() const override { return {}; }
-    void showAbout() override {}
-    std::optional<ProjectData> askProjectData(const ProjectData& shownNow) override
-    {
-        shown = shownNow;
-        if (!confirm) {
-            return std::nullopt;
-        }
-        ProjectData confirmed = shownNow;
-        confirm(confirmed);
-        return confirmed;
-    }
-    std::string today() const override { return "10/12/26"; }
-
-    std::function<void(ProjectData&)> confirm;
-    ProjectData shown;
-};
-
-TEST_F(ProjectSessionTest, TheProjectsDataAsConfirmedMarkTheProjectAndGoToItsFile)
-{
-    DataDialog dialog;
-    const auto edit = [&](std::function<void(ProjectData&)> confirm) {
-        dialog.confirm = std::move(confirm);
-        RunMenuCommand(MenuCommand::ProjectData, session, dialog);
-    };
-    const ProjectData today{"", "", "", "", "10/12/26"};
-
-    edit([](ProjectData&) {});
-    EXPECT_EQ(dialog.shown, today);
-    EXPECT_EQ(session.projectData(), ProjectData{});
+    const ProjectData offered = session.projectDataToShow("10/12/26");
+    EXPECT_EQ(offered, (ProjectData{"", "", "", "", "10/12/26"}));
+    session.projectDataConfirmed(offered, offered);
     EXPECT_FALSE(session.modified());
-
-    edit(nullptr);
-    EXPECT_EQ(session.projectData(), ProjectData{});
-
-    edit([](ProjectData& data) { data.work = "Ponte sul Po"; });
-    EXPECT_EQ(session.projectData(), (ProjectData{"Ponte sul Po", "", "", "", "10/12/26"}));
-    EXPECT_TRUE(session.modified());
+    session.projectDataConfirmed(offered, {"Ponte sul Po", "", "", "", "10/12/26"});
+    EXPECT_TRUE(window.titleMarked);
     EXPECT_EQ(window.titleWork, "Ponte sul Po");
-    EXPECT_TRUE(window.titleMarked);
-
-    window.savePaths.push_back("/p/ponte.pali");
-    ASSERT_TRUE(session.save());
-    EXPECT_EQ(ReadProjectFile(window.disk["/p/ponte.pali"]).data, session.projectData());
-
-    edit([](ProjectData& data) { data.date = ""; });
-    EXPECT_EQ(dialog.shown.date, "10/12/26");
-    EXPECT_EQ(session.projectData().date, "");
-    EXPECT_TRUE(window.titleMarked);
-    edit([](ProjectData& data) { data.date = "10/12/26"; });
-    EXPECT_FALSE(session.modified());
+    EXPECT_EQ(session.projectDataToShow("11/12/26").date, "10/12/26");
 
     window.answers.push_back(SaveAnswer::DoNotSave);
     session.newProject();
     EXPECT_EQ(session.projectData(), ProjectData{});
-    EXPECT_EQ(window.titleWork, "");
-
-    session.openFile("/p/ponte.pali");
-    EXPECT_EQ(session.projectData().work, "Ponte sul Po");
-    EXPECT_EQ(window.titleWork, "Ponte sul Po");
-    EXPECT_FALSE(session.modified());
-}
-
-// The Windows program's File menu has no dialog for the project's data yet.
-TEST(ProjectMenu, WindowsOffersTheFileMenuWithoutTheProjectsData)
-{
-    std::vector<std::string_view> qt;
-    std::vector<std::string_view> windows;
-    for (const MenuEntry& entry : kFileMenuBeforeRecent) {
-        if (entry.offeredOn(FrontEnd::Qt)) {
-            qt.push_back(entry.text);
-        }
-        if (entry.offeredOn(FrontEnd::Windows)) {
-            windows.push_back(entry.text);
-        }
-    }
-    EXPECT_EQ(windows, (std::vector<std::string_view>{"&Nuovo", "&Apri...", "&Salva", "Salva &con nome..."}));
-    EXPECT_EQ(qt.back(), "&Dati del progetto...");
 }
 
 TEST_F(ProjectSessionTest, AFailedSaveSaysSoKeepsTheOldFileAndTheChanges)
