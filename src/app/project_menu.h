@@ -4,6 +4,7 @@
 
 #include <array>
 #include <optional>
+#include <ranges>
 #include <string>
 #include <string_view>
 
@@ -51,6 +52,12 @@ struct MenuEntry {
 
     constexpr bool offeredOn(FrontEnd frontEnd) const { return frontEnd != FrontEnd::Windows || onWindows; }
 };
+
+// The entries of a menu that a front end offers: "entries | OfferedOn(...)".
+constexpr auto OfferedOn(FrontEnd frontEnd)
+{
+    return std::views::filter([frontEnd](const MenuEntry& entry) { return entry.offeredOn(frontEnd); });
+}
 
 inline constexpr std::string_view kFileMenuText = "&File";
 inline constexpr std::string_view kHelpMenuText = "&?";

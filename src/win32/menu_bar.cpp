@@ -2,7 +2,6 @@
 
 #include "win32/menu_bar.h"
 
-#include <ranges>
 #include <span>
 
 #include "app/recent_files.h"
@@ -21,11 +20,6 @@ constexpr WORD kRecentSeparatorId = kFirstRecentId + RecentFiles::kKept;
 constexpr WORD IdOf(MenuCommand command)
 {
     return static_cast<WORD>(kFirstCommandId + static_cast<WORD>(command));
-}
-
-bool OnWindows(const MenuEntry& entry)
-{
-    return entry.offeredOn(FrontEnd::Windows);
 }
 
 std::wstring ShortcutText(Shortcut shortcut)
@@ -49,7 +43,7 @@ std::wstring EntryText(const MenuEntry& entry)
 
 void Append(HMENU menu, std::span<const MenuEntry> entries)
 {
-    for (const MenuEntry& entry : entries | std::views::filter(OnWindows)) {
+    for (const MenuEntry& entry : entries | OfferedOn(FrontEnd::Windows)) {
         AppendMenuW(menu, MF_STRING, IdOf(entry.command), EntryText(entry).c_str());
     }
 }
@@ -70,7 +64,7 @@ std::wstring RecentEntryText(std::size_t index, const std::string& path)
 
 void AddShortcuts(std::vector<ACCEL>& table, std::span<const MenuEntry> entries)
 {
-    for (const MenuEntry& entry : entries | std::views::filter(OnWindows)) {
+    for (const MenuEntry& entry : entries | OfferedOn(FrontEnd::Windows)) {
         if (!entry.shortcut.none()) {
             const BYTE shift = entry.shortcut.shift ? FSHIFT : 0;
             table.push_back({static_cast<BYTE>(FVIRTKEY | FCONTROL | shift), static_cast<WORD>(entry.shortcut.key),
