@@ -2,7 +2,9 @@
 
 #pragma once
 
+#include <array>
 #include <string>
+#include <string_view>
 
 namespace pali {
 
@@ -17,6 +19,22 @@ struct ProjectData {
 
     bool IsEmpty() const { return work.empty() && client.empty() && place.empty() && designer.empty() && date.empty(); }
     bool operator==(const ProjectData&) const = default;
+};
+
+// Each field with its name as the dialog and the report label it and its key
+// in the project file, in the order they are shown and written.
+struct ProjectDataField {
+    std::string_view label;
+    std::string_view key;
+    std::string ProjectData::*text;
+};
+
+inline constexpr std::array kProjectDataFields = {
+    ProjectDataField{"Opera", "opera", &ProjectData::work},
+    ProjectDataField{"Committente", "committente", &ProjectData::client},
+    ProjectDataField{"Località", "localita", &ProjectData::place},
+    ProjectDataField{"Progettista", "progettista", &ProjectData::designer},
+    ProjectDataField{"Data", "data", &ProjectData::date},
 };
 
 }  // namespace pali

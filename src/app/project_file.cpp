@@ -38,6 +38,8 @@ void ForEachStateField(State& state, Visit&& visit)
     visit("KSTRATO", state.KSTRATO);
 }
 
+constexpr std::string_view kDataKey = "dati_progetto";
+
 // ---- Writing ----------------------------------------------------------------
 
 std::string Indent(int depth)
@@ -122,6 +124,15 @@ std::string StateText(const ProjectState& state)
     std::vector<std::string> fields;
     ForEachStateField(
         state, [&fields](std::string_view key, const auto& value) { fields.push_back(Member(key, ValueText(value))); });
+    return Block('{', fields, '}', 1);
+}
+
+std::string DataText(const ProjectData& data)
+{
+    std::vector<std::string> fields;
+    for (const ProjectDataField& field : kProjectDataFields) {
+        fields.push_back(Member(field.key, Quoted(data.*field.text)));
+    }
     return Block('{', fields, '}', 1);
 }
 
@@ -355,6 +366,26 @@ std::string ReadVerticals(const Json& document)
     return verticals->get<std::string>();
 }
 
+// Older files have no project data: every field opens empty.
+ProjectData ReadData(const Json& document)
+{
+    ProjectData data;
+    const auto found = document.find(kDataKey);
+    if (found == document.end()) {
+        return data;
+    }
+    const std::string path(kDataKey);
+    const Json& fields = Object(*found, path);
+    for (const ProjectDataField& field : kProjectDataFields) {
+        const Json& text = Field(fields, path, field.key);
+        if (!text.is_string()) {
+            WrongKind(path + "." + std::string(field.key), "un testo");
+        }
+        data.*field.text = text.get<std::string>();
+    }
+    return data;
+}
+
 }  // namespace
 
 std::string WriteProjectFile(const Project& project)
@@ -362,15 +393,19 @@ std::string WriteProjectFile(const Project& project)
     std::vector<std::string> members = {
         Member("formato", Quoted(kProjectFormat)),
         Member("versione", std::to_string(kProjectVersion)),
-        Member("caselle", BoxesText(project.form)),
-        Member("combinazione", std::to_string(project.form.selectedCombination)),
-        Member("stato", StateText(project.state)),
     };
-    // Written only when typed, so that a project without it keeps the bytes
-    // of the files written before the design check.
-    if (!project.verticals.empty()) {
-        members.insert(members.end() - 1, Member("verticali", Quoted(project.verticals)));
+    // The verticals and the project's data are written only when typed, so
+    // that a project without them keeps the bytes of the files written before
+    // the design check and the calculation report.
+    if (!project.data.IsEmpty()) {
+        members.push_back(Member(kDataKey, DataText(project.data)));
     }
+    members.push_back(Member("caselle", BoxesText(project.form)));
+    members.push_back(Member("combinazione", std::to_string(project.form.selectedCombination)));
+    if (!project.verticals.empty()) {
+        members.push_back(Member("verticali", Quoted(project.verticals)));
+    }
+    members.push_back(Member("stato", StateText(project.state)));
     return Block('{', members, '}', 0) + "\n";
 }
 
@@ -381,7 +416,7 @@ Project ReadProjectFile(std::string_view bytes)
         throw ProjectFileError("non è un progetto di Portanza dei pali");
     }
     CheckFormat(document);
-    return {ReadForm(document), ReadState(document), ReadVerticals(document)};
+    return {ReadForm(document), ReadState(document), ReadVerticals(document), ReadData(document)};
 }
 
 }  // namespace pali

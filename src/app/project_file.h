@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "app/project_data.h"
 #include "core/state/form_contents.h"
 #include "core/state/project_state.h"
 
@@ -15,11 +16,13 @@ namespace pali {
 // Everything a project file keeps: the texts of the 21 boxes, the selected
 // combination and the whole project state, so that every click after opening
 // gives what it would have given in the window that was saved; and the number
-// of verticals investigated that the design check takes, as typed.
+// of verticals investigated that the design check takes, as typed; and the
+// project's own data for its calculation report.
 struct Project {
     FormContents form;
     ProjectState state;
     std::string verticals = {};
+    ProjectData data = {};
 
     bool operator==(const Project&) const = default;
 };

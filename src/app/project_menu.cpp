@@ -6,6 +6,18 @@
 
 namespace pali {
 
+namespace {
+
+void EditProjectData(ProjectSession& session, MenuFrontEnd& frontEnd)
+{
+    const ProjectData shown = session.projectDataToShow(frontEnd.today());
+    if (const auto confirmed = frontEnd.askProjectData(shown)) {
+        session.projectDataConfirmed(shown, *confirmed);
+    }
+}
+
+}  // namespace
+
 void RunMenuCommand(MenuCommand command, ProjectSession& session, MenuFrontEnd& frontEnd)
 {
     switch (command) {
@@ -13,6 +25,7 @@ void RunMenuCommand(MenuCommand command, ProjectSession& session, MenuFrontEnd& 
     case MenuCommand::Open: session.open(); return;
     case MenuCommand::Save: session.save(); return;
     case MenuCommand::SaveAs: session.saveAs(); return;
+    case MenuCommand::ProjectData: EditProjectData(session, frontEnd); return;
     case MenuCommand::Print: frontEnd.printWithDialog(); return;
     case MenuCommand::Exit: frontEnd.closeWindow(); return;
     case MenuCommand::Manual: frontEnd.showInstalledDocument(kManualFileName); return;

@@ -3,8 +3,12 @@
 #pragma once
 
 #include <array>
+#include <optional>
+#include <ranges>
 #include <string>
 #include <string_view>
+
+#include "app/project_data.h"
 
 namespace pali {
 
@@ -16,6 +20,7 @@ enum class MenuCommand {
     Open,
     Save,
     SaveAs,
+    ProjectData,
     Print,
     Exit,
     Manual,
@@ -33,13 +38,26 @@ struct Shortcut {
     constexpr bool none() const { return key == '\0'; }
 };
 
+// The program's front ends, for what each offers in its menus.
+enum class FrontEnd { Qt, Windows };
+
 // One entry of a menu; '&' marks the letter that picks it with Alt, as both
-// toolkits write it.
+// toolkits write it. An entry is on every front end but those whose window
+// cannot do it yet.
 struct MenuEntry {
     MenuCommand command;
     std::string_view text;
     Shortcut shortcut;
+    bool onWindows = true;
+
+    constexpr bool offeredOn(FrontEnd frontEnd) const { return frontEnd != FrontEnd::Windows || onWindows; }
 };
+
+// The entries of a menu that a front end offers: "entries | OfferedOn(...)".
+constexpr auto OfferedOn(FrontEnd frontEnd)
+{
+    return std::views::filter([frontEnd](const MenuEntry& entry) { return entry.offeredOn(frontEnd); });
+}
 
 inline constexpr std::string_view kFileMenuText = "&File";
 inline constexpr std::string_view kHelpMenuText = "&?";
@@ -50,6 +68,7 @@ inline constexpr std::array kFileMenuBeforeRecent = {
     MenuEntry{MenuCommand::Open, "&Apri...", {'O'}},
     MenuEntry{MenuCommand::Save, "&Salva", {'S'}},
     MenuEntry{MenuCommand::SaveAs, "Salva &con nome...", {'S', true}},
+    MenuEntry{MenuCommand::ProjectData, "&Dati del progetto...", {}, false},
 };
 inline constexpr std::array kFileMenuAfterRecent = {
     MenuEntry{MenuCommand::Print, "Stam&pa...", {'P'}},
@@ -65,6 +84,9 @@ inline constexpr std::array kHelpMenu = {
 // The menu that shows or hides the panel of the design check beside the form.
 inline constexpr std::string_view kViewMenuText = "&Visualizza";
 inline constexpr std::string_view kCheckPanelEntryText = "&Pannello di verifica";
+
+// The title of the dialog of the project's data.
+inline constexpr std::string_view kProjectDataDialogTitle = "Dati del progetto";
 
 // The name of the file type in the Open and Save dialogs; the installer
 // registers the same words for the type on Windows.
@@ -86,6 +108,12 @@ public:
     // The folder of the validation cases' project files, where Apri starts.
     virtual std::string validationCasesFolder() const = 0;
     virtual void showAbout() = 0;
+    // Dati del progetto...: the dialog opened on shown; what the engineer
+    // confirmed with OK, none with Annulla. Only the front ends whose menu
+    // offers the entry have the dialog; the others are never asked.
+    virtual std::optional<ProjectData> askProjectData(const ProjectData& /*shown*/) { return std::nullopt; }
+    // Today's date in the user's short format, for the dialog to offer.
+    virtual std::string today() const { return {}; }
 
 protected:
     ~MenuFrontEnd() = default;

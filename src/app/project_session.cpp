@@ -2,6 +2,7 @@
 
 #include "app/project_session.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace pali {
@@ -38,12 +39,18 @@ std::string FileNameOf(const std::string& path)
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-std::string DocumentTitle(const std::string& markedFileName)
+std::string DocumentTitle(const std::string& work, const std::string& markedFileName)
 {
-    if (markedFileName.empty()) {
-        return std::string(kTitle);
+    std::string title;
+    for (const std::string& part : {work, markedFileName}) {
+        if (!part.empty()) {
+            title += part + " - ";
+        }
     }
-    return markedFileName + " - " + std::string(kTitle);
+    // A title bar shows one line: a line break the file holds becomes a blank.
+    std::replace_if(
+        title.begin(), title.end(), [](char character) { return character == '\n' || character == '\r'; }, ' ');
+    return title + std::string(kTitle);
 }
 
 ProjectSession::ProjectSession(Form1Logic& logic, CheckPresenter& check, ProjectView& view,
@@ -57,7 +64,7 @@ ProjectSession::ProjectSession(Form1Logic& logic, CheckPresenter& check, Project
 
 Project ProjectSession::current() const
 {
-    return {logic_.contents(), logic_.state(), check_.verticals()};
+    return {logic_.contents(), logic_.state(), check_.verticals(), data_};
 }
 
 bool ProjectSession::modified() const
@@ -77,6 +84,24 @@ void ProjectSession::verticalsTyped(std::string verticals)
     refresh();
 }
 
+ProjectData ProjectSession::projectDataToShow(const std::string& today) const
+{
+    ProjectData shown = data_;
+    if (shown.date.empty()) {
+        shown.date = today;
+    }
+    return shown;
+}
+
+void ProjectSession::projectDataConfirmed(const ProjectData& shown, const ProjectData& confirmed)
+{
+    if (confirmed == shown && data_.IsEmpty()) {
+        return;
+    }
+    data_ = confirmed;
+    showTitle();
+}
+
 // A whole project on the window, every box a change of its own on some
 // toolkits: the check is computed once, for the project.
 void ProjectSession::put(const Project& project)
@@ -84,11 +109,12 @@ void ProjectSession::put(const Project& project)
     const CheckPresenter::Batch batch(check_);
     logic_.restore(project.form, project.state);
     check_.setVerticals(project.verticals);
+    data_ = project.data;
 }
 
 void ProjectSession::showTitle()
 {
-    view_.showTitle(path_.empty() ? std::string() : FileNameOf(path_), modified());
+    view_.showTitle(data_.work, path_.empty() ? std::string() : FileNameOf(path_), modified());
 }
 
 // Saves or drops the changes as the engineer answers; false when the work at

@@ -49,8 +49,9 @@ public:
     // whole; the system's words for the failure, none when saved.
     virtual std::optional<std::string> writeFile(const std::string& path, const std::string& bytes) = 0;
     virtual void showMessage(const std::string& message) = 0;
-    // The open file's name (empty when none) and whether it has changes.
-    virtual void showTitle(const std::string& fileName, bool modified) = 0;
+    // The work's name and the open file's (each empty when none), and whether
+    // the project has changes.
+    virtual void showTitle(const std::string& work, const std::string& fileName, bool modified) = 0;
     virtual void storeRecentFiles(const std::vector<std::string>& paths) = 0;
 };
 
@@ -79,6 +80,16 @@ public:
     // The engineer typed the number of verticals investigated.
     void verticalsTyped(std::string verticals);
 
+    // The project's own data, for its calculation report.
+    const ProjectData& projectData() const { return data_; }
+    // What the dialog of the project's data opens on: the project's data,
+    // with today's date (in the user's short format) when none was typed.
+    ProjectData projectDataToShow(const std::string& today) const;
+    // The engineer confirmed with OK the dialog opened on shown. A date the
+    // dialog filled in, with nothing else typed, is no data: looking at the
+    // dialog of a project without data leaves it without changes.
+    void projectDataConfirmed(const ProjectData& shown, const ProjectData& confirmed);
+
     bool modified() const;
     const std::string& path() const { return path_; }
     const std::vector<std::string>& recentFiles() const { return recent_.paths(); }
@@ -97,6 +108,7 @@ private:
     CheckPresenter& check_;
     ProjectView& view_;
     RecentFiles recent_;
+    ProjectData data_;
     std::string path_;
     std::string savedBytes_;
 };
@@ -104,8 +116,9 @@ private:
 // The last component of a path, as the title and the messages name the file.
 std::string FileNameOf(const std::string& path);
 
-// The window's title with the name of its file (and the toolkit's mark of
-// changes) before the program's own; the program's own alone without one.
-std::string DocumentTitle(const std::string& markedFileName);
+// The window's title: the work's name, then the name of its file (with the
+// toolkit's mark of changes), then the program's own, each part there when
+// it has a text: "Ponte sul Po - caso1.pali - Portanza dei pali".
+std::string DocumentTitle(const std::string& work, const std::string& markedFileName);
 
 }  // namespace pali

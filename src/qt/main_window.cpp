@@ -6,12 +6,14 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDate>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
@@ -29,6 +31,7 @@
 #include "qt/check_panel.h"
 #include "qt/file_reading.h"
 #include "qt/form1.h"
+#include "qt/project_data_dialog.h"
 #include "qt/qt_text.h"
 #include "qt/report_document.h"
 
@@ -139,7 +142,7 @@ MainWindow::MainWindow(QWidget* parent)
       saveDialog_(AskSavePathWithDialog)
 {
     setObjectName(QStringLiteral("MainWindow"));
-    setWindowTitle(Text(DocumentTitle({})));
+    setWindowTitle(Text(DocumentTitle({}, {})));
     buildCheckPanel(form_);
     buildMenus();
     // The form's controls stand where the end-to-end tests click them: the
@@ -190,7 +193,7 @@ void MainWindow::moveFocusBetweenFormAndPanel()
 template <std::size_t Count>
 void MainWindow::addEntries(QMenu* menu, const std::array<MenuEntry, Count>& entries)
 {
-    for (const MenuEntry& entry : entries) {
+    for (const MenuEntry& entry : entries | OfferedOn(FrontEnd::Qt)) {
         QAction* action =
             menu->addAction(Text(entry.text), this, [this, entry] { RunMenuCommand(entry.command, session_, *this); });
         if (!entry.shortcut.none()) {
@@ -232,6 +235,16 @@ std::string MainWindow::validationCasesFolder() const
 void MainWindow::showAbout()
 {
     QMessageBox::about(this, Text(kAboutTitle), Text(AboutText()));
+}
+
+std::optional<ProjectData> MainWindow::askProjectData(const ProjectData& shown)
+{
+    return AskProjectData(this, shown);
+}
+
+std::string MainWindow::today() const
+{
+    return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
 }
 
 void MainWindow::showRecentFiles()
@@ -345,10 +358,10 @@ void MainWindow::showMessage(const std::string& message)
     form_->presentMessage(Text(message));
 }
 
-void MainWindow::showTitle(const std::string& fileName, bool modified)
+void MainWindow::showTitle(const std::string& work, const std::string& fileName, bool modified)
 {
-    // Without a file the title is the program's own, with no place for the mark.
-    setWindowTitle(Text(DocumentTitle(fileName.empty() ? fileName : fileName + "[*]")));
+    // Without a file the title has no place for the mark.
+    setWindowTitle(Text(DocumentTitle(work, fileName.empty() ? fileName : fileName + "[*]")));
     setWindowModified(modified && !fileName.empty());
 }
 

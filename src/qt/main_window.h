@@ -62,6 +62,8 @@ private:
     void showInstalledDocument(std::string_view fileName) override;
     std::string validationCasesFolder() const override;
     void showAbout() override;
+    std::optional<ProjectData> askProjectData(const ProjectData& shown) override;
+    std::string today() const override;
 
     SaveAnswer askToSaveChanges(const std::string& question) override;
     std::optional<std::string> askPathToSave(const std::string& suggestedPath) override;
@@ -69,7 +71,7 @@ private:
     FileReading readFile(const std::string& path, std::size_t limit) override;
     std::optional<std::string> writeFile(const std::string& path, const std::string& bytes) override;
     void showMessage(const std::string& message) override;
-    void showTitle(const std::string& fileName, bool modified) override;
+    void showTitle(const std::string& work, const std::string& fileName, bool modified) override;
     void storeRecentFiles(const std::vector<std::string>& paths) override;
 
     Form1* form_;

@@ -276,9 +276,9 @@ void ProjectWindow::showMessage(const std::string& message)
     presentMessage_(form_.handle(), message);
 }
 
-void ProjectWindow::showTitle(const std::string& fileName, bool modified)
+void ProjectWindow::showTitle(const std::string& work, const std::string& fileName, bool modified)
 {
-    SetWindowTextW(form_.handle(), WideText(DocumentTitle(MarkedFileName(fileName, modified))).c_str());
+    SetWindowTextW(form_.handle(), WideText(DocumentTitle(work, MarkedFileName(fileName, modified))).c_str());
 }
 
 // Each file opened or saved also goes to Windows' recent documents, where

@@ -76,7 +76,7 @@ private:
     FileReading readFile(const std::string& path, std::size_t limit) override;
     std::optional<std::string> writeFile(const std::string& path, const std::string& bytes) override;
     void showMessage(const std::string& message) override;
-    void showTitle(const std::string& fileName, bool modified) override;
+    void showTitle(const std::string& work, const std::string& fileName, bool modified) override;
     void storeRecentFiles(const std::vector<std::string>& paths) override;
 
     Form1Window form_;

@@ -48,8 +48,9 @@ public:
         return std::nullopt;
     }
     void showMessage(const std::string& message) override { messages.push_back(message); }
-    void showTitle(const std::string& fileName, bool modified) override
+    void showTitle(const std::string& work, const std::string& fileName, bool modified) override
     {
+        titleWork = work;
         titleName = fileName;
         titleMarked = modified;
     }
@@ -62,6 +63,7 @@ public:
     std::deque<std::optional<std::string>> savePaths;
     std::deque<std::optional<std::string>> openPaths;
     std::vector<std::string> questions;
+    std::string titleWork;
     std::string titleName;
     bool titleMarked = false;
     std::vector<std::string> recent;

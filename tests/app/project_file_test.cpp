@@ -95,6 +95,30 @@ TEST(KeptProjectFiles, WithVerticalsOpenToTheSamePanelOnEverySystem)
     EXPECT_EQ(panel.approach2, "NTC 2008, Approccio 2 e NTC 2018: VERIFICATO");
 }
 
+// The project's data go to the file only when typed, after the version, and
+// come back exactly as typed; cleared, the file is back to the bytes of a
+// project that never had them.
+TEST(ProjectDataInTheFile, ComeBackAsTypedAndAreWrittenOnlyWhenTyped)
+{
+    const Project without{{}, {}, "3"};
+    const ProjectData cases[] = {
+        {},
+        {"", "", "", "", "10/12/26"},
+        {"Scuola \"G. Verdi\"", "Comune di Forlì", "Località Cà Bianca", "Ing. Nicolò Àlvarez", "10 dicembre 2026"},
+        {"Riga uno\nriga due\r\n\tfine", "C:\\progetti\\", "  spazi  ", "è³ “”", ""},
+    };
+    for (const ProjectData& data : cases) {
+        Project project = without;
+        project.data = data;
+        const std::string bytes = WriteProjectFile(project);
+        EXPECT_EQ(ReadProjectFile(bytes), project) << data.work;
+        EXPECT_EQ(bytes.find("\"versione\": 1,\n  \"dati_progetto\": {\n    \"opera\": ") != std::string::npos,
+                  !data.IsEmpty());
+        project.data = {};
+        EXPECT_EQ(WriteProjectFile(project), WriteProjectFile(without));
+    }
+}
+
 // Each file is refused with a message that names it and what is wrong, and
 // the window and the state stay exactly as they were.
 TEST(BadProjectFiles, AreRefusedWithTheirReasonAndChangeNothing)
@@ -135,6 +159,10 @@ TEST(BadProjectFiles, AreRefusedWithTheirReasonAndChangeNothing)
         {replaced("\"combinazione\": 2", "\"combinazione\": 3"), {"«combinazione»", "0, 1 o 2"}},
         {replaced("\"ANG\": [\n      null,", "\"ANG\": ["), {"«stato.ANG»", "21 valori"}},
         {std::string(kProjectFileLimit + 1, ' '), {"più grande di 64 MiB"}},
+        {replaced("\"caselle\"", "\"dati_progetto\": {\"opera\": 7},\n\"caselle\""),
+         {"«dati_progetto.opera»", "testo"}},
+        {replaced("\"caselle\"", "\"dati_progetto\": {\"opera\": \"\"},\n\"caselle\""),
+         {"manca il campo «dati_progetto.committente»"}},
     };
     for (const Case& bad : cases) {
         SCOPED_TRACE(bad.bytes.substr(0, 200));

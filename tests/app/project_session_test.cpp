@@ -156,8 +156,9 @@ TEST_F(ProjectSessionTest, TheTitleNamesTheFileAndMarksItsChanges)
     ASSERT_TRUE(session.save());
     EXPECT_EQ(window.titleName, "caso1.pali");
     EXPECT_FALSE(window.titleMarked);
-    EXPECT_EQ(DocumentTitle("caso1.pali"), "caso1.pali - " + std::string(kTitle));
-    EXPECT_EQ(DocumentTitle(""), kTitle);
+    EXPECT_EQ(DocumentTitle("", "caso1.pali"), "caso1.pali - " + std::string(kTitle));
+    EXPECT_EQ(DocumentTitle("", ""), kTitle);
+    EXPECT_EQ(DocumentTitle("Ponte\nsul Po", "*caso1.pali"), "Ponte sul Po - *caso1.pali - " + std::string(kTitle));
 
     type(Box::B, "12");
     EXPECT_TRUE(window.titleMarked);
@@ -166,6 +167,24 @@ TEST_F(ProjectSessionTest, TheTitleNamesTheFileAndMarksItsChanges)
     EXPECT_EQ(window.questions.back(), "Salvare le modifiche a «caso1.pali»?");
     type(Box::B, "");
     EXPECT_FALSE(window.titleMarked);
+}
+
+// OK on the date the dialog offers a project without data changes nothing;
+// the data confirmed mark the project and name the work; Nuovo clears them.
+TEST_F(ProjectSessionTest, TheProjectsDataConfirmedAreTheProjectsLikeAnyEdit)
+{
+    const ProjectData offered = session.projectDataToShow("10/12/26");
+    EXPECT_EQ(offered, (ProjectData{"", "", "", "", "10/12/26"}));
+    session.projectDataConfirmed(offered, offered);
+    EXPECT_FALSE(session.modified());
+    session.projectDataConfirmed(offered, {"Ponte sul Po", "", "", "", "10/12/26"});
+    EXPECT_TRUE(window.titleMarked);
+    EXPECT_EQ(window.titleWork, "Ponte sul Po");
+    EXPECT_EQ(session.projectDataToShow("11/12/26").date, "10/12/26");
+
+    window.answers.push_back(SaveAnswer::DoNotSave);
+    session.newProject();
+    EXPECT_EQ(session.projectData(), ProjectData{});
 }
 
 TEST_F(ProjectSessionTest, AFailedSaveSaysSoKeepsTheOldFileAndTheChanges)

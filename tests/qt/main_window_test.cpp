@@ -8,20 +8,26 @@
 
 #include <csignal>
 
+#include <QAction>
 #include <QApplication>
+#include <QDate>
+#include <QDialog>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMimeData>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "core/calc/worked_example.h"
 #include "qt/check_panel.h"
 #include "qt/form1.h"
 #include "qt/main_window.h"
+#include "qt/qt_text.h"
 
 namespace pali {
 namespace {
@@ -64,6 +70,17 @@ protected:
         QDropEvent dropped(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(&window, &dropped);
         return true;
+    }
+
+    // File, Dati del progetto..., and act on the modal dialog once it is open.
+    void inDataDialog(const std::function<void(QDialog&)>& act)
+    {
+        QTimer::singleShot(0, [&act] { act(*qobject_cast<QDialog*>(QApplication::activeModalWidget())); });
+        for (QAction* entry : window.findChildren<QAction*>()) {
+            if (entry->text() == "&Dati del progetto...") {
+                entry->trigger();
+            }
+        }
     }
 
     void clickFine() { QTest::mouseClick(window.form().findChild<QPushButton*>("Command5"), Qt::LeftButton); }
@@ -122,6 +139,34 @@ TEST_F(MainWindowTest, FineAsksAboutTypedWorkAndDoesWhatTheAnswerSays)
     EXPECT_EQ(questions[0], "Salvare il progetto?");
     EXPECT_EQ(window.windowTitle(),
               "prova è.pali[*] - PORTANZA DEI PALI PER TERRENI INCOERENTI   BEREZANTZEV(TESK-ORBEL)");
+}
+
+// The date offered is today's in the user's format; the texts confirmed with
+// Enter name the work in the title and come back when their file is opened.
+TEST_F(MainWindowTest, TheProjectsDataTypedInTheirDialogComeBackFromTheirFile)
+{
+    const QString today = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+    inDataDialog([](QDialog& dialog) {
+        const QList<QLineEdit*> boxes = dialog.findChildren<QLineEdit*>();
+        QTest::keyClicks(boxes.at(0), "Ponte sul Po");
+        QTest::keyClicks(boxes.at(3), "Ing. Rossi");
+        QTest::keyClick(boxes.at(3), Qt::Key_Return);
+    });
+    EXPECT_EQ(window.windowTitle(), "Ponte sul Po - " + Text(kTitle));
+    pathChosen = folder.filePath(QStringLiteral("dati.pali"));
+    ASSERT_TRUE(window.session().saveAs());
+    window.session().newProject();
+    window.openFile(*pathChosen);
+    QStringList shown;
+    inDataDialog([&shown](QDialog& dialog) {
+        for (const QLineEdit* box : dialog.findChildren<QLineEdit*>()) {
+            shown << box->accessibleName() + ": " + box->text();
+        }
+        dialog.reject();
+    });
+    EXPECT_EQ(shown, QStringList({"Opera: Ponte sul Po", "Committente: ", "Località: ", "Progettista: Ing. Rossi",
+                                  "Data: " + today}));
+    EXPECT_FALSE(window.session().modified());
 }
 
 TEST_F(MainWindowTest, NonSalvareClosesWithoutWritingAndAnUnchangedWindowClosesAtOnce)
