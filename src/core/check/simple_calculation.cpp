@@ -56,8 +56,7 @@ SimpleCalculation CalculateSimply(const CapacityBreakdown& program, const Projec
     for (const ShaftLayerFigures& layer : program.layers) {
         const double own = CellReal(state.PESO[layer.row]) * CellReal(state.LUNG[layer.row]);
         const double midDepth = above + own / 2.0;
-        const ValueCell unitFriction =
-            (state.KLAT[layer.row] * ValueCell(midDepth)) * ValueCell(layer.designTangent);
+        const ValueCell unitFriction = (state.KLAT[layer.row] * ValueCell(midDepth)) * ValueCell(layer.designTangent);
         const double shaft = CellReal(ShaftFromSum(unitFriction, program.diameterCm, layer.thickness, combination));
         simple.layers.push_back({layer.row, midDepth, layer.lateral, layer.designTangent, layer.thickness, shaft});
         simple.shaft += shaft;

@@ -26,8 +26,7 @@ TEST_P(Breakdown, GivesWhatCalcolaPortanzaShowsUnderEachCombination)
         FormContents form;
         ProjectState state;
         EnterWorkedExample(form, state, 0);
-        const CapacityBreakdown figures =
-            BreakDownCapacity(form, state, static_cast<std::size_t>(combination), format);
+        const CapacityBreakdown figures = BreakDownCapacity(form, state, static_cast<std::size_t>(combination), format);
         form.selectedCombination = combination;
         ComputeBearingCapacity(form, state, format);
         ASSERT_FALSE(figures.error);
@@ -42,9 +41,9 @@ TEST_P(Breakdown, GivesWhatCalcolaPortanzaShowsUnderEachCombination)
         const DesignCombination& factors = kDesignCombinations[static_cast<std::size_t>(combination)];
         EXPECT_EQ(CellReal(ShaftFromSum(ValueCell(figures.sum), figures.diameterCm, figures.shaftLength, factors)),
                   figures.shaft);
-        EXPECT_EQ(CellReal(PointFromProduct(ValueCell(figures.tipUnitWeight) * ValueCell(figures.pointLength) *
-                                                ValueCell(figures.nq),
-                                            figures.diameterSquared, factors)),
+        EXPECT_EQ(CellReal(PointFromProduct(
+                      ValueCell(figures.tipUnitWeight) * ValueCell(figures.pointLength) * ValueCell(figures.nq),
+                      figures.diameterSquared, factors)),
                   figures.point);
         ASSERT_EQ(figures.layers.size(), 2U);
         EXPECT_EQ(figures.layers[1].designTangent, state.TGANG[2]);

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "core/check/simple_calculation.h"
 #include "core/calc/worked_example.h"
+#include "core/check/simple_calculation.h"
 
 namespace pali {
 namespace {
