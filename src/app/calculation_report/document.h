@@ -29,8 +29,8 @@ struct Run {
 };
 
 enum class ParagraphKind {
-    Title,  // the cover's title
-    Cover,  // the cover's lines under it
+    Title,    // the cover's title
+    Cover,    // the cover's lines under it
     Body,
     Formula,  // a calculation written out with its numbers, set apart
     Note,     // a remark in smaller type
