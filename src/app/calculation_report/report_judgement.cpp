@@ -64,13 +64,14 @@ std::vector<InputCheck> InputChecks(const ReportContext& context)
         checks.push_back({"Spessori degli strati e lunghezza del palo", why, false});
         checks.push_back({"Strati memorizzati", why, false});
     }
-    checks.push_back(
-        FromWarnings(context, "Nq digitato e Nq della tabella", {Kind::TypedNqAboveTable, Kind::TypedNqUnreadable},
-                     nq.value ? "il valore digitato in K1 non supera quello della tabella (" +
-                                    OneDecimal(*nq.value, context.format()) + "):"
-                              : "il valore digitato non si confronta (" + NqMissingText(nq, context.format()) + "):"));
-    if (!nq.value) {
-        checks.back() = {checks.back().name, "non si confronta: " + NqMissingText(nq, context.format()) + ".", false};
+    if (nq.value) {
+        checks.push_back(FromWarnings(context, "Nq digitato e Nq della tabella",
+                                      {Kind::TypedNqAboveTable, Kind::TypedNqUnreadable},
+                                      "il valore digitato in K1 non supera quello della tabella (" +
+                                          OneDecimal(*nq.value, context.format()) + "):"));
+    } else {
+        checks.push_back({"Nq digitato e Nq della tabella",
+                          "non si confronta: " + NqMissingText(nq, context.format()) + ".", false});
     }
     checks.push_back(nq.value ? InputCheck{"Punta nel campo della tabella",
                                            "l'angolo alla punta e la snellezza L/D stanno nella tabella di Nq: " +
@@ -99,7 +100,8 @@ std::string Judgement(std::string_view figure, const FigureComparison& compariso
                " Il valore del programma sta dal lato della sicurezza.";
     case Agreement::NotComparable: break;
     }
-    return "La " + std::string(figure) + " di confronto è nulla: il rapporto non si calcola.";
+    return "Il rapporto tra la " + std::string(figure) +
+           " del programma e quella di confronto non si calcola: quella di confronto è nulla.";
 }
 
 constexpr std::string_view kPointWhy =

@@ -208,6 +208,19 @@ TEST_F(CalculationReportTest, TwentyLayersAreEachListedAndSummed)
     EXPECT_NE(Text(document).find("20 | 19,00 | 20,00 | 1 | 30 | "), std::string::npos);
 }
 
+// A light layer over a heavy tip layer: the program's point takes the tip's
+// weight over the whole length, far above the overburden.
+TEST_F(CalculationReportTest, JudgesAPointAboveTheSimpleCalculationUnsafe)
+{
+    StoreLayerRow(inputs.state, 1, {30.0, 10.0, 1.0, 1.0});
+    StoreLayerRow(inputs.state, 2, {34.0, 2.0, 2.0, 1.0});
+    const std::string text = Text(Report());
+    EXPECT_NE(text.find("La portanza alla punta del programma supera quella di confronto di più del 20 %"),
+              std::string::npos);
+    EXPECT_NE(text.find("dal lato non sicuro"), std::string::npos);
+    EXPECT_NE(text.find("i risultati non si accettano"), std::string::npos);
+}
+
 TEST_F(CalculationReportTest, AnEmptyWindowStillGivesEverySection)
 {
     inputs = ReportInputs{};
