@@ -79,6 +79,9 @@ void ResistanceFigures(const CapacityBreakdown& figures, const CombinationCheck&
                  "Rgruppo = K3 · η = " + figures.totalShown + " · " + Decimals(figures.groupFactor, 2, format) + " = " +
                      figures.groupShown + " t (M8)",
                  ParagraphKind::Formula);
+    AddParagraph(blocks, "Portanza totale di un palo mostrata (K3): " + Force(figures.totalShown, format) +
+                             "; portanza di un palo del gruppo mostrata (M8): " + Force(figures.groupShown, format) +
+                             ".");
     if (!factors || !check.rd) {
         AddParagraph(blocks, "Rd non si calcola: manca il numero di verticali indagate, e con esso ξ3.");
         return;

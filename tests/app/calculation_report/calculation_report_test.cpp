@@ -8,6 +8,7 @@
 #include "app/calculation_report/calculation_report.h"
 #include "core/calc/bearing_capacity.h"
 #include "core/calc/worked_example.h"
+#include "core/check/kilonewtons.h"
 
 namespace pali::doc {
 namespace {
@@ -149,10 +150,10 @@ TEST_F(CalculationReportTest, CalculationShowsTheWindowsReadOuts)
         ProjectState state = inputs.state;
         form.selectedCombination = combination;
         ComputeBearingCapacity(form, state, inputs.format);
-        for (const Box box : {Box::M3, Box::M4}) {
+        for (const Box box : {Box::M3, Box::M4, Box::K3, Box::M8}) {
             const std::string shown = "(" + std::string(BoxName(box)) + "): ";
-            EXPECT_NE(text.find(shown), std::string::npos);
-            EXPECT_NE(text.find(" (" + form[box] + " t)."), std::string::npos) << form[box];
+            const std::string kilonewtons = TonnesToKilonewtons(form[box], inputs.format).value_or("?");
+            EXPECT_NE(text.find(shown + kilonewtons + " kN (" + form[box] + " t)"), std::string::npos) << form[box];
         }
         EXPECT_NE(text.find("mostrata (K3) " + form[Box::K3] + " t"), std::string::npos) << form[Box::K3];
         EXPECT_NE(text.find("= " + form[Box::M8] + " t (M8)"), std::string::npos) << form[Box::M8];
