@@ -2,21 +2,20 @@
 
 #include "core/calc/bearing_capacity.h"
 
+#include "core/calc/capacity_formulas.h"
 #include "core/calc/design_combinations.h"
 #include "core/state/checked_real.h"
 #include "core/state/conversions.h"
 #include "core/state/run_time_error.h"
 
 // Berezantzev: Qt = Qp + Ql, with the point Qp = Ap * gamma_n * L * Nq and the
-// shaft Ql = Al * sum(1/2 * Ki * gamma_i * Li * tan phi_i). Pi is 3.14
-// throughout, and every product is grouped as below: another grouping can
-// change the last bit of a result, and the last bit a displayed digit.
+// shaft Ql = Al * sum(1/2 * Ki * gamma_i * Li * tan phi_i), each piece as
+// capacity_formulas.h groups it.
 
 namespace pali {
 
 namespace {
 
-constexpr double kPi = 3.14;
 constexpr const char* kCapacityPicture = "#####.##";
 
 // (CP + CPNS) + CV, of loads already read and factored. A sum beyond the
@@ -57,19 +56,6 @@ const ValueCell& TipUnitWeight(const ProjectState& state, std::int32_t layers)
     return Blaming(Box::C, [&]() -> const ValueCell& { return state.PESO[layers]; });
 }
 
-double DiameterSquared(double diameterCm)
-{
-    const double diameterM = CheckedDivide(diameterCm, 100.0);
-    return CheckedMultiply(diameterM, diameterM);
-}
-
-// Ap * (gamma_n * L * Nq), pi times the diameter squared, without the quarter.
-ValueCell PointFromProduct(const ValueCell& weightLengthNq, double diameterSquared,
-                           const DesignCombination& combination)
-{
-    return ((weightLengthNq * ValueCell(kPi)) * ValueCell(diameterSquared)) / ValueCell(combination.pointDivisor);
-}
-
 void ComputePointCapacity(const FormContents& form, ProjectState& state, std::int32_t layers,
                           const DesignCombination& combination, const NumberFormat& format)
 {
@@ -88,35 +74,12 @@ void ComputePointCapacity(const FormContents& form, ProjectState& state, std::in
         [&] { return PointFromProduct(state.QPUNTA, diameterSquared, combination); });
 }
 
-ValueCell Radians(const ValueCell& degrees)
-{
-    return (degrees * ValueCell(kPi)) / ValueCell(180.0);
-}
-
-double DesignTangent(const ValueCell& radians, const DesignCombination& combination)
-{
-    return CheckedDivide(CheckedTan(CellReal(radians)), combination.tanPhiDivisor);
-}
-
-// One layer's term of the shaft's sum: 1/2 K gamma L tan phi.
-ValueCell LayerFriction(const ValueCell& lateral, const ValueCell& weight, const ValueCell& thickness, double tangent)
-{
-    return (((ValueCell(0.5) * lateral) * weight) * thickness) * ValueCell(tangent);
-}
-
 void AddLayerFriction(ProjectState& state, const DesignCombination& combination)
 {
     const std::int32_t row = CellLong(state.JSTRATO);
     state.ANGRAD[row] = Radians(state.ANG[row]);
     state.TGANG[row] = DesignTangent(state.ANGRAD[row], combination);
     state.QLAT = state.QLAT + LayerFriction(state.KLAT[row], state.PESO[row], state.LUNG[row], state.TGANG[row]);
-}
-
-// Al * sum: pi D in centimetres times L, the half in the sum.
-ValueCell ShaftFromSum(const ValueCell& sum, double diameterCm, double lengthM, const DesignCombination& combination)
-{
-    return (((sum * ValueCell(kPi)) * ValueCell(diameterCm)) * ValueCell(lengthM)) /
-           ValueCell(combination.shaftDivisor);
 }
 
 // The shaft sums the same layers 1..n whose last one carries the point.

@@ -16,17 +16,6 @@ namespace {
 
 constexpr double kLengthTolerance = 0.01;  // m: one centimetre
 
-std::string Fixed(double value, int decimals, const NumberFormat& format)
-{
-    char digits[400];
-    const auto [end, error] = std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, decimals);
-    std::string text(digits, error == std::errc() ? end : digits);
-    if (const auto point = text.find('.'); point != std::string::npos) {
-        text.replace(point, 1, format.decimalSeparator);
-    }
-    return text;
-}
-
 // Each figure read from a text is its decimal within half a unit in the last
 // place, and Rd one division more: where Rd and Ed stand further apart than
 // a millionth of a millionth, the reals order them as their decimals do, and
@@ -125,14 +114,25 @@ std::string_view VerdictText(Verdict verdict)
     return verdict == Verdict::Verified ? "VERIFICATO" : "NON VERIFICATO";
 }
 
+std::string FixedDecimals(double value, int decimals, const NumberFormat& format)
+{
+    char digits[400];
+    const auto [end, error] = std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, decimals);
+    std::string text(digits, error == std::errc() ? end : digits);
+    if (const auto point = text.find('.'); point != std::string::npos) {
+        text.replace(point, 1, format.decimalSeparator);
+    }
+    return text;
+}
+
 std::string TwoDecimals(double value, const NumberFormat& format)
 {
-    return Fixed(value, 2, format);
+    return FixedDecimals(value, 2, format);
 }
 
 std::string OneDecimal(double value, const NumberFormat& format)
 {
-    return Fixed(value, 1, format);
+    return FixedDecimals(value, 1, format);
 }
 
 CombinationCheck JudgedCombination(std::size_t option, const std::string& factoredLoad,

@@ -86,6 +86,9 @@ std::array<CombinationCheck, 3> CheckCombinations(const FormContents& form, cons
 DesignCheck CheckDesign(const FormContents& form, const ProjectState& state, std::string_view verticals,
                         const NumberFormat& format);
 
+// A figure with that many decimals, correctly rounded from the double's
+// exact value, with the user's decimal separator.
+std::string FixedDecimals(double value, int decimals, const NumberFormat& format);
 // A figure of the check with two decimals, correctly rounded from the
 // double's exact value, with the user's decimal separator.
 std::string TwoDecimals(double value, const NumberFormat& format);
