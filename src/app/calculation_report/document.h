@@ -71,10 +71,12 @@ struct PageBreak {
 };
 
 using Block = std::variant<Heading, Paragraph, Table, Figure, PageBreak>;
+// Written one after another; a deque never moves those already written.
+using Blocks = std::deque<Block>;
 
 struct Document {
-    std::string footer;        // the work's name, beside the page number
-    std::deque<Block> blocks;  // written one after another; a deque never moves those already written
+    std::string footer;  // the work's name, beside the page number
+    Blocks blocks;
 };
 
 // A4 with margins of 2 cm: the text's width and height in points.

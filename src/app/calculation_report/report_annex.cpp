@@ -10,7 +10,7 @@
 
 namespace pali::doc {
 
-void AnnexSection(const ReportContext& context, std::vector<Block>& blocks)
+void AnnexSection(const ReportContext& context, Blocks& blocks)
 {
     const ReportInputs& inputs = context.inputs;
     blocks.emplace_back(PageBreak{});

@@ -21,7 +21,7 @@ std::string Times(std::initializer_list<std::string> factors)
     return product;
 }
 
-void PointFigures(const CapacityBreakdown& figures, const NumberFormat& format, std::vector<Block>& blocks)
+void PointFigures(const CapacityBreakdown& figures, const NumberFormat& format, Blocks& blocks)
 {
     AddParagraph(blocks, "Portanza alla punta, con γn dello strato " + std::to_string(figures.tipLayer) +
                              " (Nq = " + Real(figures.nq, format) + " dalla casella K1, d² in m²):");
@@ -35,7 +35,7 @@ void PointFigures(const CapacityBreakdown& figures, const NumberFormat& format, 
     AddParagraph(blocks, "Portanza alla punta mostrata (M3): " + Force(figures.pointShown, format) + ".");
 }
 
-void ShaftFigures(const CapacityBreakdown& figures, const NumberFormat& format, std::vector<Block>& blocks)
+void ShaftFigures(const CapacityBreakdown& figures, const NumberFormat& format, Blocks& blocks)
 {
     AddParagraph(blocks, "Portanza laterale, strato per strato (γφ' = " +
                              Real(figures.combination->tanPhiDivisor, format) + "; tan φ / γφ' e termini a " +
@@ -68,8 +68,7 @@ void ShaftFigures(const CapacityBreakdown& figures, const NumberFormat& format, 
 }
 
 void ResistanceFigures(const CapacityBreakdown& figures, const CombinationCheck& check,
-                       const std::optional<CorrelationFactors>& factors, const NumberFormat& format,
-                       std::vector<Block>& blocks)
+                       const std::optional<CorrelationFactors>& factors, const NumberFormat& format, Blocks& blocks)
 {
     AddParagraph(blocks,
                  "Qt = Qp + Ql = " + Real(figures.point, format) + " + " + Real(figures.shaft, format) + " = " +
@@ -95,7 +94,7 @@ void ResistanceFigures(const CapacityBreakdown& figures, const CombinationCheck&
 }
 
 void ActionFigures(const CapacityBreakdown& figures, const CombinationCheck& check, const NumberFormat& format,
-                   std::vector<Block>& blocks)
+                   Blocks& blocks)
 {
     const DesignCombination& combination = *figures.combination;
     AddParagraph(blocks,
@@ -114,7 +113,7 @@ void ActionFigures(const CapacityBreakdown& figures, const CombinationCheck& che
 
 }  // namespace
 
-void CalculationSection(const ReportContext& context, std::vector<Block>& blocks)
+void CalculationSection(const ReportContext& context, Blocks& blocks)
 {
     AddHeading(blocks, "7. Calcolo della portanza");
     AddParagraph(blocks,

@@ -28,7 +28,7 @@ std::vector<std::string> CombinationRow(const ReportContext& context, std::size_
             CombinationOutcome(check)};
 }
 
-void Figures(const ReportContext& context, std::vector<Block>& blocks)
+void Figures(const ReportContext& context, Blocks& blocks)
 {
     const SoilProfile profile = ProfileOf(context.form(), context.state(), context.format());
     if (profile.layers.empty() && !profile.pileLength) {
@@ -55,7 +55,7 @@ void Figures(const ReportContext& context, std::vector<Block>& blocks)
 
 }  // namespace
 
-void ChecksSection(const ReportContext& context, std::vector<Block>& blocks)
+void ChecksSection(const ReportContext& context, Blocks& blocks)
 {
     const DesignCheck& check = context.check;
     AddHeading(blocks, "8. Rispetto delle verifiche");
@@ -84,7 +84,7 @@ void ChecksSection(const ReportContext& context, std::vector<Block>& blocks)
     Figures(context, blocks);
 }
 
-void CodeSection(const ReportContext& context, std::vector<Block>& blocks)
+void CodeSection(const ReportContext& context, Blocks& blocks)
 {
     const ReportInputs& inputs = context.inputs;
     AddHeading(blocks, "9. Codice di calcolo impiegato");

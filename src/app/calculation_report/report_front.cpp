@@ -28,7 +28,7 @@ std::string KilonewtonsOrDash(const std::string& tonnes, const NumberFormat& for
     return TonnesToKilonewtons(tonnes, format).value_or("-");
 }
 
-void LayerTable(const ReportContext& context, std::vector<Block>& blocks)
+void LayerTable(const ReportContext& context, Blocks& blocks)
 {
     const NumberFormat& format = context.format();
     const auto layers = ReadLayerCount(context.form(), format).TableRows();
@@ -70,7 +70,7 @@ void LayerTable(const ReportContext& context, std::vector<Block>& blocks)
                  ParagraphKind::Note);
 }
 
-void VerticalsParagraph(const ReportContext& context, std::vector<Block>& blocks)
+void VerticalsParagraph(const ReportContext& context, Blocks& blocks)
 {
     const VerticalsReading& verticals = context.check.verticals;
     if (verticals.factors) {
@@ -90,7 +90,7 @@ void VerticalsParagraph(const ReportContext& context, std::vector<Block>& blocks
 
 }  // namespace
 
-void CoverSection(const ReportContext& context, std::vector<Block>& blocks)
+void CoverSection(const ReportContext& context, Blocks& blocks)
 {
     const ProjectData& project = context.inputs.project;
     AddParagraph(blocks, "RELAZIONE DI CALCOLO", ParagraphKind::Title);
@@ -105,7 +105,7 @@ void CoverSection(const ReportContext& context, std::vector<Block>& blocks)
     blocks.emplace_back(PageBreak{});
 }
 
-void DescriptionSection(const ReportContext& context, std::vector<Block>& blocks)
+void DescriptionSection(const ReportContext& context, Blocks& blocks)
 {
     AddHeading(blocks, "1. Descrizione dell'opera e della fondazione");
     const std::string& work = context.inputs.project.work;
@@ -117,7 +117,7 @@ void DescriptionSection(const ReportContext& context, std::vector<Block>& blocks
                              "un palo del gruppo.");
 }
 
-void RegulationsSection(const ReportContext&, std::vector<Block>& blocks)
+void RegulationsSection(const ReportContext&, Blocks& blocks)
 {
     AddHeading(blocks, "2. Inquadramento normativo");
     AddParagraph(blocks,
@@ -135,7 +135,7 @@ void RegulationsSection(const ReportContext&, std::vector<Block>& blocks)
                  "(A1+M1+R1 e A2+M2+R2), riportate per confronto.");
 }
 
-void UnitsSection(const ReportContext& context, std::vector<Block>& blocks)
+void UnitsSection(const ReportContext& context, Blocks& blocks)
 {
     std::string factor(kKilonewtonsPerTonne);
     factor.replace(factor.find('.'), 1, context.format().decimalSeparator);
@@ -151,7 +151,7 @@ void UnitsSection(const ReportContext& context, std::vector<Block>& blocks)
                  "gruppo è la portanza di un palo del gruppo, ridotta dal fattore di gruppo.");
 }
 
-void ParametersSection(const ReportContext& context, std::vector<Block>& blocks)
+void ParametersSection(const ReportContext& context, Blocks& blocks)
 {
     const NumberFormat& format = context.format();
     AddHeading(blocks, "4. Parametri di progetto");

@@ -112,7 +112,7 @@ constexpr std::string_view kShaftWhy =
     "il palo, non con la tensione a metà profondità sulla propria superficie; strati di peso, K o φ diversi la "
     "spostano.";
 
-void SimpleLayerTable(const SimpleCalculation& simple, const NumberFormat& format, std::vector<Block>& blocks)
+void SimpleLayerTable(const SimpleCalculation& simple, const NumberFormat& format, Blocks& blocks)
 {
     std::vector<std::vector<std::string>> rows;
     for (const SimpleShaftLayer& layer : simple.layers) {
@@ -142,7 +142,7 @@ std::string TipStressTerms(const CapacityBreakdown& figures, const NumberFormat&
 // The capacity made another way under NTC 2018's combination; the ratios
 // are the same under every combination, since the factors are the same on
 // both sides.
-bool SimpleCalculationFigures(const ReportContext& context, std::vector<Block>& blocks)
+bool SimpleCalculationFigures(const ReportContext& context, Blocks& blocks)
 {
     const NumberFormat& format = context.format();
     const CapacityBreakdown& figures = context.breakdowns[kNtc2018Option];
@@ -190,7 +190,7 @@ bool SimpleCalculationFigures(const ReportContext& context, std::vector<Block>& 
 
 }  // namespace
 
-void JudgementSection(const ReportContext& context, std::vector<Block>& blocks)
+void JudgementSection(const ReportContext& context, Blocks& blocks)
 {
     AddHeading(blocks, "10. Giudizio motivato di accettabilità dei risultati");
     AddHeading(blocks, "10.1 Controlli sui dati", 2);

@@ -15,7 +15,7 @@ namespace {
 constexpr double kQuarterOfSection = 4.0;
 constexpr double kCentimetresPerMetre = 100.0;
 
-void GroupFactorTable(const ReportContext& context, std::vector<Block>& blocks)
+void GroupFactorTable(const ReportContext& context, Blocks& blocks)
 {
     std::vector<Column> columns{{"Pali del gruppo", 2.0, Align::Left}};
     std::vector<std::string> factors{"η"};
@@ -28,7 +28,7 @@ void GroupFactorTable(const ReportContext& context, std::vector<Block>& blocks)
 
 }  // namespace
 
-void MethodSection(const ReportContext& context, std::vector<Block>& blocks)
+void MethodSection(const ReportContext& context, Blocks& blocks)
 {
     const std::string pi = Real(kPi, context.format());
     AddHeading(blocks, "5. Criteri di progettazione e modellazione");
@@ -73,7 +73,7 @@ void MethodSection(const ReportContext& context, std::vector<Block>& blocks)
                  "dell'unità di volume digitati (efficaci sotto falda, se così li si digita).");
 }
 
-void CombinationsSection(const ReportContext& context, std::vector<Block>& blocks)
+void CombinationsSection(const ReportContext& context, Blocks& blocks)
 {
     const NumberFormat& format = context.format();
     AddHeading(blocks, "6. Combinazioni delle azioni e coefficienti parziali");

@@ -32,17 +32,17 @@ std::string InBothUnits(std::string_view tonnes, std::string_view kilonewtonUnit
 
 }  // namespace
 
-void AddHeading(std::vector<Block>& blocks, std::string text, int level)
+void AddHeading(Blocks& blocks, std::string text, int level)
 {
     blocks.emplace_back(Heading{level, std::move(text)});
 }
 
-void AddParagraph(std::vector<Block>& blocks, std::string text, ParagraphKind kind)
+void AddParagraph(Blocks& blocks, std::string text, ParagraphKind kind)
 {
     blocks.emplace_back(Paragraph{kind, {Run{std::move(text)}}});
 }
 
-void AddTable(std::vector<Block>& blocks, std::vector<Column> columns, std::vector<std::vector<std::string>> rows)
+void AddTable(Blocks& blocks, std::vector<Column> columns, std::vector<std::vector<std::string>> rows)
 {
     blocks.emplace_back(Table{std::move(columns), std::move(rows)});
 }

@@ -36,23 +36,23 @@ struct ReportContext {
 inline constexpr std::size_t kNtc2018Option = 2;
 
 // Each section appends its blocks, its heading first.
-void CoverSection(const ReportContext& context, std::vector<Block>& blocks);
-void DescriptionSection(const ReportContext& context, std::vector<Block>& blocks);
-void RegulationsSection(const ReportContext& context, std::vector<Block>& blocks);
-void UnitsSection(const ReportContext& context, std::vector<Block>& blocks);
-void ParametersSection(const ReportContext& context, std::vector<Block>& blocks);
-void MethodSection(const ReportContext& context, std::vector<Block>& blocks);
-void CombinationsSection(const ReportContext& context, std::vector<Block>& blocks);
-void CalculationSection(const ReportContext& context, std::vector<Block>& blocks);
-void ChecksSection(const ReportContext& context, std::vector<Block>& blocks);
-void CodeSection(const ReportContext& context, std::vector<Block>& blocks);
-void JudgementSection(const ReportContext& context, std::vector<Block>& blocks);
-void AnnexSection(const ReportContext& context, std::vector<Block>& blocks);
+void CoverSection(const ReportContext& context, Blocks& blocks);
+void DescriptionSection(const ReportContext& context, Blocks& blocks);
+void RegulationsSection(const ReportContext& context, Blocks& blocks);
+void UnitsSection(const ReportContext& context, Blocks& blocks);
+void ParametersSection(const ReportContext& context, Blocks& blocks);
+void MethodSection(const ReportContext& context, Blocks& blocks);
+void CombinationsSection(const ReportContext& context, Blocks& blocks);
+void CalculationSection(const ReportContext& context, Blocks& blocks);
+void ChecksSection(const ReportContext& context, Blocks& blocks);
+void CodeSection(const ReportContext& context, Blocks& blocks);
+void JudgementSection(const ReportContext& context, Blocks& blocks);
+void AnnexSection(const ReportContext& context, Blocks& blocks);
 
 // The pieces the sections are made of.
-void AddHeading(std::vector<Block>& blocks, std::string text, int level = 1);
-void AddParagraph(std::vector<Block>& blocks, std::string text, ParagraphKind kind = ParagraphKind::Body);
-void AddTable(std::vector<Block>& blocks, std::vector<Column> columns, std::vector<std::vector<std::string>> rows);
+void AddHeading(Blocks& blocks, std::string text, int level = 1);
+void AddParagraph(Blocks& blocks, std::string text, ParagraphKind kind = ParagraphKind::Body);
+void AddTable(Blocks& blocks, std::vector<Column> columns, std::vector<std::vector<std::string>> rows);
 
 // A typed box as the engineer typed it, or what stands for it when empty.
 std::string TypedOr(const std::string& text, std::string_view missing = "non indicato");
