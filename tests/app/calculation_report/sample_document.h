@@ -10,15 +10,12 @@
 
 namespace pali::doc::sample {
 
-// A document with every kind of block, Italian text, XML's special
-// characters, a table of that many rows and that many figures.
+// Every kind of block, Italian text and XML's special characters, a table of
+// that many rows under the heading "Quota di base (m)", that many figures.
 Document SampleDocument(std::size_t tableRows, std::size_t figures);
 
-// Texts of that document a reader must show: every heading, the footer, a
-// cell of the table, the formula line and a figure's text.
-std::vector<std::string> ShownTexts();
-
-// The table's heading that starts on every page the table runs onto.
-inline constexpr const char* kRepeatedHeading = "Quota di base (m)";
+// What a reader must show of it: every heading, the footer, a cell, the
+// formula line and a figure's text.
+extern const std::vector<std::string> kShownTexts;
 
 }  // namespace pali::doc::sample
