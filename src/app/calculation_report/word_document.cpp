@@ -54,7 +54,7 @@ constexpr std::string_view kDocumentRelationships =
     "Target=\"footer1.xml\"/>"
     "</Relationships>";
 
-constexpr std::string_view kFooterRelationship = "rId2";
+constexpr std::string_view kFooterRelationship = "rId2";  // the footer's, above
 
 // Arial, which Liberation Sans stands in for where Arial is missing, in
 // Italian. Title and the headings are Word's own styles (by their built-in
