@@ -30,6 +30,8 @@ constexpr std::string_view kContentTypes =
     "ContentType=\"application/vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml\"/>"
     "<Override PartName=\"/word/styles.xml\" "
     "ContentType=\"application/vnd.openxmlformats-officedocument.wordprocessingml.styles+xml\"/>"
+    "<Override PartName=\"/word/settings.xml\" "
+    "ContentType=\"application/vnd.openxmlformats-officedocument.wordprocessingml.settings+xml\"/>"
     "<Override PartName=\"/word/footer1.xml\" "
     "ContentType=\"application/vnd.openxmlformats-officedocument.wordprocessingml.footer+xml\"/>"
     "<Override PartName=\"/docProps/core.xml\" "
@@ -52,6 +54,8 @@ constexpr std::string_view kDocumentRelationships =
     "Target=\"styles.xml\"/>"
     "<Relationship Id=\"rId2\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/footer\" "
     "Target=\"footer1.xml\"/>"
+    "<Relationship Id=\"rId3\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/settings\" "
+    "Target=\"settings.xml\"/>"
     "</Relationships>";
 
 constexpr std::string_view kFooterRelationship = "rId2";  // the footer's, above
@@ -118,6 +122,14 @@ constexpr std::string_view kStyles =
     "</w:tblBorders><w:tblCellMar><w:left w:w=\"85\" w:type=\"dxa\"/><w:right w:w=\"85\" w:type=\"dxa\"/>"
     "</w:tblCellMar></w:tblPr></w:style>"
     "</w:styles>";
+
+// Word 2013's layout, so that Word opens the file without its compatibility
+// mode; the file's language Italian.
+constexpr std::string_view kSettings =
+    "<w:settings xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\">"
+    "<w:defaultTabStop w:val=\"709\"/><w:compat><w:compatSetting w:name=\"compatibilityMode\" "
+    "w:uri=\"http://schemas.microsoft.com/office/word\" w:val=\"15\"/></w:compat>"
+    "<w:themeFontLang w:val=\"it-IT\"/></w:settings>";
 
 constexpr std::string_view kHeaderCellShading = "<w:shd w:val=\"clear\" w:color=\"auto\" w:fill=\"E7E6E6\"/>";
 
@@ -576,6 +588,7 @@ std::string WordDocument(const Document& document)
     archive.add("word/document.xml", DocumentPart(document));
     archive.add("word/_rels/document.xml.rels", Fixed(kDocumentRelationships));
     archive.add("word/styles.xml", Fixed(kStyles));
+    archive.add("word/settings.xml", Fixed(kSettings));
     archive.add("word/footer1.xml", FooterPart(document));
     return std::move(archive).finish();
 }
