@@ -110,6 +110,7 @@ struct Text {
     bool bold = false;
     Colour colour = Colour::Ink;
     std::optional<Rect> clip;
+    bool evenWidths = false;  // a face whose characters are all as wide, for a printout's columns
     bool operator==(const Text&) const = default;
 };
 

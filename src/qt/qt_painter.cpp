@@ -48,9 +48,13 @@ double EmPixels(const QFont& font)
 QtPainter::QtPainter(QPainter& painter, QFont face) : painter_(painter), face_(std::move(face))
 {}
 
-QFont QtPainter::fontOf(double size, bool bold) const
+QFont QtPainter::fontOf(double size, bool bold, bool evenWidths) const
 {
     QFont font = face_;
+    if (evenWidths) {
+        font.setFamily(QStringLiteral("Liberation Mono"));
+        font.setStyleHint(QFont::Monospace);
+    }
     font.setPixelSize(std::max(1, draw::Pixel(size)));
     font.setBold(bold);
     return font;
@@ -80,7 +84,7 @@ void QtPainter::polyline(const draw::Polyline& line)
 
 void QtPainter::text(const draw::Text& text)
 {
-    const QFont font = fontOf(text.size, text.bold);
+    const QFont font = fontOf(text.size, text.bold, text.evenWidths);
     const QFontMetrics metrics(font);
     const QString shown = Text(text.text);
     const int textWidth = metrics.horizontalAdvance(shown);

@@ -25,7 +25,7 @@ public:
     double lineHeight(double size) const override;
 
 private:
-    QFont fontOf(double size, bool bold) const;
+    QFont fontOf(double size, bool bold, bool evenWidths = false) const;
 
     QPainter& painter_;
     QFont face_;

@@ -35,6 +35,7 @@ enum class ParagraphKind {
     Body,
     Formula,  // a calculation written out with its numbers, set apart
     Note,     // a remark in smaller type
+    Listing,  // a line of the program's printout, in a face of even widths, every blank kept
 };
 
 struct Paragraph {

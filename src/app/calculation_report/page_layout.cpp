@@ -39,6 +39,7 @@ Setting SettingOf(ParagraphKind kind)
     case ParagraphKind::Body: return {};
     case ParagraphKind::Formula: return {10.0, false, draw::Across::Left, 24.0, 2.0, 6.0};
     case ParagraphKind::Note: return {8.5, false, draw::Across::Left, 0.0, 0.0, 4.0};
+    case ParagraphKind::Listing: return {8.0, false, draw::Across::Left, 0.0, 0.0, 0.0};
     }
     return {};
 }
@@ -199,6 +200,10 @@ public:
     void add(const Paragraph& paragraph)
     {
         const Setting setting = SettingOf(paragraph.kind);
+        if (paragraph.kind == ParagraphKind::Listing) {
+            addListing(paragraph, setting);
+            return;
+        }
         write(linesOf(paragraph.runs, setting, kTextWidth - setting.indent), setting, kTextWidth - setting.indent);
     }
 
@@ -255,6 +260,25 @@ public:
         if (!pageEmpty()) {
             newPage();
         }
+    }
+
+    // A printout's line as it was printed: every blank kept, never wrapped,
+    // cut at the margin.
+    void addListing(const Paragraph& paragraph, const Setting& setting)
+    {
+        const double lineHeight = measure_.lineHeight(setting.size);
+        if (!fits(lineHeight)) {
+            newPage();
+        }
+        double x = kMargin;
+        for (const Run& run : paragraph.runs) {
+            draw::Text text = TextAt({x, y_}, run.text, setting.size, run.bold);
+            text.evenWidths = true;
+            text.clip = draw::Rect{kMargin, y_, kMargin + kTextWidth, y_ + lineHeight};
+            x += measure_.width(run.text, setting.size, run.bold);
+            page().push_back(std::move(text));
+        }
+        y_ += lineHeight;
     }
 
     std::vector<draw::Drawing> finish()

@@ -32,7 +32,7 @@ void AnnexSection(const ReportContext& context, Blocks& blocks)
         stopped = error;
     }
     for (const PrintedLine& line : printer.lines()) {
-        blocks.emplace_back(Paragraph{ParagraphKind::Formula, {Run{line.text, line.fontSize > kBodyFontSize}}});
+        blocks.emplace_back(Paragraph{ParagraphKind::Listing, {Run{line.text, line.fontSize > kBodyFontSize}}});
     }
     if (stopped) {
         AddParagraph(blocks, "Il tabulato si interrompe qui: " + ErrorLine(*stopped) + ".");

@@ -93,6 +93,10 @@ constexpr std::string_view kStyles =
     "<w:style w:type=\"paragraph\" w:customStyle=\"1\" w:styleId=\"Formula\"><w:name w:val=\"Formula\"/>"
     "<w:basedOn w:val=\"Normal\"/><w:qFormat/>"
     "<w:pPr><w:keepLines/><w:spacing w:after=\"60\"/><w:ind w:left=\"567\"/></w:pPr></w:style>"
+    "<w:style w:type=\"paragraph\" w:customStyle=\"1\" w:styleId=\"Listing\"><w:name w:val=\"Tabulato\"/>"
+    "<w:basedOn w:val=\"Normal\"/><w:pPr><w:keepLines/><w:spacing w:after=\"0\" w:line=\"240\" "
+    "w:lineRule=\"auto\"/></w:pPr><w:rPr><w:rFonts w:ascii=\"Courier New\" w:hAnsi=\"Courier New\" "
+    "w:cs=\"Courier New\"/><w:sz w:val=\"16\"/><w:szCs w:val=\"16\"/></w:rPr></w:style>"
     "<w:style w:type=\"paragraph\" w:customStyle=\"1\" w:styleId=\"Note\"><w:name w:val=\"Nota\"/>"
     "<w:basedOn w:val=\"Normal\"/><w:qFormat/><w:rPr><w:sz w:val=\"16\"/><w:szCs w:val=\"16\"/></w:rPr></w:style>"
     "<w:style w:type=\"paragraph\" w:customStyle=\"1\" w:styleId=\"Figure\"><w:name w:val=\"Figura\"/>"
@@ -267,6 +271,7 @@ std::string_view StyleOf(ParagraphKind kind)
     case ParagraphKind::Body: return "";
     case ParagraphKind::Formula: return "Formula";
     case ParagraphKind::Note: return "Note";
+    case ParagraphKind::Listing: return "Listing";
     }
     return "";
 }
