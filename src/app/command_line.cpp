@@ -63,6 +63,21 @@ Command ParsePdf(const std::vector<std::string>& arguments)
     return PdfCommand{arguments[0], arguments[1]};
 }
 
+Command ParseReport(const std::vector<std::string>& arguments)
+{
+    if (arguments.size() != 2) {
+        return RefusedCommand{"--relazione vuole il file da scrivere (.pdf o .docx) e un file di progetto"};
+    }
+    const auto option = std::find_if(arguments.begin(), arguments.end(), IsOption);
+    if (option != arguments.end()) {
+        return NotUnderstood(*option);
+    }
+    if (!doc::ReportFormatOf(arguments[0])) {
+        return RefusedCommand{"--relazione scrive un file .pdf o .docx, non «" + arguments[0] + "»"};
+    }
+    return ReportCommand{arguments[0], arguments[1]};
+}
+
 // --help and --version stand alone: anything after them is a mistake the
 // engineer should hear about rather than have ignored.
 Command Alone(Command command, const std::string& word, const std::vector<std::string>& others)
@@ -155,6 +170,29 @@ std::optional<CommandOutput> Run(const PdfCommand& pdf, const CommandSystem& sys
     return CommandOutput{};
 }
 
+// The report's status tells a script a file that does not open (2) from a
+// format the system does not write (3) and from a file the disk refused (4).
+std::optional<CommandOutput> Run(const ReportCommand& asked, const CommandSystem& system)
+{
+    const auto project = OpenProject(asked.file, system.read);
+    if (const auto* problem = std::get_if<std::string>(&project)) {
+        return CommandOutput{kCannotBeChecked, {}, *problem + "\n"};
+    }
+    const doc::ReportFormat format = *doc::ReportFormatOf(asked.output);
+    if (system.reportFiles == nullptr || !system.reportFiles->offers(format)) {
+        return CommandOutput{
+            kPdfNotAvailable,
+            {},
+            kProgram + ": questo sistema non scrive la relazione in «" + FileNameOf(asked.output) + "».\n"};
+    }
+    const doc::Document document =
+        doc::ReportOf(doc::ReportInputsOf(std::get<Project>(project), asked.file, system.format));
+    if (const auto reason = system.reportFiles->write(document, format, asked.output)) {
+        return CommandOutput{kPdfNotWritten, {}, doc::ReportNotWritten(asked.output, *reason) + "\n"};
+    }
+    return CommandOutput{};
+}
+
 std::optional<CommandOutput> Run(const HelpCommand&, const CommandSystem&)
 {
     return CommandOutput{0, UsageText(), {}};
@@ -195,6 +233,9 @@ Command ParseCommandLine(const std::vector<std::string>& words)
     if (first == "--pdf") {
         return ParsePdf(others);
     }
+    if (first == "--relazione") {
+        return ParseReport(others);
+    }
     if (first == "--help" || first == "-h") {
         return Alone(HelpCommand{}, first, others);
     }
@@ -210,10 +251,12 @@ std::string UsageText()
            "     portanza-pali --verifica [--json] FILE...   la verifica di progetto di ogni FILE\n"
            "     portanza-pali --curva [--json] FILE         Rd a ogni lunghezza del profilo di FILE\n"
            "     portanza-pali --pdf USCITA.pdf FILE         la relazione di FILE in USCITA.pdf (Linux)\n"
+           "     portanza-pali --relazione USCITA FILE       la relazione di calcolo di FILE, in PDF\n"
+           "                                                 (USCITA.pdf, Linux) o in Word (USCITA.docx)\n"
            "     portanza-pali --help                        questo aiuto (anche -h)\n"
            "     portanza-pali --version                     la versione del programma\n"
            "stato di uscita: 0 riuscito, 1 non verificato con le NTC 2018, 2 impossibile verificare\n"
-           "     o comando non valido, 3 PDF non disponibile su Windows, 4 PDF non scritto\n";
+           "     o comando non valido, 3 PDF non disponibile su Windows, 4 PDF o relazione non scritti\n";
 }
 
 std::string VersionText()

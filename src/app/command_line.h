@@ -9,6 +9,7 @@
 #include <variant>
 #include <vector>
 
+#include "app/calculation_report/report_export.h"
 #include "app/project_session.h"
 #include "core/report/recording_printer.h"
 #include "core/state/number_format.h"
@@ -43,6 +44,14 @@ struct PdfCommand {
     bool operator==(const PdfCommand&) const = default;
 };
 
+// portanza-pali --relazione OUTPUT FILE: the calculation report of FILE, as
+// a PDF or a Word file by OUTPUT's ending.
+struct ReportCommand {
+    std::string output;
+    std::string file;
+    bool operator==(const ReportCommand&) const = default;
+};
+
 // portanza-pali --help (or -h): the usage.
 struct HelpCommand {
     bool operator==(const HelpCommand&) const = default;
@@ -59,8 +68,8 @@ struct RefusedCommand {
     bool operator==(const RefusedCommand&) const = default;
 };
 
-using Command =
-    std::variant<WindowCommand, CheckCommand, CurveCommand, PdfCommand, HelpCommand, VersionCommand, RefusedCommand>;
+using Command = std::variant<WindowCommand, CheckCommand, CurveCommand, PdfCommand, ReportCommand, HelpCommand,
+                             VersionCommand, RefusedCommand>;
 
 // What the words of the command line (UTF-8, without the program's name) ask
 // for. Every front end reads them here, so that both systems take the same words.
@@ -84,6 +93,7 @@ struct CommandSystem {
     FileReader read;
     NumberFormat format;
     PdfWriter writePdf;
+    doc::ReportFiles* reportFiles = nullptr;
 };
 
 // What a command that runs without a window writes, and its exit status.

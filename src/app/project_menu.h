@@ -21,6 +21,7 @@ enum class MenuCommand {
     Save,
     SaveAs,
     ProjectData,
+    ExportReport,
     Print,
     Exit,
     Manual,
@@ -71,6 +72,7 @@ inline constexpr std::array kFileMenuBeforeRecent = {
     MenuEntry{MenuCommand::ProjectData, "&Dati del progetto...", {}, false},
 };
 inline constexpr std::array kFileMenuAfterRecent = {
+    MenuEntry{MenuCommand::ExportReport, "Esporta &relazione...", {}, false},
     MenuEntry{MenuCommand::Print, "Stam&pa...", {'P'}},
     MenuEntry{MenuCommand::Exit, "&Esci", {}},
 };

@@ -225,4 +225,32 @@ bool ProjectSession::mayClose()
     return settleChanges();
 }
 
+void ProjectSession::exportReport()
+{
+    doc::ReportFiles* files = view_.reportFiles();
+    if (files == nullptr) {
+        return;
+    }
+    // Beside the project and named after it, or "relazione" before it is saved.
+    const std::string extension = "." + std::string(kProjectExtension);
+    const std::string base = path_.empty()                ? std::string("relazione")
+                             : path_.ends_with(extension) ? path_.substr(0, path_.size() - extension.size())
+                                                          : path_;
+    const auto path = view_.askPathToExport(base + std::string(doc::kPdfExtension));
+    if (!path) {
+        return;
+    }
+    const auto format = doc::ReportFormatOf(*path);
+    if (!format) {
+        view_.showMessage("La relazione si scrive in PDF (" + std::string(doc::kPdfExtension) + ") o in Word (" +
+                          std::string(doc::kWordExtension) + "): " + Quoted(FileNameOf(*path)) +
+                          " non è né l'uno né l'altro.");
+        return;
+    }
+    const doc::Document report = doc::ReportOf(doc::ReportInputsOf(current(), path_, logic_.numberFormat()));
+    if (const auto reason = files->write(report, *format, *path)) {
+        view_.showMessage(doc::ReportNotWritten(*path, *reason));
+    }
+}
+
 }  // namespace pali

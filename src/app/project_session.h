@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/calculation_report/report_export.h"
 #include "app/check_presenter.h"
 #include "app/form1_logic.h"
 #include "app/project_file.h"
@@ -53,6 +54,11 @@ public:
     // the project has changes.
     virtual void showTitle(const std::string& work, const std::string& fileName, bool modified) = 0;
     virtual void storeRecentFiles(const std::vector<std::string>& paths) = 0;
+    // File, Esporta relazione...: the path chosen among the report's formats,
+    // none when cancelled; and how the system writes the report's files. A
+    // system that writes none leaves both as they are.
+    virtual std::optional<std::string> askPathToExport(const std::string& /*suggestedPath*/) { return std::nullopt; }
+    virtual doc::ReportFiles* reportFiles() { return nullptr; }
 };
 
 // The project in the window and the file it came from: every way of opening,
@@ -85,6 +91,9 @@ public:
     // What the dialog of the project's data opens on: the project's data,
     // with today's date (in the user's short format) when none was typed.
     ProjectData projectDataToShow(const std::string& today) const;
+    // Writes the calculation report of the window as it stands, in PDF or in
+    // Word by the name the engineer chooses.
+    void exportReport();
     // The engineer confirmed with OK the dialog opened on shown. A date the
     // dialog filled in, with nothing else typed, is no data: looking at the
     // dialog of a project without data leaves it without changes.

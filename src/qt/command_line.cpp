@@ -11,6 +11,7 @@
 #include "qt/file_reading.h"
 #include "qt/qt_text.h"
 #include "qt/report_document.h"
+#include "qt/report_files.h"
 
 namespace pali {
 
@@ -18,6 +19,29 @@ Command CommandOfArguments(int argc, char** argv)
 {
     return ParseCommandLine(argc > 1 ? std::vector<std::string>(argv + 1, argv + argc) : std::vector<std::string>{});
 }
+
+namespace {
+
+// The report's PDF needs fonts, which Qt gives through a platform: the
+// offscreen one needs no display.
+class CommandReportFiles : public QtReportFiles {
+public:
+    CommandReportFiles(int& argc, char** argv) : argc_(argc), argv_(argv) {}
+
+    std::optional<std::string> write(const doc::Document& document, doc::ReportFormat format,
+                                     const std::string& path) override
+    {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        const QGuiApplication application(argc_, argv_);
+        return QtReportFiles::write(document, format, path);
+    }
+
+private:
+    int& argc_;
+    char** argv_;
+};
+
+}  // namespace
 
 std::optional<int> RunWithoutWindow(const Command& command, int argc, char** argv)
 {
@@ -28,7 +52,8 @@ std::optional<int> RunWithoutWindow(const Command& command, int argc, char** arg
         const QGuiApplication application(argc, argv);
         return ReportDocument(report).SaveAsPdf(Text(path));
     };
-    const auto output = RunWithoutWindow(command, {ReadFileWithQt, UsersNumberFormat(), writePdf});
+    CommandReportFiles reportFiles(argc, argv);
+    const auto output = RunWithoutWindow(command, {ReadFileWithQt, UsersNumberFormat(), writePdf, &reportFiles});
     if (!output) {
         return std::nullopt;
     }

@@ -82,13 +82,6 @@ std::vector<std::string> StoredRecentFiles()
     return paths;
 }
 
-// The documents the package installs beside the program's own folder.
-QString InstalledDocument(const QString& name)
-{
-    return QDir(QCoreApplication::applicationDirPath())
-        .absoluteFilePath(QStringLiteral("../share/doc/portanza-pali/") + name);
-}
-
 SaveAnswer AskWithMessageBox(QWidget* parent, const QString& question)
 {
     QMessageBox box(QMessageBox::Warning, QString(kTitle.data()), question, QMessageBox::NoButton, parent);
@@ -116,18 +109,21 @@ std::optional<QString> AskSavePathWithDialog(QWidget* parent, const QString& sta
     return dialog.selectedFiles().constFirst();
 }
 
-// Why a save failed, in Italian first, then in the system's own words.
-std::string SaveFailure(const QString& path, const QFileDevice& file)
+// The report's formats, PDF first; the name's ending follows the type chosen.
+std::optional<QString> AskExportPathWithDialog(QWidget* parent, const QString& start)
 {
-    if (QFileInfo(path).isDir()) {
-        return std::string(kSaveOverFolderReason);
+    const QString pdf = QStringLiteral("Documento PDF (*%1)").arg(Text(doc::kPdfExtension));
+    const QString word = QStringLiteral("Documento Word (*%1)").arg(Text(doc::kWordExtension));
+    QFileDialog dialog(parent, QStringLiteral("Esporta relazione"), start, pdf + QStringLiteral(";;") + word);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(Text(doc::kPdfExtension.substr(1)));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& filter) {
+        dialog.setDefaultSuffix(Text((filter == word ? doc::kWordExtension : doc::kPdfExtension).substr(1)));
+    });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
     }
-    const std::string reason = " (" + file.errorString().toStdString() + ")";
-    switch (file.error()) {
-    case QFileDevice::OpenError: return "non si può scrivere in quella cartella" + reason;
-    case QFileDevice::RenameError: return "non si può sostituire il file" + reason;
-    default: return "la scrittura non è riuscita, forse il disco è pieno" + reason;
-    }
+    return dialog.selectedFiles().constFirst();
 }
 
 }  // namespace
@@ -139,7 +135,8 @@ MainWindow::MainWindow(QWidget* parent)
       presenter_(form_->logic(), *panel_),
       session_(form_->logic(), presenter_, *this, StoredRecentFiles()),
       question_(AskWithMessageBox),
-      saveDialog_(AskSavePathWithDialog)
+      saveDialog_(AskSavePathWithDialog),
+      exportDialog_(AskExportPathWithDialog)
 {
     setObjectName(QStringLiteral("MainWindow"));
     setWindowTitle(Text(DocumentTitle({}, {})));
@@ -323,6 +320,17 @@ std::optional<std::string> MainWindow::askPathToSave(const std::string& suggeste
     return path ? std::optional(path->toStdString()) : std::nullopt;
 }
 
+std::optional<std::string> MainWindow::askPathToExport(const std::string& suggestedPath)
+{
+    const auto path = exportDialog_(this, Text(suggestedPath));
+    return path ? std::optional(path->toStdString()) : std::nullopt;
+}
+
+doc::ReportFiles* MainWindow::reportFiles()
+{
+    return &reportFiles_;
+}
+
 std::optional<std::string> MainWindow::askPathToOpen(const std::string& folder)
 {
     const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Apri"), Text(folder), kFilter);
@@ -334,23 +342,9 @@ FileReading MainWindow::readFile(const std::string& path, std::size_t limit)
     return ReadFileWithQt(path, limit);
 }
 
-// QSaveFile writes beside the target, flushes, and renames over the target
-// only when everything was written: a failure leaves the old file whole.
 std::optional<std::string> MainWindow::writeFile(const std::string& path, const std::string& bytes)
 {
-    QSaveFile file(Text(path));
-    if (!file.open(QIODevice::WriteOnly)) {
-        return SaveFailure(Text(path), file);
-    }
-    if (file.write(bytes.data(), static_cast<qint64>(bytes.size())) != static_cast<qint64>(bytes.size())) {
-        const std::string failure = SaveFailure(Text(path), file);
-        file.cancelWriting();
-        return failure;
-    }
-    if (!file.commit()) {
-        return SaveFailure(Text(path), file);
-    }
-    return std::nullopt;
+    return WriteFileWithQt(path, bytes);
 }
 
 void MainWindow::showMessage(const std::string& message)

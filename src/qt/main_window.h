@@ -12,6 +12,7 @@
 #include "app/check_presenter.h"
 #include "app/project_menu.h"
 #include "app/project_session.h"
+#include "qt/report_files.h"
 
 class QAction;
 class QMenu;
@@ -42,6 +43,7 @@ public:
     using PathDialog = std::function<std::optional<QString>(QWidget* parent, const QString& start)>;
     void setQuestion(Question question) { question_ = std::move(question); }
     void setSaveDialog(PathDialog dialog) { saveDialog_ = std::move(dialog); }
+    void setExportDialog(PathDialog dialog) { exportDialog_ = std::move(dialog); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -67,6 +69,8 @@ private:
 
     SaveAnswer askToSaveChanges(const std::string& question) override;
     std::optional<std::string> askPathToSave(const std::string& suggestedPath) override;
+    std::optional<std::string> askPathToExport(const std::string& suggestedPath) override;
+    doc::ReportFiles* reportFiles() override;
     std::optional<std::string> askPathToOpen(const std::string& folder) override;
     FileReading readFile(const std::string& path, std::size_t limit) override;
     std::optional<std::string> writeFile(const std::string& path, const std::string& bytes) override;
@@ -83,6 +87,8 @@ private:
     QMenu* recentMenu_ = nullptr;
     Question question_;
     PathDialog saveDialog_;
+    PathDialog exportDialog_;
+    QtReportFiles reportFiles_;
 };
 
 }  // namespace pali

@@ -2,10 +2,10 @@
 
 #include "qt/report_pdf.h"
 
+#include <QBuffer>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 #include "app/calculation_report/page_layout.h"
 #include "qt/qt_painter.h"
@@ -28,14 +28,11 @@ QFont ReportFace()
 
 }  // namespace
 
-bool WriteReportPdf(const doc::Document& document, const QString& path, QString& reason)
+std::string ReportPdf(const doc::Document& document)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        reason = file.errorString();
-        return false;
-    }
-    QPdfWriter writer(&file);
+    QBuffer bytes;
+    bytes.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&bytes);
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
     writer.setResolution(kDotsPerInch);
     writer.setTitle(QString::fromStdString(document.footer));
@@ -54,11 +51,8 @@ bool WriteReportPdf(const doc::Document& document, const QString& path, QString&
         }
         draw::Paint(onDots, dots);
     }
-    if (!painter.end() || !file.commit()) {
-        reason = file.errorString();
-        return false;
-    }
-    return true;
+    painter.end();
+    return bytes.data().toStdString();
 }
 
 }  // namespace pali

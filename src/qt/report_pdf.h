@@ -2,16 +2,14 @@
 
 #pragma once
 
-#include <QString>
+#include <string>
 
 #include "app/calculation_report/document.h"
 
 namespace pali {
 
-// Writes the calculation report as a PDF at `path`: A4, its text selectable
-// and its fonts embedded, its figures drawn as lines. The file is written
-// beside the target and put in its place only when whole; on failure
-// `reason` says why and nothing is left behind.
-bool WriteReportPdf(const doc::Document& document, const QString& path, QString& reason);
+// The bytes of the calculation report as a PDF: A4, its text selectable and
+// its fonts embedded, its figures drawn as lines.
+std::string ReportPdf(const doc::Document& document);
 
 }  // namespace pali

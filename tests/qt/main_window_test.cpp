@@ -222,6 +222,43 @@ TEST_F(MainWindowTest, AFailedSaveSaysSoAndLeavesTheOldFileWhole)
     EXPECT_TRUE(window.isWindowModified());
 }
 
+// File, Esporta relazione...: the report of the window as it stands, as a
+// PDF or a Word file by the name chosen; a name of neither kind, or a folder,
+// says so and writes nothing.
+TEST_F(MainWindowTest, ExportsTheReportAsPdfOrWordAndSaysWhyNot)
+{
+    type(Box::A, "60");
+    QString exportTo;
+    window.setExportDialog([&exportTo](QWidget*, const QString&) { return std::optional(exportTo); });
+    const auto exportReport = [this] {
+        for (QAction* entry : window.findChildren<QAction*>()) {
+            if (entry->text() == "Esporta &relazione...") {
+                entry->trigger();
+            }
+        }
+    };
+    for (const char* name : {"relazione.pdf", "relazione.DOCX"}) {
+        exportTo = folder.filePath(QString::fromUtf8(name));
+        exportReport();
+        QFile file(exportTo);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name;
+        EXPECT_TRUE(file.read(4) == (exportTo.endsWith(".pdf") ? "%PDF" : "PK\x03\x04")) << name;
+    }
+    EXPECT_TRUE(messages.empty());
+    for (const QString& refused : {folder.filePath(QStringLiteral("relazione.txt")), folder.path() + ".pdf"}) {
+        messages.clear();
+        exportTo = refused;
+        if (refused.endsWith(".pdf")) {
+            ASSERT_TRUE(QDir().mkdir(refused));
+        }
+        exportReport();
+        ASSERT_EQ(messages.size(), 1U);
+        EXPECT_TRUE(messages[0].contains(refused.endsWith(".pdf") ? "è una cartella" : "né l'uno né l'altro"))
+            << messages[0].toStdString();
+    }
+    EXPECT_FALSE(QFileInfo::exists(folder.filePath(QStringLiteral("relazione.txt"))));
+}
+
 TEST_F(MainWindowTest, ADroppedFileOpensOnceTheTypedWorkIsSeenTo)
 {
     const QString path = folder.filePath(QStringLiteral("trascinato è.pali"));

@@ -3,7 +3,10 @@
 # The Word files read by real readers: Python's zipfile tests the container
 # and parses every XML part; LibreOffice, started once for all the files,
 # turns each into a PDF, whose text must hold what the sample shows, and the
-# table's headings again on the page it runs onto.
+# table's headings again on the page it runs onto. Given the program and a
+# project, also the program's own report: LibreOffice's reading of its Word
+# file holds every heading and figure of the PDF the program writes itself.
+# Usage: word_reader_test.sh SAMPLE_WRITER [PROGRAM PROJECT]
 set -uo pipefail
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -11,6 +14,10 @@ status=0
 fail() { echo "FAIL $*"; status=1; }
 
 "$1" "$work" || { echo "FAIL the writer"; exit 1; }
+if [[ $# -eq 3 ]]; then
+  "$2" --relazione "$work/relazione.docx" "$3" || fail "the program's Word file"
+  QT_QPA_PLATFORM=offscreen "$2" --relazione "$work/program.pdf" "$3" 2>/dev/null || fail "the program's PDF"
+fi
 files=("$work"/*.docx)
 python3 - "${files[@]}" <<'PY' || fail "Python's zipfile"
 import sys, zipfile, xml.dom.minidom
@@ -32,5 +39,13 @@ while IFS= read -r shown; do
 done <"$work/sample.shown"
 [[ $(pdftotext "$work/pdf/sample.pdf" - | grep -cF "Quota di base (m)") -ge 2 ]] \
   || fail "the table's headings are not repeated on its second page"
+if [[ $# -eq 3 ]]; then
+  read_back=$(pdftotext "$work/pdf/relazione.pdf" - | tr -s ' \n' '  ')
+  mapfile -t headings < <(pdftotext "$work/program.pdf" - | grep -E '^([0-9]+\.([0-9]+)? [A-Z]|Allegato A|Figura [0-9])')
+  [[ ${#headings[@]} -ge 12 ]] || fail "the program's PDF has ${#headings[@]} headings and figures"
+  for heading in "${headings[@]}"; do
+    [[ $read_back == *"$heading"* ]] || fail "LibreOffice's reading of the report lacks: $heading"
+  done
+fi
 [[ $status -eq 0 ]] || pdftotext -layout "$work/pdf/sample.pdf" -
 exit $status
