@@ -298,7 +298,7 @@ TEST_P(CheckPanelOnScreen, ShowsBesideTheFormWithEveryCaptionAndFigureWhole)
             const RECT pixels = PixelsOf(fill->rect);
             if (fill->fill == draw::Colour::Pile) {
                 piles.push_back(pixels);
-            } else if (fill->fill != draw::Colour::Ink) {
+            } else if (fill->fill == draw::Colour::SoilOdd || fill->fill == draw::Colour::SoilEven) {
                 bands.push_back(pixels);
             }
         } else if (const auto* line = std::get_if<draw::Polyline>(&primitive); line && line->points.size() > 2) {
