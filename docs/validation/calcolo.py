@@ -27,7 +27,7 @@ Uso: calcolo.py CARTELLA_CASI CARTELLA_USCITA
 import copy
 import re
 import sys
-from decimal import ROUND_HALF_EVEN, Decimal, getcontext
+from decimal import ROUND_HALF_EVEN, ROUND_HALF_UP, Decimal, getcontext
 from pathlib import Path
 
 getcontext().prec = 50
@@ -107,6 +107,27 @@ ESEMPIO_CURVA = "caso8"
 LUNGHEZZE_SVOLTE = [Decimal(x) for x in ("5", "8.5")]
 PASSO_CURVA = Decimal("0.1")
 TOLLERANZA_PUNTA = Decimal("0.001")
+# L'esempio svolto con le verticali, di cui la relazione risolve anche la
+# relazione di calcolo che il programma scrive: i capitoli 7.1, 7.2 e 7.3
+# (il calcolo con i suoi numeri, una combinazione ciascuno) e 10.2 (il calcolo
+# semplice di confronto, con la combinazione delle NTC 2018).
+ESEMPIO_RELAZIONE = "caso8"
+CAPITOLO_CALCOLO = "7.{}"
+CAPITOLO_CONFRONTO = "10.2"
+COMBINAZIONE_CONFRONTO = 2
+KN_PER_T = Decimal("9.80665")   # 1 t = 9,80665 kN, per definizione
+# La relazione di calcolo scrive i valori intermedi a 15 cifre significative;
+# le ultime dipendono dagli arrotondamenti del calcolo in doppia precisione
+# (qualche 10^-16 in relazione al valore per passo, più la mezza unità della
+# quindicesima cifra). Un valore che non si esaurisce in 12 cifre è scritto
+# qui con le cifre, 12 al più, il cui arrotondamento dista dal limite più di
+# MARGINE_REALE in relazione al valore, seguite da SEGUE: le prove
+# arrotondano la cifra della relazione allo stesso numero di cifre.
+MARGINE_REALE = Decimal("1e-14")
+SEGUE = "…"
+# Il giudizio del calcolo di confronto: coerenti entro un quinto, in centesimi
+# del rapporto come la relazione lo scrive.
+CENTESIMI_COERENTI = (80, 120)
 PI_VERO = Decimal("3.1416")   # il π della calcolatrice del progettista
 SCARTO_ACCETTABILE = Decimal("0.002")   # 0,2%
 
@@ -193,15 +214,19 @@ class Margini:
     def __init__(self):
         self.voci = []
 
-    def controlla(self, nome, esatto, passo):
+    def controlla(self, nome, esatto, passo, minimo=MARGINE_MINIMO):
         if esatto == 0:
             return
-        resto = (esatto / passo) % 1
-        distanza = abs(abs(resto) - Decimal("0.5")) * passo
-        relativa = distanza / abs(esatto)
-        if relativa < MARGINE_MINIMO:
+        distanza = distanza_dal_limite(esatto, passo)
+        if distanza / abs(esatto) < minimo:
             sys.exit(f"calcolo.py: {nome} = {esatto} è troppo vicino al limite di arrotondamento")
         self.voci.append((nome, esatto, passo, distanza))
+
+
+def distanza_dal_limite(esatto, passo):
+    """Quanto il valore dista dal limite di arrotondamento al passo più vicino."""
+    resto = (esatto / passo) % 1
+    return abs(abs(resto) - Decimal("0.5")) * passo
 
 
 def virgola(testo):
@@ -425,6 +450,7 @@ class Caso:
         self.portanze_xi = {}    # (casella, verticali) -> la portanza divisa per ξ
         self.verifica = None     # la verifica della finestra alla fine, se il caso digita le verticali
         self.curva = None        # la lunghezza, per l'esempio che la risolve
+        self.relazione_calcolo = None   # la relazione di calcolo, per l'esempio che la risolve
         for numero_riga, testo in enumerate(self.righe, 1):
             if testo and not testo.startswith("#"):
                 self.esegui(testo, numero_riga)
@@ -432,6 +458,8 @@ class Caso:
             self.verifica = verifica(self.finestra, self.nome)
         if self.nome == ESEMPIO_CURVA:
             self.curva = curva(self.finestra)
+        if self.nome == ESEMPIO_RELAZIONE:
+            self.relazione_calcolo = relazione_di_calcolo(self)
 
     def esegui(self, testo, numero_riga):
         parola, _, resto = testo.partition(" ")
@@ -1059,6 +1087,179 @@ def controllo_a_mano(caso):
              f'.ds giudizio-termini "{" + ".join(virgola(str(t)) for t in termini)}'])
 
 
+# --- La relazione di calcolo dell'esempio svolto ----------------------------
+
+def reale(x, nome):
+    """Un valore come la relazione di calcolo lo scrive, con le cifre del
+    programma: esatto se si esaurisce in 12 cifre, altrimenti arrotondato alle
+    cifre sicure e seguito da SEGUE."""
+    if len(x.normalize().as_tuple().digits) <= CIFRE_ESATTE:
+        return testo_reale(x, nome)
+    for cifre_sicure in range(CIFRE_ESATTE, x.adjusted() + 1, -1):
+        passo = Decimal(1).scaleb(x.adjusted() - cifre_sicure + 1)
+        if distanza_dal_limite(x, passo) / abs(x) >= MARGINE_REALE:
+            return virgola(format(x.quantize(passo, ROUND_HALF_EVEN), "f")) + SEGUE
+    sys.exit(f"calcolo.py: {nome} = {x} è troppo vicino al limite di arrotondamento")
+
+
+def decimali(x, n, margini, nome):
+    """Una cifra scritta con n decimali, sempre tutti, la virgola."""
+    passo = Decimal(1).scaleb(-n)
+    margini.controlla(nome, x, passo)
+    return virgola(format(x.quantize(passo, ROUND_HALF_EVEN), "f"))
+
+
+def in_kilonewton(tonnellate):
+    """Una forza scritta in t come la relazione la converte: le sue cifre per
+    9,80665 esatto, a due decimali, la metà lontano da zero."""
+    kn = (numero(tonnellate) * KN_PER_T).quantize(Decimal("0.01"), ROUND_HALF_UP)
+    return virgola(format(kn, "f"))
+
+
+def prodotto(*fattori):
+    return " · ".join(testo_reale(x, "fattore") for x in fattori)
+
+
+TAN_DI_PROGETTO = "tan φ / γφ'"
+TERMINE = "½ · K · γ · L · tan φ / γφ'"
+LATERALE_DI_STRATO = "K · σ'v · tan φ/γφ' · π · D · Li / γs (t)"
+
+
+def voci_calcolo(f, p, esito, margini):
+    """Le cifre di una combinazione nel capitolo 7 della relazione di calcolo:
+    chiave e testo, come la relazione li scrive."""
+    c = f.caselle
+    voci = [("Nq", testo_reale(p["nq"], "Nq")),
+            ("Qp numeri", prodotto(p["peso_punta"], p["lunghezza_punta"], p["nq"], PI, p["d"] * p["d"])
+             + " / " + testo_reale(p["div_punta"], "4 γb")),
+            ("Qp", reale(p["qpunta"], "Qp")), ("M3", c["M3"]), ("M3 kN", in_kilonewton(c["M3"]))]
+    for t in p["termini"]:
+        strato = f"strato {t['j']} "
+        voci += [(strato + "K", testo_reale(t["klat"], "K")),
+                 (strato + "γ (t/m³)", testo_reale(t["peso"], "γ")),
+                 (strato + "L (m)", testo_reale(t["lung"], "L")),
+                 (strato + "φ (°)", testo_reale(t["ang"], "φ")),
+                 (strato + TAN_DI_PROGETTO, decimali(t["tgang"], 6, margini, strato + "tan")),
+                 (strato + TERMINE, decimali(t["termine"], 6, margini, strato + "termine"))]
+    voci += [("Σ", reale(p["somma"], "Σ")),
+             ("Ql numeri", prodotto(PI, p["diametro"], p["lunghezza_lat"]) + " / "
+              + testo_reale(p["div_lat"], "100 γs")),
+             ("Ql", reale(p["qlat"], "Ql")), ("M4", c["M4"]), ("M4 kN", in_kilonewton(c["M4"])),
+             ("Qt", reale(p["totale"], "Qt")), ("K3", c["K3"]), ("K3 kN", in_kilonewton(c["K3"])),
+             ("η", due_decimali(p["coefgr"])), ("M8", c["M8"]), ("M8 kN", in_kilonewton(c["M8"])),
+             ("Rd", due_decimali(esito["rd"])), ("Rd kN", in_kilonewton(due_decimali(esito["rd"]))),
+             ("Ed numeri", " + ".join(prodotto(fattore, carico) for fattore, carico in
+                                      zip(p["fattori"], (p["cp"], p["cpns"], p["cv"])))),
+             ("Ed", c["CARMAG"]), ("Ed kN", in_kilonewton(c["CARMAG"])),
+             ("Rd/Ed", due_decimali(esito["rapporto"])), ("esito", esito_combinazione(esito))]
+    return voci
+
+
+def giudizio_rapporto(rapporto, margini, nome):
+    """Il rapporto fra la cifra del programma e quella di confronto, a due
+    decimali, e come la relazione lo giudica."""
+    scritto = decimali(rapporto, 2, margini, nome)
+    centesimi = int(numero(scritto) * 100)
+    if centesimi > CENTESIMI_COERENTI[1]:
+        return scritto, "supera quella di confronto di più"
+    if centesimi < CENTESIMI_COERENTI[0]:
+        return scritto, "è inferiore a quella di confronto di più"
+    return scritto, "e quella di confronto differiscono per non più"
+
+
+def calcolo_di_confronto(p, margini):
+    """Il calcolo semplice del capitolo 10.2, fatto in un altro modo: la punta
+    con la tensione efficace alla punta Σ γi Li, il fusto strato per strato
+    con la tensione a metà dello strato sulla sua superficie π D Li; gli
+    stessi Nq, K, tan φ e coefficienti della combinazione."""
+    sopra, strati = Decimal(0), []
+    for t in p["termini"]:
+        proprio = t["peso"] * t["lung"]
+        meta = sopra + proprio / 2
+        laterale = t["klat"] * meta * t["tgang"] * PI * p["diametro"] * t["lung"] / p["div_lat"]
+        strati.append(dict(t, meta=meta, laterale=laterale))
+        sopra += proprio
+    punta = sopra * p["nq"] * PI * p["d"] * p["d"] / p["div_punta"]
+    fusto = sum((s["laterale"] for s in strati), Decimal(0))
+    voci = [("σ'v,punta numeri", " + ".join(prodotto(t["peso"], t["lung"]) for t in p["termini"])),
+            ("σ'v,punta", reale(sopra, "σ'v,punta")),
+            ("Qp,s numeri", prodotto(p["nq"], PI, p["d"] * p["d"]) + " / " + testo_reale(p["div_punta"], "4 γb")),
+            ("Qp,s", decimali(punta, 2, margini, "Qp,s"))]
+    for s in strati:
+        strato = f"strato {s['j']} "
+        voci += [(strato + "σ'v a metà (t/m²)", decimali(s["meta"], 4, margini, strato + "σ'v")),
+                 (strato + "K", testo_reale(s["klat"], "K")),
+                 (strato + TAN_DI_PROGETTO, decimali(s["tgang"], 6, margini, strato + "tan")),
+                 (strato + "Li (m)", testo_reale(s["lung"], "L")),
+                 (strato + LATERALE_DI_STRATO, decimali(s["laterale"], 4, margini, strato + "Ql,i"))]
+    rapporto_punta, giudizio_punta = giudizio_rapporto(p["qpunta"] / punta, margini, "Qp / Qp,s")
+    rapporto_fusto, giudizio_fusto = giudizio_rapporto(p["qlat"] / fusto, margini, "Ql / Ql,s")
+    voci += [("Ql,s", decimali(fusto, 2, margini, "Ql,s")),
+             ("Qp nel rapporto", decimali(p["qpunta"], 2, margini, "Qp")), ("Qp/Qp,s", rapporto_punta),
+             ("Ql nel rapporto", decimali(p["qlat"], 2, margini, "Ql")), ("Ql/Ql,s", rapporto_fusto),
+             ("giudizio punta", giudizio_punta), ("giudizio laterale", giudizio_fusto)]
+    return dict(capitolo=CAPITOLO_CONFRONTO, voci=voci, strati=strati, punta=punta, fusto=fusto,
+                sopra=sopra)
+
+
+def relazione_di_calcolo(caso):
+    """Le cifre dei capitoli 7 e 10.2 della relazione di calcolo dell'esempio,
+    dalla finestra come il caso la lascia: ogni combinazione su una copia."""
+    margini = Margini()
+    capitoli = []
+    for k, esito in enumerate(caso.verifica["combinazioni"]):
+        f, p = copy.deepcopy(caso.finestra), {}
+        f.combinazione = k
+        calcola_portanza(f, p, margini)
+        capitoli.append(dict(capitolo=CAPITOLO_CALCOLO.format(k + 1), sigla=SIGLE[k], passi=p,
+                             voci=voci_calcolo(f, p, esito, margini)))
+    confronto = calcolo_di_confronto(capitoli[COMBINAZIONE_CONFRONTO]["passi"], margini)
+    return dict(capitoli=capitoli + [confronto], margini=margini)
+
+
+def righe_cifre_relazione_di_calcolo(nome, r):
+    return [f"{nome}\tRELAZIONE_CALCOLO\t{c['capitolo']} {chiave}\t{testo}"
+            for c in r["capitoli"] for chiave, testo in c["voci"]]
+
+
+def a_coppie(voci):
+    """Le voci in due colonne di chiavi e testi, per non allungare la tabella."""
+    meta = (len(voci) + 1) // 2
+    righe = []
+    for i in range(meta):
+        destra = voci[meta + i] if meta + i < len(voci) else ("", "")
+        righe.append(";".join(protetto(x) for x in (*voci[i], *destra)))
+    return righe
+
+
+def soluzione_relazione_di_calcolo(r):
+    """Le cifre della relazione di calcolo per il frammento del caso."""
+    out = [".SH 2", "Soluzione a mano: la relazione di calcolo", ".LP",
+           "Le cifre del capitolo 7 e del paragrafo 10.2 della relazione di calcolo che il programma scrive per "
+           "questo caso (paragrafo 3.6), calcolate qui dai passi di CALCOLA PORTANZA di ogni "
+           "combinazione, ciascuna con la chiave con cui la prova automatica la cerca nella "
+           "relazione del programma: la chiave di uno strato nomina la colonna della sua tabella, "
+           "«numeri» i numeri messi nella formula. Le forze in kN sono le cifre in t mostrate, per "
+           "9,80665 esatto, a due decimali. Un valore seguito da " + SEGUE + " è scritto dalla "
+           "relazione a 15 cifre significative, qui alle cifre che il calcolo in doppia precisione "
+           "non può cambiare."]
+    for c in r["capitoli"]:
+        titolo = (f"{c['capitolo']}, {c['sigla']}" if "sigla" in c
+                  else f"{c['capitolo']}, calcolo semplice di confronto ({SIGLE[COMBINAZIONE_CONFRONTO]})")
+        strati = [(k, t) for k, t in c["voci"] if k.startswith("strato ")]
+        altre = [(k, t) for k, t in c["voci"] if not k.startswith("strato ")]
+        colonne = list(dict.fromkeys(k.split(" ", 2)[2] for k, _ in strati))
+        numeri = sorted({int(k.split(" ")[1]) for k, _ in strati})
+        righe = [f"{j};" + ";".join(dict(strati)[f"strato {j} {col}"] for col in colonne) for j in numeri]
+        out += [".ne 3.2i", ".LP", f"\\fBParagrafo {titolo} della relazione di calcolo\\fP.", ".LP"]
+        out += riquadro("Strato;" + ";".join(protetto(col) for col in colonne),
+                        " ".join(["c"] * (len(colonne) + 1)) + "\n" + " ".join(["r"] * (len(colonne) + 1)),
+                        righe)
+        out.append(".LP")
+        out += riquadro("Chiave;Relazione;Chiave;Relazione", "l l l l", a_coppie(altre))
+    return out
+
+
 # --- La composizione in groff ---------------------------------------------
 
 def cifre(x, significative=10):
@@ -1103,6 +1304,10 @@ def stringhe(caso):
         out.append(f'.ds {caso.nome}-{casella}-xi{n} "{cifra}')
     if caso.verifica:
         out += stringhe_verifica(caso.nome, caso.verifica)
+    if caso.relazione_calcolo:
+        voci = dict(caso.relazione_calcolo["capitoli"][-1]["voci"])
+        out += [f'.ds {caso.nome}-confronto-punta "{voci["Qp/Qp,s"]}',
+                f'.ds {caso.nome}-confronto-laterale "{voci["Ql/Ql,s"]}']
     return out
 
 
@@ -1149,6 +1354,8 @@ def frammento(caso, figure):
         out += soluzione_verifica(caso)
     if caso.curva:
         out += soluzione_curva(caso.curva)
+    if caso.relazione_calcolo:
+        out += soluzione_relazione_di_calcolo(caso.relazione_calcolo)
     out += [".SH 2", "Letture del programma", ".LP"]
     out += riquadro("Casella;Didascalia;Valore atteso", "l l l",
                     [f"{c};{protetto(DIDASCALIE[c])};\\f(CW{protetto(f.caselle[c]) or '(vuota)'}\\fP"
@@ -1227,6 +1434,8 @@ def righe_cifre(caso):
         out += righe_cifre_verifica(caso.nome, caso.verifica)
     if caso.curva:
         out += righe_cifre_curva(caso.nome, caso.curva)
+    if caso.relazione_calcolo:
+        out += righe_cifre_relazione_di_calcolo(caso.nome, caso.relazione_calcolo)
     return out
 
 

@@ -215,9 +215,11 @@ std::map<std::string, DocumentFigures> ReadDocumentFigures(const std::filesystem
             ofCase.reportLines.push_back(text);
         } else if (field == "XI") {
             ofCase.dividedByXi.push_back(DividedByXiOf(text));
-        } else if (field == "VERIFICA" || field == "CURVA") {
+        } else if (field == "VERIFICA" || field == "CURVA" || field == "RELAZIONE_CALCOLO") {
             const std::size_t tab = text.find('\t');
-            auto& figures = field == "VERIFICA" ? ofCase.check : ofCase.curve;
+            auto& figures = field == "VERIFICA" ? ofCase.check
+                            : field == "CURVA"  ? ofCase.curve
+                                                : ofCase.calculationReport;
             figures[text.substr(0, tab)] = tab == std::string::npos ? "" : text.substr(tab + 1);
         } else if (field == "AVVISO") {
             ofCase.warnings.push_back(text);

@@ -76,6 +76,9 @@ struct DocumentFigures {
     std::map<std::string, std::string> check;
     std::vector<std::string> warnings;
     std::map<std::string, std::string> curve;  // the lengths solved by hand and the shortest
+    // The calculation report's figures by its section's number and a name:
+    // "7.1 Qp", "7.3 strato 2 tan φ / γφ'", "10.2 Ql,s", ...
+    std::map<std::string, std::string> calculationReport;
 };
 
 // The figures of every case, by case name, from the calculation's table.

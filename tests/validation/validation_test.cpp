@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <regex>
 #include <set>
 #include <sstream>
 #include <stdexcept>
@@ -22,6 +23,7 @@
 #include <nlohmann/json.hpp>
 
 #include "../app/text_window.h"
+#include "app/calculation_report/report_export.h"
 #include "app/check_presenter.h"
 #include "app/command_line.h"
 #include "app/design_check_texts.h"
@@ -235,6 +237,131 @@ std::string FileBytes(const std::filesystem::path& path)
     return bytes.str();
 }
 
+// Where a figure stands in its section of the calculation report: in the
+// paragraph that opens so, the group of the pattern. A layer's figure,
+// "strato N column", is instead the cell of the section's table.
+struct ReportPlace {
+    std::string_view name;
+    std::string_view opening;
+    const char* pattern;
+};
+
+const auto kReportPlaces = std::to_array<ReportPlace>({
+    {"Nq", "Portanza alla punta, con", R"(\(Nq = (\S+) dalla)"},
+    {"Qp numeri", "Qp = ", R"(\) = (.+) = )"},
+    {"Qp", "Qp = ", R"(= (\S+) t$)"},
+    {"M3", "Portanza alla punta mostrata", R"(\((\S+) t\)\.$)"},
+    {"M3 kN", "Portanza alla punta mostrata", R"(: (\S+) kN)"},
+    {"Σ", "Σ = ", R"(^Σ = (\S+)$)"},
+    {"Ql numeri", "Ql = ", R"(\) = \S+ · (.+) = )"},
+    {"Ql", "Ql = ", R"(= (\S+) t$)"},
+    {"M4", "Portanza laterale mostrata", R"(\((\S+) t\)\.$)"},
+    {"M4 kN", "Portanza laterale mostrata", R"(: (\S+) kN)"},
+    {"Qt", "Qt = ", R"(= (\S+) t,)"},
+    {"K3", "Qt = ", R"(\(K3\) (\S+) t$)"},
+    {"K3 kN", "Portanza totale di un palo mostrata", R"(\(K3\): (\S+) kN)"},
+    {"η", "Rgruppo = ", R"(· (\S+) = \S+ t \(M8\))"},
+    {"M8", "Rgruppo = ", R"(= (\S+) t \(M8\))"},
+    {"M8 kN", "Portanza totale di un palo mostrata", R"(\(M8\): (\S+) kN)"},
+    {"Rd", "Rd = Rgruppo", R"(= (\S+) t$)"},
+    {"Rd kN", "Resistenza di progetto", R"(Rd = (\S+) kN)"},
+    {"Ed numeri", "Ed = ", R"(γQ · Q = (.+) = )"},
+    {"Ed", "Ed = ", R"(= (\S+) t$)"},
+    {"Ed kN", "Azione di progetto", R"(Ed = (\S+) kN)"},
+    {"Rd/Ed", "Rd / Ed = ", R"(^Rd / Ed = (\S+):)"},
+    {"esito", "Rd / Ed = ", R"(: (.+)\.$)"},
+    {"σ'v,punta numeri", "σ'v,punta = ", R"(Li = (.+) = )"},
+    {"σ'v,punta", "σ'v,punta = ", R"(= (\S+) t/m²$)"},
+    {"Qp,s numeri", "Qp,s = ", R"(\) = \S+ · (.+) = )"},
+    {"Qp,s", "Qp,s = ", R"(= (\S+) t$)"},
+    {"Ql,s", "Ql,s = ", R"(= (\S+) t$)"},
+    {"Qp nel rapporto", "Qp / Qp,s", R"(^Qp / Qp,s = (\S+) /)"},
+    {"Qp/Qp,s", "Qp / Qp,s", R"(Qp / Qp,s = \S+ / \S+ = (\S+);)"},
+    {"Ql nel rapporto", "Qp / Qp,s", R"(Ql / Ql,s = (\S+) /)"},
+    {"Ql/Ql,s", "Qp / Qp,s", R"(Ql / Ql,s = \S+ / \S+ = (\S+)$)"},
+    {"giudizio punta", "La portanza alla punta del programma", R"(programma (.+) del 20 %)"},
+    {"giudizio laterale", "La portanza laterale del programma", R"(programma (.+) del 20 %)"},
+});
+
+const std::string kNotFound = "(not in the report)";
+
+// The blocks of the report's section of that number, up to the next heading.
+std::vector<doc::Block> SectionBlocks(const doc::Document& report, const std::string& number)
+{
+    const auto heading = std::ranges::find_if(report.blocks, [&](const doc::Block& block) {
+        const auto* each = std::get_if<doc::Heading>(&block);
+        return each && each->text.starts_with(number + " ");
+    });
+    if (heading == report.blocks.end()) {
+        return {};
+    }
+    const auto end = std::find_if(std::next(heading), report.blocks.end(),
+                                  [](const doc::Block& block) { return std::holds_alternative<doc::Heading>(block); });
+    return {std::next(heading), end};
+}
+
+std::string LayerCell(const std::vector<doc::Block>& section, const std::string& name)
+{
+    const std::size_t space = name.find(' ', 7);
+    const std::string row = name.substr(7, space - 7);
+    const std::string column = name.substr(space + 1);
+    for (const doc::Block& block : section) {
+        const auto* table = std::get_if<doc::Table>(&block);
+        if (!table) {
+            continue;
+        }
+        const auto at = std::ranges::find(table->columns, column, &doc::Column::heading);
+        const auto cells = std::ranges::find_if(table->rows, [&](const auto& each) { return each.front() == row; });
+        if (at != table->columns.end() && cells != table->rows.end()) {
+            return (*cells)[static_cast<std::size_t>(at - table->columns.begin())];
+        }
+    }
+    return kNotFound;
+}
+
+std::string PlacedFigure(const std::vector<doc::Block>& section, const std::string& name)
+{
+    const auto* place = std::ranges::find(kReportPlaces, name, &ReportPlace::name);
+    if (place == kReportPlaces.end()) {
+        return "(no place named " + name + ")";
+    }
+    for (const doc::Block& block : section) {
+        const auto* paragraph = std::get_if<doc::Paragraph>(&block);
+        if (!paragraph || !paragraph->runs.front().text.starts_with(place->opening)) {
+            continue;
+        }
+        std::smatch match;
+        const std::string& text = paragraph->runs.front().text;
+        return std::regex_search(text, match, std::regex(place->pattern)) ? match[1].str() : kNotFound;
+    }
+    return kNotFound;
+}
+
+// A figure by its key, its section's number then its name, as the report writes it.
+std::string ReportFigure(const doc::Document& report, const std::string& key)
+{
+    const std::size_t space = key.find(' ');
+    const std::vector<doc::Block> section = SectionBlocks(report, key.substr(0, space));
+    const std::string name = key.substr(space + 1);
+    return name.starts_with("strato ") ? LayerCell(section, name) : PlacedFigure(section, name);
+}
+
+// The report writes a computed real with the program's 15 significant digits;
+// the document vouches for the digits it writes before "…", and the report's
+// figure is rounded to as many decimals.
+constexpr std::string_view kDigitsGoOn = "…";
+
+std::string AsDocumented(const std::string& figure, const std::string& documented)
+{
+    if (!documented.ends_with(kDigitsGoOn) || figure == kNotFound) {
+        return figure;
+    }
+    const std::string digits = documented.substr(0, documented.size() - kDigitsGoOn.size());
+    const std::size_t comma = digits.find(',');
+    const int decimals = comma == std::string::npos ? 0 : static_cast<int>(digits.size() - comma - 1);
+    return FixedDecimals(Number(figure), decimals, kComma) + std::string(kDigitsGoOn);
+}
+
 class DocumentCase : public testing::TestWithParam<std::filesystem::path> {
 protected:
     static void SetUpTestSuite() { figures = ReadDocumentFigures(kFiguresTable); }
@@ -375,6 +502,36 @@ TEST(DocumentCases, ALayerRowIsMatchedByItsValuesWhateverItsSpacing)
     EXPECT_EQ(MissingReportLines(printed, {"STRATO 1 30 6"}), std::vector<std::string>{"STRATO 1 30 6"});
     EXPECT_EQ(MissingReportLines(printed, {"        NUMERO PALI=2"}),
               std::vector<std::string>{"        NUMERO PALI=2"});
+}
+
+// The worked example's calculation report, as the program writes it for the
+// window the case leaves: every figure of its calculation under each
+// combination and of its calculation made another way is the document's.
+TEST(DocumentCases, TheCalculationReportHasTheFiguresOfTheHandSolution)
+{
+    int solved = 0;
+    for (const auto& [name, document] : ReadDocumentFigures(kFiguresTable)) {
+        if (document.calculationReport.empty()) {
+            continue;
+        }
+        ++solved;
+        ReplayedWindow window;
+        Replay(ReadCase(kCasesFolder / (name + ".txt")), window);
+        const Project project{window.form, window.logic.state(), window.check.verticals()};
+        const doc::Document report = doc::ReportOf(doc::ReportInputsOf(project, name + ".pali", kComma));
+        for (const auto& [key, figure] : document.calculationReport) {
+            EXPECT_EQ(AsDocumented(ReportFigure(report, key), figure), figure) << name << ": " << key;
+        }
+    }
+    EXPECT_EQ(solved, 1);
+}
+
+// Only the digits the document vouches for are rounded, and a wrong one fails.
+TEST(DocumentCases, AFigureWhoseDigitsGoOnIsComparedAtTheDocumentsDecimals)
+{
+    EXPECT_EQ(AsDocumented("6,18254100489319", "6,18254100489…"), "6,18254100489…");
+    EXPECT_EQ(AsDocumented("6,18254100499319", "6,18254100489…"), "6,18254100499…");
+    EXPECT_EQ(AsDocumented("193,2985", "193,2984"), "193,2985");
 }
 
 }  // namespace
