@@ -2,11 +2,14 @@
 
 #pragma once
 
+#include <algorithm>
 #include <array>
+#include <iterator>
 #include <optional>
-#include <ranges>
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/project_data.h"
 
@@ -54,10 +57,13 @@ struct MenuEntry {
     constexpr bool offeredOn(FrontEnd frontEnd) const { return frontEnd != FrontEnd::Windows || onWindows; }
 };
 
-// The entries of a menu that a front end offers: "entries | OfferedOn(...)".
-constexpr auto OfferedOn(FrontEnd frontEnd)
+// The entries of a menu that a front end offers, in their order.
+inline std::vector<MenuEntry> OfferedOn(std::span<const MenuEntry> entries, FrontEnd frontEnd)
 {
-    return std::views::filter([frontEnd](const MenuEntry& entry) { return entry.offeredOn(frontEnd); });
+    std::vector<MenuEntry> offered;
+    std::ranges::copy_if(entries, std::back_inserter(offered),
+                         [frontEnd](const MenuEntry& entry) { return entry.offeredOn(frontEnd); });
+    return offered;
 }
 
 inline constexpr std::string_view kFileMenuText = "&File";

@@ -190,7 +190,7 @@ void MainWindow::moveFocusBetweenFormAndPanel()
 template <std::size_t Count>
 void MainWindow::addEntries(QMenu* menu, const std::array<MenuEntry, Count>& entries)
 {
-    for (const MenuEntry& entry : entries | OfferedOn(FrontEnd::Qt)) {
+    for (const MenuEntry& entry : OfferedOn(entries, FrontEnd::Qt)) {
         QAction* action =
             menu->addAction(Text(entry.text), this, [this, entry] { RunMenuCommand(entry.command, session_, *this); });
         if (!entry.shortcut.none()) {

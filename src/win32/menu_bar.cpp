@@ -43,7 +43,7 @@ std::wstring EntryText(const MenuEntry& entry)
 
 void Append(HMENU menu, std::span<const MenuEntry> entries)
 {
-    for (const MenuEntry& entry : entries | OfferedOn(FrontEnd::Windows)) {
+    for (const MenuEntry& entry : OfferedOn(entries, FrontEnd::Windows)) {
         AppendMenuW(menu, MF_STRING, IdOf(entry.command), EntryText(entry).c_str());
     }
 }
@@ -64,7 +64,7 @@ std::wstring RecentEntryText(std::size_t index, const std::string& path)
 
 void AddShortcuts(std::vector<ACCEL>& table, std::span<const MenuEntry> entries)
 {
-    for (const MenuEntry& entry : entries | OfferedOn(FrontEnd::Windows)) {
+    for (const MenuEntry& entry : OfferedOn(entries, FrontEnd::Windows)) {
         if (!entry.shortcut.none()) {
             const BYTE shift = entry.shortcut.shift ? FSHIFT : 0;
             table.push_back({static_cast<BYTE>(FVIRTKEY | FCONTROL | shift), static_cast<WORD>(entry.shortcut.key),
