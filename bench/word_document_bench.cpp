@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
 
-// The Word file of a report: headings, paragraphs, three tables of 20 rows
-// and two figures, written and compressed into its ZIP container in memory.
+// The Word file of a report, written and compressed into its ZIP container
+// in memory: a sample of headings, paragraphs, three tables of 20 rows and
+// two figures, and the calculation report of a 20-layer project.
 #include <benchmark/benchmark.h>
 
 #include "app/calculation_report/sample_document.h"
 #include "app/calculation_report/word_document.h"
+#include "twenty_layer_report.h"
 
 namespace {
 
@@ -26,5 +28,14 @@ void BM_WordDocument(benchmark::State& run)
     }
 }
 BENCHMARK(BM_WordDocument)->Unit(benchmark::kMillisecond);
+
+void BM_WordDocumentTwentyLayers(benchmark::State& run)
+{
+    const pali::doc::Document document = pali::bench::TwentyLayerReport();
+    for (auto _ : run) {
+        benchmark::DoNotOptimize(pali::doc::WordDocument(document).data());
+    }
+}
+BENCHMARK(BM_WordDocumentTwentyLayers)->Unit(benchmark::kMillisecond);
 
 }  // namespace
