@@ -152,7 +152,13 @@ bool SimpleCalculationFigures(const ReportContext& context, Blocks& blocks)
                                  CombinationTitle(kNtc2018Option) + " (" + ErrorLine(*figures.error) + ").");
         return false;
     }
-    const SimpleCalculation simple = CalculateSimply(figures, context.state());
+    SimpleCalculation simple;
+    try {
+        simple = CalculateSimply(figures, context.state());
+    } catch (const RunTimeError& error) {
+        AddParagraph(blocks, "Il calcolo di confronto non si completa: " + ErrorLine(error) + ".");
+        return false;
+    }
     const std::string pi = Real(kPi, format);
     AddParagraph(blocks,
                  "La portanza si calcola in un altro modo, con gli stessi Nq, K, tan φ e coefficienti parziali della "

@@ -50,7 +50,9 @@ struct SimpleCalculation {
     FigureComparison shaftComparison;
 };
 
-// From the figures of a calculation that completed.
+// From the figures of a calculation that completed. Raises, as the
+// calculation does, where a product goes beyond the reals (a length of
+// 1e-320 under an Nq of 1e308).
 SimpleCalculation CalculateSimply(const CapacityBreakdown& program, const ProjectState& state);
 
 // The ratio judged on its two decimals, as the report writes it.
