@@ -5,8 +5,6 @@
 // Qt's offscreen platform as the command line writes it.
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
-
 #include "qt/report_pdf.h"
 #include "twenty_layer_report.h"
 
@@ -22,15 +20,3 @@ void BM_ReportPdfTwentyLayers(benchmark::State& run)
 BENCHMARK(BM_ReportPdfTwentyLayers)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QGuiApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
