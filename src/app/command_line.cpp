@@ -179,15 +179,12 @@ std::optional<CommandOutput> Run(const ReportCommand& asked, const CommandSystem
         return CommandOutput{kCannotBeChecked, {}, *problem + "\n"};
     }
     const doc::ReportFormat format = *doc::ReportFormatOf(asked.output);
-    if (system.reportFiles == nullptr || !system.reportFiles->offers(format)) {
-        return CommandOutput{
-            kPdfNotAvailable,
-            {},
-            kProgram + ": questo sistema non scrive la relazione in «" + FileNameOf(asked.output) + "».\n"};
+    if (const auto reason = system.reportFiles.unavailable(format)) {
+        return CommandOutput{kPdfNotAvailable, {}, doc::ReportNotWritten(asked.output, *reason) + "\n"};
     }
     const doc::Document document =
         doc::ReportOf(doc::ReportInputsOf(std::get<Project>(project), asked.file, system.format));
-    if (const auto reason = system.reportFiles->write(document, format, asked.output)) {
+    if (const auto reason = system.reportFiles.write(document, format, asked.output)) {
         return CommandOutput{kPdfNotWritten, {}, doc::ReportNotWritten(asked.output, *reason) + "\n"};
     }
     return CommandOutput{};
@@ -252,11 +249,12 @@ std::string UsageText()
            "     portanza-pali --curva [--json] FILE         Rd a ogni lunghezza del profilo di FILE\n"
            "     portanza-pali --pdf USCITA.pdf FILE         la relazione di FILE in USCITA.pdf (Linux)\n"
            "     portanza-pali --relazione USCITA FILE       la relazione di calcolo di FILE, in PDF\n"
-           "                                                 (USCITA.pdf, Linux) o in Word (USCITA.docx)\n"
+           "                                                 (USCITA.pdf) o in Word (USCITA.docx)\n"
            "     portanza-pali --help                        questo aiuto (anche -h)\n"
            "     portanza-pali --version                     la versione del programma\n"
            "stato di uscita: 0 riuscito, 1 non verificato con le NTC 2018, 2 impossibile verificare\n"
-           "     o comando non valido, 3 PDF non disponibile su Windows, 4 PDF o relazione non scritti\n";
+           "     o comando non valido, 3 PDF non disponibile (--pdf su Windows, o nessuna stampante\n"
+           "     PDF per --relazione), 4 PDF o relazione non scritti\n";
 }
 
 std::string VersionText()

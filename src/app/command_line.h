@@ -88,12 +88,12 @@ using FileReader = std::function<FileReading(const std::string& path, std::size_
 using PdfWriter = std::function<bool(const std::vector<PrintedLine>& report, const std::string& path)>;
 
 // What the commands without a window need of the system they run on. No
-// writer where the program makes no PDF (Windows).
+// writer of STAMPA's PDF where the program makes none (Windows).
 struct CommandSystem {
     FileReader read;
     NumberFormat format;
     PdfWriter writePdf;
-    doc::ReportFiles* reportFiles = nullptr;
+    doc::ReportFiles& reportFiles;
 };
 
 // What a command that runs without a window writes, and its exit status.

@@ -27,6 +27,7 @@ void RunMenuCommand(MenuCommand command, ProjectSession& session, MenuFrontEnd& 
     case MenuCommand::SaveAs: session.saveAs(); return;
     case MenuCommand::ProjectData: EditProjectData(session, frontEnd); return;
     case MenuCommand::ExportReport: session.exportReport(); return;
+    case MenuCommand::PrintReport: session.printReport(); return;
     case MenuCommand::Print: frontEnd.printWithDialog(); return;
     case MenuCommand::Exit: frontEnd.closeWindow(); return;
     case MenuCommand::Manual: frontEnd.showInstalledDocument(kManualFileName); return;

@@ -2,14 +2,10 @@
 
 #pragma once
 
-#include <algorithm>
 #include <array>
-#include <iterator>
 #include <optional>
-#include <span>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "app/project_data.h"
 
@@ -25,6 +21,7 @@ enum class MenuCommand {
     SaveAs,
     ProjectData,
     ExportReport,
+    PrintReport,
     Print,
     Exit,
     Manual,
@@ -42,29 +39,13 @@ struct Shortcut {
     constexpr bool none() const { return key == '\0'; }
 };
 
-// The program's front ends, for what each offers in its menus.
-enum class FrontEnd { Qt, Windows };
-
 // One entry of a menu; '&' marks the letter that picks it with Alt, as both
-// toolkits write it. An entry is on every front end but those whose window
-// cannot do it yet.
+// toolkits write it.
 struct MenuEntry {
     MenuCommand command;
     std::string_view text;
     Shortcut shortcut;
-    bool onWindows = true;
-
-    constexpr bool offeredOn(FrontEnd frontEnd) const { return frontEnd != FrontEnd::Windows || onWindows; }
 };
-
-// The entries of a menu that a front end offers, in their order.
-inline std::vector<MenuEntry> OfferedOn(std::span<const MenuEntry> entries, FrontEnd frontEnd)
-{
-    std::vector<MenuEntry> offered;
-    std::ranges::copy_if(entries, std::back_inserter(offered),
-                         [frontEnd](const MenuEntry& entry) { return entry.offeredOn(frontEnd); });
-    return offered;
-}
 
 inline constexpr std::string_view kFileMenuText = "&File";
 inline constexpr std::string_view kHelpMenuText = "&?";
@@ -75,10 +56,11 @@ inline constexpr std::array kFileMenuBeforeRecent = {
     MenuEntry{MenuCommand::Open, "&Apri...", {'O'}},
     MenuEntry{MenuCommand::Save, "&Salva", {'S'}},
     MenuEntry{MenuCommand::SaveAs, "Salva &con nome...", {'S', true}},
-    MenuEntry{MenuCommand::ProjectData, "&Dati del progetto...", {}, false},
+    MenuEntry{MenuCommand::ProjectData, "&Dati del progetto...", {}},
 };
 inline constexpr std::array kFileMenuAfterRecent = {
-    MenuEntry{MenuCommand::ExportReport, "Esporta &relazione...", {}, false},
+    MenuEntry{MenuCommand::ExportReport, "Esporta &relazione...", {}},
+    MenuEntry{MenuCommand::PrintReport, "Stampa re&lazione...", {}},
     MenuEntry{MenuCommand::Print, "Stam&pa...", {'P'}},
     MenuEntry{MenuCommand::Exit, "&Esci", {}},
 };
@@ -95,6 +77,9 @@ inline constexpr std::string_view kCheckPanelEntryText = "&Pannello di verifica"
 
 // The title of the dialog of the project's data.
 inline constexpr std::string_view kProjectDataDialogTitle = "Dati del progetto";
+
+// The title of the dialog that asks where the calculation report goes.
+inline constexpr std::string_view kExportDialogTitle = "Esporta relazione";
 
 // The name of the file type in the Open and Save dialogs; the installer
 // registers the same words for the type on Windows.
@@ -117,8 +102,7 @@ public:
     virtual std::string validationCasesFolder() const = 0;
     virtual void showAbout() = 0;
     // Dati del progetto...: the dialog opened on shown; what the engineer
-    // confirmed with OK, none with Annulla. Only the front ends whose menu
-    // offers the entry have the dialog; the others are never asked.
+    // confirmed with OK, none with Annulla.
     virtual std::optional<ProjectData> askProjectData(const ProjectData& /*shown*/) { return std::nullopt; }
     // Today's date in the user's short format, for the dialog to offer.
     virtual std::string today() const { return {}; }

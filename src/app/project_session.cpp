@@ -225,12 +225,13 @@ bool ProjectSession::mayClose()
     return settleChanges();
 }
 
+doc::Document ProjectSession::currentReport() const
+{
+    return doc::ReportOf(doc::ReportInputsOf(current(), path_, logic_.numberFormat()));
+}
+
 void ProjectSession::exportReport()
 {
-    doc::ReportFiles* files = view_.reportFiles();
-    if (files == nullptr) {
-        return;
-    }
     // Beside the project and named after it, or "relazione" before it is saved.
     const std::string extension = "." + std::string(kProjectExtension);
     const std::string base = path_.empty()                ? std::string("relazione")
@@ -247,10 +248,21 @@ void ProjectSession::exportReport()
                           " non è né l'uno né l'altro.");
         return;
     }
-    const doc::Document report = doc::ReportOf(doc::ReportInputsOf(current(), path_, logic_.numberFormat()));
-    if (const auto reason = files->write(report, *format, *path)) {
+    doc::ReportFiles& files = view_.reportFiles();
+    if (const auto reason = files.unavailable(*format)) {
+        if (view_.askYesOrNo(doc::PrintInsteadQuestion(*path, *reason))) {
+            printReport();
+        }
+        return;
+    }
+    if (const auto reason = files.write(currentReport(), *format, *path)) {
         view_.showMessage(doc::ReportNotWritten(*path, *reason));
     }
+}
+
+void ProjectSession::printReport()
+{
+    view_.printReport(currentReport());
 }
 
 }  // namespace pali

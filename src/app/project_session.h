@@ -55,10 +55,13 @@ public:
     virtual void showTitle(const std::string& work, const std::string& fileName, bool modified) = 0;
     virtual void storeRecentFiles(const std::vector<std::string>& paths) = 0;
     // File, Esporta relazione...: the path chosen among the report's formats,
-    // none when cancelled; and how the system writes the report's files. A
-    // system that writes none leaves both as they are.
-    virtual std::optional<std::string> askPathToExport(const std::string& /*suggestedPath*/) { return std::nullopt; }
-    virtual doc::ReportFiles* reportFiles() { return nullptr; }
+    // none when cancelled; and how the system writes the report's files.
+    virtual std::optional<std::string> askPathToExport(const std::string& suggestedPath) = 0;
+    virtual doc::ReportFiles& reportFiles() = 0;
+    // Stampa relazione...: the print dialog, then the report on the printer chosen.
+    virtual void printReport(const doc::Document& report) = 0;
+    // A yes-or-no question; true for yes.
+    virtual bool askYesOrNo(const std::string& question) = 0;
 };
 
 // The project in the window and the file it came from: every way of opening,
@@ -92,8 +95,11 @@ public:
     // with today's date (in the user's short format) when none was typed.
     ProjectData projectDataToShow(const std::string& today) const;
     // Writes the calculation report of the window as it stands, in PDF or in
-    // Word by the name the engineer chooses.
+    // Word by the name the engineer chooses; where the system cannot write
+    // that format at all, offers to print it instead.
     void exportReport();
+    // Prints the calculation report of the window as it stands.
+    void printReport();
     // The engineer confirmed with OK the dialog opened on shown. A date the
     // dialog filled in, with nothing else typed, is no data: looking at the
     // dialog of a project without data leaves it without changes.
@@ -105,6 +111,7 @@ public:
 
 private:
     Project current() const;
+    doc::Document currentReport() const;
     bool settleChanges();
     void load(const std::string& path);
     bool writeTo(const std::string& path);

@@ -53,7 +53,7 @@ std::optional<int> RunWithoutWindow(const Command& command, int argc, char** arg
         return ReportDocument(report).SaveAsPdf(Text(path));
     };
     CommandReportFiles reportFiles(argc, argv);
-    const auto output = RunWithoutWindow(command, {ReadFileWithQt, UsersNumberFormat(), writePdf, &reportFiles});
+    const auto output = RunWithoutWindow(command, {ReadFileWithQt, UsersNumberFormat(), writePdf, reportFiles});
     if (!output) {
         return std::nullopt;
     }

@@ -34,6 +34,7 @@
 #include "qt/project_data_dialog.h"
 #include "qt/qt_text.h"
 #include "qt/report_document.h"
+#include "qt/report_pdf.h"
 
 namespace pali {
 
@@ -112,13 +113,16 @@ std::optional<QString> AskSavePathWithDialog(QWidget* parent, const QString& sta
 // The report's formats, PDF first; the name's ending follows the type chosen.
 std::optional<QString> AskExportPathWithDialog(QWidget* parent, const QString& start)
 {
-    const QString pdf = QStringLiteral("Documento PDF (*%1)").arg(Text(doc::kPdfExtension));
-    const QString word = QStringLiteral("Documento Word (*%1)").arg(Text(doc::kWordExtension));
-    QFileDialog dialog(parent, QStringLiteral("Esporta relazione"), start, pdf + QStringLiteral(";;") + word);
+    QStringList filters;
+    for (const doc::ReportFileType& type : doc::kReportFileTypes) {
+        filters.push_back(QStringLiteral("%1 (*%2)").arg(Text(type.name), Text(type.extension)));
+    }
+    QFileDialog dialog(parent, Text(kExportDialogTitle), start, filters.join(QStringLiteral(";;")));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(Text(doc::kPdfExtension.substr(1)));
+    dialog.setDefaultSuffix(Text(doc::kReportFileTypes.front().extension.substr(1)));
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& filter) {
-        dialog.setDefaultSuffix(Text((filter == word ? doc::kWordExtension : doc::kPdfExtension).substr(1)));
+        const auto chosen = static_cast<std::size_t>(filters.indexOf(filter));
+        dialog.setDefaultSuffix(Text(doc::kReportFileTypes.at(chosen).extension.substr(1)));
     });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
@@ -190,7 +194,7 @@ void MainWindow::moveFocusBetweenFormAndPanel()
 template <std::size_t Count>
 void MainWindow::addEntries(QMenu* menu, const std::array<MenuEntry, Count>& entries)
 {
-    for (const MenuEntry& entry : OfferedOn(entries, FrontEnd::Qt)) {
+    for (const MenuEntry& entry : entries) {
         QAction* action =
             menu->addAction(Text(entry.text), this, [this, entry] { RunMenuCommand(entry.command, session_, *this); });
         if (!entry.shortcut.none()) {
@@ -326,9 +330,25 @@ std::optional<std::string> MainWindow::askPathToExport(const std::string& sugges
     return path ? std::optional(path->toStdString()) : std::nullopt;
 }
 
-doc::ReportFiles* MainWindow::reportFiles()
+doc::ReportFiles& MainWindow::reportFiles()
 {
-    return &reportFiles_;
+    return reportFiles_;
+}
+
+void MainWindow::printReport(const doc::Document& report)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setFullPage(true);
+    printer.setDocName(QString::fromStdString(report.footer));
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() == QDialog::Accepted && !PaintReport(report, printer)) {
+        showMessage(PrinterFailedMessage(printer.printerName().toStdString()));
+    }
+}
+
+bool MainWindow::askYesOrNo(const std::string& question)
+{
+    return QMessageBox::question(this, Text(kTitle), Text(question)) == QMessageBox::Yes;
 }
 
 std::optional<std::string> MainWindow::askPathToOpen(const std::string& folder)

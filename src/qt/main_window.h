@@ -70,7 +70,9 @@ private:
     SaveAnswer askToSaveChanges(const std::string& question) override;
     std::optional<std::string> askPathToSave(const std::string& suggestedPath) override;
     std::optional<std::string> askPathToExport(const std::string& suggestedPath) override;
-    doc::ReportFiles* reportFiles() override;
+    doc::ReportFiles& reportFiles() override;
+    void printReport(const doc::Document& report) override;
+    bool askYesOrNo(const std::string& question) override;
     std::optional<std::string> askPathToOpen(const std::string& folder) override;
     FileReading readFile(const std::string& path, std::size_t limit) override;
     std::optional<std::string> writeFile(const std::string& path, const std::string& bytes) override;

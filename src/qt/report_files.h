@@ -10,7 +10,7 @@ namespace pali {
 // written beside its target and put in its place only when whole.
 class QtReportFiles : public doc::ReportFiles {
 public:
-    bool offers(doc::ReportFormat) const override { return true; }
+    std::optional<std::string> unavailable(doc::ReportFormat) const override { return std::nullopt; }
     std::optional<std::string> write(const doc::Document& document, doc::ReportFormat format,
                                      const std::string& path) override;
 };

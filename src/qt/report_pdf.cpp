@@ -15,7 +15,6 @@ namespace pali {
 namespace {
 
 constexpr int kDotsPerInch = 720;
-constexpr double kDotsPerPoint = kDotsPerInch / 72.0;
 
 // The face of the report: a sans-serif of Arial's measures where the system
 // has one, else the system's own sans-serif.
@@ -26,32 +25,47 @@ QFont ReportFace()
     return face;
 }
 
+// A4 from the paper's corner: the report's pages have their margins drawn in.
+void SetA4WithoutMargins(QPagedPaintDevice& device)
+{
+    device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+}
+
 }  // namespace
+
+bool PaintReport(const doc::Document& document, QPagedPaintDevice& device)
+{
+    SetA4WithoutMargins(device);
+    QPainter painter;
+    if (!painter.begin(&device)) {
+        return false;
+    }
+    const double dotsPerPoint = device.logicalDpiX() / 72.0;
+    QtPainter dots(painter, ReportFace());
+    const draw::ScaledMeasure measure(dots, dotsPerPoint);
+    const std::vector<draw::Drawing> pages = doc::PagesOf(document, measure);
+    for (std::size_t number = 0; number < pages.size(); ++number) {
+        if (number > 0 && !device.newPage()) {
+            return false;
+        }
+        draw::Drawing onDots{pages[number].width * dotsPerPoint, pages[number].height * dotsPerPoint, {}};
+        for (const draw::Primitive& primitive : pages[number].primitives) {
+            onDots.primitives.push_back(draw::Placed(primitive, dotsPerPoint, {0.0, 0.0}));
+        }
+        draw::Paint(onDots, dots);
+    }
+    return painter.end();
+}
 
 std::string ReportPdf(const doc::Document& document)
 {
     QBuffer bytes;
     bytes.open(QIODevice::WriteOnly);
     QPdfWriter writer(&bytes);
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
     writer.setResolution(kDotsPerInch);
     writer.setTitle(QString::fromStdString(document.footer));
     writer.setCreator(QStringLiteral("portanza-pali"));
-    QPainter painter(&writer);
-    QtPainter dots(painter, ReportFace());
-    const draw::ScaledMeasure measure(dots, kDotsPerPoint);
-    const std::vector<draw::Drawing> pages = doc::PagesOf(document, measure);
-    for (std::size_t number = 0; number < pages.size(); ++number) {
-        if (number > 0) {
-            writer.newPage();
-        }
-        draw::Drawing onDots{pages[number].width * kDotsPerPoint, pages[number].height * kDotsPerPoint, {}};
-        for (const draw::Primitive& primitive : pages[number].primitives) {
-            onDots.primitives.push_back(draw::Placed(primitive, kDotsPerPoint, {0.0, 0.0}));
-        }
-        draw::Paint(onDots, dots);
-    }
-    painter.end();
+    PaintReport(document, writer);
     return bytes.data().toStdString();
 }
 

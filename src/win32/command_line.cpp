@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "win32/project_disk.h"
+#include "win32/report_files.h"
 #include "win32/users_number_format.h"
 #include "win32/wide_text.h"
 
@@ -59,8 +60,10 @@ void Write(DWORD which, const std::string& text)
 
 std::optional<int> RunWithoutWindow(const Command& command)
 {
-    // No PDF writer: the report reaches paper or a PDF through the printer of STAMPA.
-    const auto output = RunWithoutWindow(command, {ReadWholeFile, UsersNumberFormat(), {}});
+    // No PDF writer for STAMPA's report: it reaches paper or a PDF through the
+    // printer of STAMPA.
+    Win32ReportFiles reportFiles;
+    const auto output = RunWithoutWindow(command, {ReadWholeFile, UsersNumberFormat(), {}, reportFiles});
     if (!output) {
         return std::nullopt;
     }

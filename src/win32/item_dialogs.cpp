@@ -4,6 +4,10 @@
 
 #include <shobjidl.h>
 
+#include <string_view>
+#include <vector>
+
+#include "app/calculation_report/report_export.h"
 #include "app/project_file.h"
 #include "app/project_menu.h"
 #include "win32/wide_text.h"
@@ -46,13 +50,34 @@ void StartIn(IFileDialog& dialog, const std::wstring& folder)
     }
 }
 
+// A file type as the dialogs list it: its name, then its pattern.
+struct ListedType {
+    std::wstring name;
+    std::wstring pattern;
+};
+
+// The types the dialog lists, the first chosen and its extension added to a
+// name typed without one; choosing another type adds that type's instead.
+void ShowTypes(IFileDialog& dialog, const std::vector<ListedType>& types)
+{
+    std::vector<COMDLG_FILTERSPEC> specs;
+    for (const ListedType& type : types) {
+        specs.push_back({type.name.c_str(), type.pattern.c_str()});
+    }
+    dialog.SetFileTypes(static_cast<UINT>(specs.size()), specs.data());
+    dialog.SetDefaultExtension(types.front().pattern.substr(2).c_str());
+}
+
+// "Name (*.ext)" with "*.ext"; the extension given with its dot.
+ListedType Listed(std::string_view name, std::string_view dottedExtension)
+{
+    const std::wstring pattern = L"*" + WideText(dottedExtension);
+    return {WideText(name) + L" (" + pattern + L")", pattern};
+}
+
 void ShowProjectFilesOnly(IFileDialog& dialog)
 {
-    const std::wstring pattern = L"*." + WideText(kProjectExtension);
-    const std::wstring name = WideText(kProjectTypeName) + L" (" + pattern + L")";
-    const COMDLG_FILTERSPEC types[] = {{name.c_str(), pattern.c_str()}};
-    dialog.SetFileTypes(1, types);
-    dialog.SetDefaultExtension(WideText(kProjectExtension).c_str());
+    ShowTypes(dialog, {Listed(kProjectTypeName, "." + std::string(kProjectExtension))});
 }
 
 std::optional<std::string> ChosenPath(IFileDialog& dialog, HWND owner)
@@ -83,39 +108,59 @@ void AddOptions(IFileDialog& dialog, FILEOPENDIALOGOPTIONS added)
     dialog.SetOptions(options | added | FOS_FORCEFILESYSTEM | FOS_PATHMUSTEXIST);
 }
 
-// A dialog of the kind given, showing the project files only, made ready
-// for its work by prepare and shown over the owner.
+// A dialog of the kind given, made ready for its work by prepare and shown
+// over the owner.
 template <class Dialog, class Prepare>
-std::optional<std::string> AskForProject(const CLSID& kind, HWND owner, FILEOPENDIALOGOPTIONS options,
-                                         Prepare&& prepare)
+std::optional<std::string> AskForPath(const CLSID& kind, HWND owner, FILEOPENDIALOGOPTIONS options, Prepare&& prepare)
 {
     Com<Dialog> dialog;
     if (!Create(kind, dialog)) {
         return std::nullopt;
     }
     AddOptions(*dialog.get(), options);
-    ShowProjectFilesOnly(*dialog.get());
     prepare(*dialog.get());
     return ChosenPath(*dialog.get(), owner);
+}
+
+// The suggested path's folder and name, when it has a folder.
+void StartAt(IFileDialog& dialog, const std::string& suggestedPath)
+{
+    const std::wstring suggested = WideText(suggestedPath);
+    const std::size_t slash = suggested.find_last_of(L"\\/");
+    if (slash != std::wstring::npos) {
+        StartIn(dialog, suggested.substr(0, slash));
+        dialog.SetFileName(suggested.substr(slash + 1).c_str());
+    }
 }
 
 }  // namespace
 
 std::optional<std::string> AskProjectToOpen(HWND owner, const std::string& folder)
 {
-    return AskForProject<IFileOpenDialog>(CLSID_FileOpenDialog, owner, FOS_FILEMUSTEXIST,
-                                          [&](IFileDialog& dialog) { StartIn(dialog, WideText(folder)); });
+    return AskForPath<IFileOpenDialog>(CLSID_FileOpenDialog, owner, FOS_FILEMUSTEXIST, [&](IFileDialog& dialog) {
+        ShowProjectFilesOnly(dialog);
+        StartIn(dialog, WideText(folder));
+    });
 }
 
 std::optional<std::string> AskProjectToSave(HWND owner, const std::string& suggestedPath)
 {
-    return AskForProject<IFileSaveDialog>(CLSID_FileSaveDialog, owner, FOS_OVERWRITEPROMPT, [&](IFileDialog& dialog) {
-        const std::wstring suggested = WideText(suggestedPath);
-        const std::size_t slash = suggested.find_last_of(L"\\/");
-        if (slash != std::wstring::npos) {
-            StartIn(dialog, suggested.substr(0, slash));
-            dialog.SetFileName(suggested.substr(slash + 1).c_str());
+    return AskForPath<IFileSaveDialog>(CLSID_FileSaveDialog, owner, FOS_OVERWRITEPROMPT, [&](IFileDialog& dialog) {
+        ShowProjectFilesOnly(dialog);
+        StartAt(dialog, suggestedPath);
+    });
+}
+
+std::optional<std::string> AskReportPath(HWND owner, const std::string& suggestedPath)
+{
+    return AskForPath<IFileSaveDialog>(CLSID_FileSaveDialog, owner, FOS_OVERWRITEPROMPT, [&](IFileDialog& dialog) {
+        std::vector<ListedType> types;
+        for (const doc::ReportFileType& type : doc::kReportFileTypes) {
+            types.push_back(Listed(type.name, type.extension));
         }
+        ShowTypes(dialog, types);
+        dialog.SetTitle(WideText(kExportDialogTitle).c_str());
+        StartAt(dialog, suggestedPath);
     });
 }
 

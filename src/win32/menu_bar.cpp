@@ -43,7 +43,7 @@ std::wstring EntryText(const MenuEntry& entry)
 
 void Append(HMENU menu, std::span<const MenuEntry> entries)
 {
-    for (const MenuEntry& entry : OfferedOn(entries, FrontEnd::Windows)) {
+    for (const MenuEntry& entry : entries) {
         AppendMenuW(menu, MF_STRING, IdOf(entry.command), EntryText(entry).c_str());
     }
 }
@@ -64,7 +64,7 @@ std::wstring RecentEntryText(std::size_t index, const std::string& path)
 
 void AddShortcuts(std::vector<ACCEL>& table, std::span<const MenuEntry> entries)
 {
-    for (const MenuEntry& entry : OfferedOn(entries, FrontEnd::Windows)) {
+    for (const MenuEntry& entry : entries) {
         if (!entry.shortcut.none()) {
             const BYTE shift = entry.shortcut.shift ? FSHIFT : 0;
             table.push_back({static_cast<BYTE>(FVIRTKEY | FCONTROL | shift), static_cast<WORD>(entry.shortcut.key),
@@ -115,18 +115,19 @@ void MenuBar::removeRecentFiles()
     recentShown_ = 0;
 }
 
-// The recent files stand above Stampa..., with a line of their own below them.
+// The recent files stand between the two parts of the menu, with a line of
+// their own below them.
 void MenuBar::showRecentFiles(const std::vector<std::string>& paths)
 {
     removeRecentFiles();
-    const UINT print = IdOf(MenuCommand::Print);
+    const UINT below = IdOf(kFileMenuAfterRecent.front().command);
     for (std::size_t index = 0; index < paths.size() && index < RecentFiles::kKept; ++index) {
-        InsertMenuW(fileMenu_, print, MF_BYCOMMAND | MF_STRING, kFirstRecentId + index,
+        InsertMenuW(fileMenu_, below, MF_BYCOMMAND | MF_STRING, kFirstRecentId + index,
                     RecentEntryText(index, paths[index]).c_str());
         ++recentShown_;
     }
     if (recentShown_ > 0) {
-        InsertMenuW(fileMenu_, print, MF_BYCOMMAND | MF_SEPARATOR, kRecentSeparatorId, nullptr);
+        InsertMenuW(fileMenu_, below, MF_BYCOMMAND | MF_SEPARATOR, kRecentSeparatorId, nullptr);
     }
 }
 

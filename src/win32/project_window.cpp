@@ -9,6 +9,7 @@
 #include "win32/item_dialogs.h"
 #include "win32/project_disk.h"
 #include "win32/report_delivery.h"
+#include "win32/report_printing.h"
 #include "win32/save_question.h"
 #include "win32/system_message.h"
 #include "win32/wide_text.h"
@@ -68,6 +69,7 @@ ProjectWindow::ProjectWindow(HINSTANCE instance, std::vector<std::string> recent
       question_(AskToSaveChanges),
       saveDialog_(AskProjectToSave),
       openDialog_(AskProjectToOpen),
+      exportDialog_(AskReportPath),
       presentMessage_(ShowWarning),
       panel_(
           instance, form_.handle(), [this](const std::string& verticals) { session_.verticalsTyped(verticals); },
@@ -224,6 +226,11 @@ void ProjectWindow::printWithDialog()
     session_.refresh();
 }
 
+void ProjectWindow::printReport(const doc::Document& report)
+{
+    PrintDocumentThroughDialog(form_.handle(), [&report] { return report; });
+}
+
 std::string ProjectWindow::validationCasesFolder() const
 {
     return ProgramFolder();
@@ -259,6 +266,17 @@ std::optional<std::string> ProjectWindow::askPathToSave(const std::string& sugge
 std::optional<std::string> ProjectWindow::askPathToOpen(const std::string& folder)
 {
     return openDialog_(form_.handle(), folder);
+}
+
+std::optional<std::string> ProjectWindow::askPathToExport(const std::string& suggestedPath)
+{
+    return exportDialog_(form_.handle(), suggestedPath);
+}
+
+bool ProjectWindow::askYesOrNo(const std::string& question)
+{
+    return MessageBoxW(form_.handle(), WideText(question).c_str(), WideText(kTitle).c_str(),
+                       MB_YESNO | MB_ICONWARNING) == IDYES;
 }
 
 FileReading ProjectWindow::readFile(const std::string& path, std::size_t limit)

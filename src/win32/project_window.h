@@ -14,6 +14,7 @@
 #include "win32/check_panel.h"
 #include "win32/form1_window.h"
 #include "win32/menu_bar.h"
+#include "win32/report_files.h"
 #include "win32/window_frame.h"
 
 namespace pali {
@@ -52,6 +53,7 @@ public:
     // Replaceable so that the window can be driven without modal dialogs.
     void setQuestion(Question question) { question_ = std::move(question); }
     void setSaveDialog(PathDialog dialog) { saveDialog_ = std::move(dialog); }
+    void setExportDialog(PathDialog dialog) { exportDialog_ = std::move(dialog); }
     void setMessagePresenter(Form1Window::MessagePresenter presenter);
 
 private:
@@ -78,6 +80,10 @@ private:
     void showMessage(const std::string& message) override;
     void showTitle(const std::string& work, const std::string& fileName, bool modified) override;
     void storeRecentFiles(const std::vector<std::string>& paths) override;
+    std::optional<std::string> askPathToExport(const std::string& suggestedPath) override;
+    doc::ReportFiles& reportFiles() override { return reportFiles_; }
+    void printReport(const doc::Document& report) override;
+    bool askYesOrNo(const std::string& question) override;
 
     Form1Window form_;
     MenuBar menu_;
@@ -85,6 +91,8 @@ private:
     Question question_;
     PathDialog saveDialog_;
     PathDialog openDialog_;
+    PathDialog exportDialog_;
+    Win32ReportFiles reportFiles_;
     Form1Window::MessagePresenter presentMessage_;
     std::string newestAddedToWindows_;
     CheckPanelWindow panel_;

@@ -6,6 +6,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/check_presenter.h"
@@ -55,6 +56,31 @@ public:
         titleMarked = modified;
     }
     void storeRecentFiles(const std::vector<std::string>& paths) override { recent = paths; }
+    std::optional<std::string> askPathToExport(const std::string&) override { return Next(exportPaths); }
+    doc::ReportFiles& reportFiles() override { return files; }
+    void printReport(const doc::Document& report) override { printedReports.push_back(report.footer); }
+    bool askYesOrNo(const std::string& question) override
+    {
+        questions.push_back(question);
+        return Next(yesOrNo);
+    }
+
+    // Report files that remember what they were asked to write; a format
+    // with a reason is one the system cannot write.
+    struct MemoryReportFiles : doc::ReportFiles {
+        std::optional<std::string> unavailable(doc::ReportFormat format) const override
+        {
+            return format == doc::ReportFormat::Pdf ? pdfUnavailable : std::nullopt;
+        }
+        std::optional<std::string> write(const doc::Document&, doc::ReportFormat format,
+                                         const std::string& path) override
+        {
+            written.emplace_back(format, path);
+            return std::nullopt;
+        }
+        std::optional<std::string> pdfUnavailable;
+        std::vector<std::pair<doc::ReportFormat, std::string>> written;
+    };
 
     static constexpr const char* kReadOnlyFolder = "/sola-lettura/";
 
@@ -62,6 +88,10 @@ public:
     std::deque<SaveAnswer> answers;
     std::deque<std::optional<std::string>> savePaths;
     std::deque<std::optional<std::string>> openPaths;
+    std::deque<std::optional<std::string>> exportPaths;
+    std::deque<bool> yesOrNo;
+    MemoryReportFiles files;
+    std::vector<std::string> printedReports;  // the footer of each report printed
     std::vector<std::string> questions;
     std::string titleWork;
     std::string titleName;

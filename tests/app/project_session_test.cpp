@@ -187,6 +187,27 @@ TEST_F(ProjectSessionTest, TheProjectsDataConfirmedAreTheProjectsLikeAnyEdit)
     EXPECT_EQ(session.projectData(), ProjectData{});
 }
 
+// A PDF on a system without a PDF printer cannot be written at all: the
+// engineer is told why and may print the report on a printer instead.
+TEST_F(ProjectSessionTest, AReportFormatTheSystemCannotWriteIsOfferedForPrinting)
+{
+    window.files.pdfUnavailable = "nessuna stampante PDF è installata";
+    for (const bool print : {true, false}) {
+        window.exportPaths.push_back("/progetti/relazione.pdf");
+        window.yesOrNo.push_back(print);
+        session.exportReport();
+        EXPECT_EQ(window.questions.back(),
+                  "Impossibile scrivere la relazione «relazione.pdf»: nessuna stampante PDF "
+                  "è installata.\n\nStampare la relazione su una stampante da scegliere?");
+    }
+    EXPECT_EQ(window.printedReports, std::vector<std::string>{"Relazione di calcolo"});
+    window.exportPaths.push_back("/progetti/relazione.docx");
+    session.exportReport();
+    EXPECT_EQ(window.files.written, (std::vector<std::pair<doc::ReportFormat, std::string>>{
+                                        {doc::ReportFormat::Word, "/progetti/relazione.docx"}}));
+    EXPECT_EQ(window.questions.size(), 2U);
+}
+
 TEST_F(ProjectSessionTest, AFailedSaveSaysSoKeepsTheOldFileAndTheChanges)
 {
     const std::string target = std::string(MemoryWindow::kReadOnlyFolder) + "a.pali";

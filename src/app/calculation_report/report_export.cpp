@@ -63,4 +63,9 @@ std::string ReportNotWritten(const std::string& path, const std::string& reason)
     return "Impossibile scrivere la relazione «" + FileNameOf(path) + "»: " + reason + ".";
 }
 
+std::string PrintInsteadQuestion(const std::string& path, const std::string& reason)
+{
+    return ReportNotWritten(path, reason) + "\n\nStampare la relazione su una stampante da scegliere?";
+}
+
 }  // namespace pali::doc
