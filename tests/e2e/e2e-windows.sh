@@ -14,10 +14,18 @@
 # started on that file, Stampa... through Windows' print dialog onto the
 # same queue, and the question FINE asks after a change.
 #
-# Usage: tests/e2e/e2e-windows.sh PROGRAM.exe CONTROL-CENTRES MESSAGE-TEXT.exe
+#
+# The calculation report too: File → Esporta relazione... writes the Word
+# file of the saved project, and --relazione that of every validation case,
+# each the same bytes as the Linux program's; a PDF without Windows' PDF
+# printer is refused with status 3. These run when the Linux program is given.
+#
+# Usage: tests/e2e/e2e-windows.sh PROGRAM.exe CONTROL-CENTRES MESSAGE-TEXT.exe [LINUX-PROGRAM CASES]
 #   CONTROL-CENTRES  the Linux tool that prints where each control is clicked
 #   MESSAGE-TEXT     the Windows tool that prints the text of a message box;
 #                    client_origin.exe, beside it, where the form begins
+#   LINUX-PROGRAM    the Linux program, whose Word files are the reference
+#   CASES            the folder of the validation cases' project files
 # The program runs in the Wine prefix WINEPREFIX names, or in a fresh one.
 set -uo pipefail
 
@@ -25,6 +33,8 @@ PROGRAM="$(realpath "$1")"
 CONTROL_CENTRES="$2"
 MESSAGE_TEXT="$(realpath "$3")"
 CLIENT_ORIGIN="$(dirname "$MESSAGE_TEXT")/client_origin.exe"
+LINUX_PROGRAM="${4:+$(realpath "$4")}"
+CASES="${5:+$(realpath "$5")}"
 source "$(dirname "$0")/e2e_helpers.sh"
 source "$(dirname "$0")/worked_example.sh"
 source "$(dirname "$0")/../support/wine-prefix.sh"
@@ -166,12 +176,60 @@ check_panel_and_printed_block() {
     done <<<"$(tr -s ' ' <"$(dirname "$0")/win32/worked_example_check_block.txt")"
 }
 
+windows_path() { local path="${1//\//\\}"; echo "Z:$path"; }
+
+# The Linux program's Word report of a project file, written to a path.
+linux_word_report() {  # output project
+    LOCPATH="$LOCALES" LANG=it_IT.UTF-8 LC_ALL= "$LINUX_PROGRAM" --relazione "$1" "$2"
+}
+
+# File → Esporta relazione... (Alt+F, R) on the project just saved, a name
+# ending in .docx given to the real save dialog: the Linux program's bytes.
+check_exported_word_report() {
+    local exported="$WORK/relazione è.docx"
+    xdotool key alt+f
+    sleep 0.3
+    xdotool key r
+    if ! wait_for_window_count 2; then
+        fail "Esporta relazione... opened no dialog"; return
+    fi
+    sleep 0.5
+    paste_text "$(windows_path "$exported")"
+    xdotool key Return
+    for _ in $(seq 100); do [[ -s "$exported" ]] && break; sleep 0.1; done
+    linux_word_report "$WORK/linux.docx" "$PROJECT_FILE"
+    if cmp -s "$WORK/linux.docx" "$exported"; then pass; else fail "the exported Word file differs from Linux's"; fi
+}
+
+# --relazione with no window: every validation case's Word file is the Linux
+# program's, and a PDF, with no PDF printer under Wine, is refused.
+check_report_command() {
+    local project name status message
+    for project in "$CASES"/caso*.pali; do
+        name="$(basename "$project" .pali)"
+        linux_word_report "$WORK/$name-linux.docx" "$project"
+        LOCPATH="$LOCALES" LANG=it_IT.UTF-8 LC_ALL= wine "$PROGRAM" --relazione \
+            "$(windows_path "$WORK/$name.docx")" "$(windows_path "$project")" 2>/dev/null
+        if cmp -s "$WORK/$name-linux.docx" "$WORK/$name.docx"; then pass; else fail "$name: the Word file differs from Linux's"; fi
+    done
+    LOCPATH="$LOCALES" LANG=it_IT.UTF-8 LC_ALL= wine "$PROGRAM" --relazione \
+        "$(windows_path "$WORK/caso1.pdf")" "$(windows_path "$CASES/caso1.pali")" >/dev/null 2>"$WORK/refused"
+    status=$?
+    expect_eq "no PDF printer: the exit status" 3 "$status"
+    message="$(tr -d '\r' <"$WORK/refused" | grep -Ev '^[0-9a-f]+:(fixme|err|warn|trace):')"
+    expect_eq "no PDF printer: the message" \
+        "Impossibile scrivere la relazione «caso1.pdf»: su questo computer non è installata la stampante «Microsoft Print to PDF»." \
+        "$message"
+    [[ -e "$WORK/caso1.pdf" ]] && fail "a PDF was left without a PDF printer" || pass
+}
+
 start_display
 start_printer
 prepare_prefix
 start_windows_program
 check_worked_example
 check_saved_with_ctrl_s
+[[ -n "$LINUX_PROGRAM" ]] && check_exported_word_report
 check_fine
 PROGRAM_ARGS=("$PROJECT_WINDOWS_PATH")
 start_windows_program
@@ -183,6 +241,7 @@ check_printed_report
 check_long_diameter_report 50000
 check_panel_and_printed_block
 check_question_on_fine
+[[ -n "$LINUX_PROGRAM" ]] && check_report_command
 
 echo "e2e-windows: $PASSES passed, $FAILURES failed"
 (( FAILURES == 0 ))
