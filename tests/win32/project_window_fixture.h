@@ -41,6 +41,7 @@ protected:
             return Next(answers, SaveAnswer::Cancel);
         });
         window.setSaveDialog([this](HWND, const std::string&) { return Next(savePaths, {}); });
+        window.setExportDialog([this](HWND, const std::string&) { return Next(savePaths, {}); });
         window.setMessagePresenter([this](HWND, const std::string& message) { messages.push_back(message); });
         window.show();
         SetForegroundWindow(handle);
@@ -81,6 +82,25 @@ protected:
         wchar_t text[200] = {};
         GetWindowTextW(handle, text, 200);
         return Utf8Text(text);
+    }
+
+    // Picks the entry of that text in the menu bar's menus, as a click on it does.
+    void chooseMenuEntry(std::string_view text)
+    {
+        const HMENU bar = window.menuBar();
+        for (int menu = 0; menu < GetMenuItemCount(bar); ++menu) {
+            const HMENU entries = GetSubMenu(bar, menu);
+            for (int entry = 0; entries != nullptr && entry < GetMenuItemCount(entries); ++entry) {
+                wchar_t shown[100] = {};
+                GetMenuStringW(entries, static_cast<UINT>(entry), shown, 100, MF_BYPOSITION);
+                if (Utf8Text(shown).starts_with(text)) {
+                    SendMessageW(handle, WM_COMMAND, GetMenuItemID(entries, entry), 0);
+                    pump();
+                    return;
+                }
+            }
+        }
+        ADD_FAILURE() << "no menu entry " << text;
     }
 
     fs::path fileOf(const char* name) const { return folder / WideText(name); }
