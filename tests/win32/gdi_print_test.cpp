@@ -49,7 +49,7 @@ std::vector<std::string> JoinedLines(const std::vector<std::string>& lines)
 std::vector<std::string> PrintedText(const std::vector<PrintedLine>& lines)
 {
     DeliverReport(lines, nullptr);
-    return ReadableLines(ReadPrintedPdf().text);
+    return ReadableLines(PrintedPdfText());
 }
 
 class GdiReport : public testing::Test {

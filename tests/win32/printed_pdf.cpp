@@ -4,7 +4,6 @@
 
 #include <windows.h>
 
-#include <charconv>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -85,41 +84,15 @@ std::string AsTyped(std::string text)
     return text;
 }
 
-double Attribute(const std::string& element, const std::string& name)
-{
-    const std::size_t start = element.find(name + "=\"") + name.size() + 2;
-    double value = 0.0;
-    std::from_chars(element.data() + start, element.data() + element.size(), value);
-    return value;
-}
-
-// The words of pdftotext -bbox: one <word xMin=".." yMin=".." ...>text</word> a line.
-std::vector<PrintedWord> WordsOf(const std::string& boxes)
-{
-    std::vector<PrintedWord> words;
-    std::istringstream lines(boxes);
-    for (std::string line; std::getline(lines, line);) {
-        const std::size_t open = line.find("<word ");
-        const std::size_t textStart = line.find('>', open);
-        const std::size_t textEnd = line.find("</word>", textStart);
-        if (open != std::string::npos && textEnd != std::string::npos) {
-            words.push_back({AsTyped(line.substr(textStart + 1, textEnd - textStart - 1)), Attribute(line, "xMin"),
-                             Attribute(line, "yMin")});
-        }
-    }
-    return words;
-}
-
 }  // namespace
 
-PrintedPdf ReadPrintedPdf()
+std::string PrintedPdfText()
 {
     const std::string textFile = std::string(PRINTED_TEXT_FILE) + "-" + std::to_string(GetCurrentProcessId());
     Start(WideText("/bin/bash " READ_PRINTED_PDF " " + textFile));
-    PrintedPdf pdf{AsTyped(AwaitedText("Z:" + textFile)), WordsOf(AwaitedText("Z:" + textFile + ".words"))};
+    const std::string text = AwaitedText("Z:" + textFile);
     std::remove(("Z:" + textFile).c_str());
-    std::remove(("Z:" + textFile + ".words").c_str());
-    return pdf;
+    return AsTyped(text);
 }
 
 }  // namespace pali
