@@ -45,11 +45,7 @@ std::string ReportPdf(const doc::Document& document)
         if (number > 0) {
             writer.newPage();
         }
-        draw::Drawing onDots{pages[number].width * kDotsPerPoint, pages[number].height * kDotsPerPoint, {}};
-        for (const draw::Primitive& primitive : pages[number].primitives) {
-            onDots.primitives.push_back(draw::Placed(primitive, kDotsPerPoint, {0.0, 0.0}));
-        }
-        draw::Paint(onDots, dots);
+        draw::Paint(draw::Placed(pages[number], kDotsPerPoint, {0.0, 0.0}), dots);
     }
     painter.end();
     return bytes.data().toStdString();

@@ -24,6 +24,22 @@ constexpr std::wstring_view kPdfPrinter = L"Microsoft Print to PDF";
 constexpr DWORD kJobWaitMilliseconds = 120'000;
 constexpr DWORD kJobPollMilliseconds = 100;
 
+// Each page on a sheet of its own; false when the printer refused one.
+bool PrintPages(HDC printer, GdiPainter& painter, const std::vector<draw::Drawing>& pages, double dotsPerPoint,
+                draw::Point paperCorner)
+{
+    for (const draw::Drawing& page : pages) {
+        if (StartPage(printer) <= 0) {
+            return false;
+        }
+        draw::Paint(draw::Placed(page, dotsPerPoint, paperCorner), painter);
+        if (EndPage(printer) <= 0) {
+            return false;
+        }
+    }
+    return true;
+}
+
 // The report's pages painted on the printer, from StartDoc to EndDoc; the
 // job's number when the printer took it whole.
 std::optional<DWORD> PrintJob(HDC printer, const doc::Document& document, const std::wstring& output)
@@ -45,22 +61,7 @@ std::optional<DWORD> PrintJob(HDC printer, const doc::Document& document, const 
     if (number <= 0) {
         return std::nullopt;
     }
-    for (const draw::Drawing& page : pages) {
-        if (StartPage(printer) <= 0) {
-            AbortDoc(printer);
-            return std::nullopt;
-        }
-        draw::Drawing onDots{page.width * dotsPerPoint, page.height * dotsPerPoint, {}};
-        for (const draw::Primitive& primitive : page.primitives) {
-            onDots.primitives.push_back(draw::Placed(primitive, dotsPerPoint, paperCorner));
-        }
-        draw::Paint(onDots, painter);
-        if (EndPage(printer) <= 0) {
-            AbortDoc(printer);
-            return std::nullopt;
-        }
-    }
-    if (EndDoc(printer) <= 0) {
+    if (!PrintPages(printer, painter, pages, dotsPerPoint, paperCorner) || EndDoc(printer) <= 0) {
         AbortDoc(printer);
         return std::nullopt;
     }

@@ -75,7 +75,11 @@ TEST(CalculationReportPrint, EveryHeadingAndCaptionReachesPaperAndThePrintoutKee
 // Files printed into a folder of their own, emptied.
 class PrintedFile : public testing::Test {
 protected:
-    void SetUp() override { std::filesystem::create_directories(folder_); }
+    void SetUp() override
+    {
+        std::filesystem::remove_all(folder_);
+        std::filesystem::create_directories(folder_);
+    }
     void TearDown() override { std::filesystem::remove_all(folder_); }
 
     std::vector<std::filesystem::path> FilesThere() const
