@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace pali::draw {
 
@@ -61,6 +62,14 @@ Primitive Placed(const Primitive& primitive, double scale, Point origin)
             return shape;
         },
         primitive);
+}
+
+Drawing Placed(const Drawing& drawing, double scale, Point origin)
+{
+    Drawing placed{drawing.width * scale, drawing.height * scale, {}};
+    std::ranges::transform(drawing.primitives, std::back_inserter(placed.primitives),
+                           [&](const Primitive& primitive) { return Placed(primitive, scale, origin); });
+    return placed;
 }
 
 void Paint(const Drawing& drawing, Painter& painter)

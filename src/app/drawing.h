@@ -172,6 +172,8 @@ TextBox BoxOf(const Text& text, double width, double lineHeight);
 // `origin`: a figure put on a page, or a page put on a printer's dots. Line
 // widths and text sizes scale with it.
 Primitive Placed(const Primitive& primitive, double scale, Point origin);
+// A whole drawing placed so: a page in points put on a printer's dots.
+Drawing Placed(const Drawing& drawing, double scale, Point origin);
 
 // Hands every primitive of the drawing to the painter, in order.
 void Paint(const Drawing& drawing, Painter& painter);

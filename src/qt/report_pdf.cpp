@@ -48,11 +48,7 @@ bool PaintReport(const doc::Document& document, QPagedPaintDevice& device)
         if (number > 0 && !device.newPage()) {
             return false;
         }
-        draw::Drawing onDots{pages[number].width * dotsPerPoint, pages[number].height * dotsPerPoint, {}};
-        for (const draw::Primitive& primitive : pages[number].primitives) {
-            onDots.primitives.push_back(draw::Placed(primitive, dotsPerPoint, {0.0, 0.0}));
-        }
-        draw::Paint(onDots, dots);
+        draw::Paint(draw::Placed(pages[number], dotsPerPoint, {0.0, 0.0}), dots);
     }
     return painter.end();
 }

@@ -77,19 +77,23 @@ GdiPainter::~GdiPainter()
     }
 }
 
-void GdiPainter::select(double size, bool bold) const
+void GdiPainter::select(double size, bool bold, bool evenWidths) const
 {
     const int height = std::max(1, draw::Pixel(size));
-    auto found =
-        std::ranges::find_if(fonts_, [&](const Font& font) { return font.height == height && font.bold == bold; });
+    auto found = std::ranges::find_if(fonts_, [&](const Font& font) {
+        return font.height == height && font.bold == bold && font.evenWidths == evenWidths;
+    });
     if (found == fonts_.end()) {
         LOGFONTW font{};
         font.lfHeight = -height;
         font.lfWeight = bold ? FW_BOLD : FW_NORMAL;
         font.lfCharSet = DEFAULT_CHARSET;
         font.lfQuality = DEFAULT_QUALITY;
-        std::copy(std::begin(kFontFace), std::end(kFontFace), font.lfFaceName);
-        fonts_.push_back({height, bold, CreateFontIndirectW(&font)});
+        const std::wstring_view face = evenWidths ? kEvenWidthsFace : kFontFace;
+        std::ranges::copy(face, font.lfFaceName);
+        // Where the face itself is missing, the system picks one of the same kind.
+        font.lfPitchAndFamily = evenWidths ? FIXED_PITCH | FF_MODERN : DEFAULT_PITCH;
+        fonts_.push_back({height, bold, evenWidths, CreateFontIndirectW(&font)});
         found = fonts_.end() - 1;
     }
     SelectObject(dc_, found->font);
@@ -120,13 +124,13 @@ void GdiPainter::polyline(const draw::Polyline& line)
 
 void GdiPainter::text(const draw::Text& text)
 {
-    const draw::TextBox box = draw::BoxOf(text, width(text.text, text.size, text.bold), lineHeight(text.size));
     const int saved = SaveDC(dc_);
     if (text.clip) {
         const RECT clip = PixelRect(*text.clip);
         IntersectClipRect(dc_, clip.left, clip.top, clip.right, clip.bottom);
     }
-    select(text.size, text.bold);
+    select(text.size, text.bold, text.evenWidths);
+    const draw::TextBox box = draw::BoxOf(text, selectedWidth(text.text), selectedLineHeight());
     SetTextColor(dc_, ColourRefOf(text.colour));
     const std::wstring wide = WideText(text.text);
     TextOutW(dc_, draw::Pixel(box.left), draw::Pixel(box.top), wide.c_str(), static_cast<int>(wide.size()));
@@ -136,6 +140,11 @@ void GdiPainter::text(const draw::Text& text)
 double GdiPainter::width(std::string_view text, double size, bool bold) const
 {
     select(size, bold);
+    return selectedWidth(text);
+}
+
+double GdiPainter::selectedWidth(std::string_view text) const
+{
     const std::wstring wide = WideText(text);
     SIZE extent{};
     GetTextExtentPoint32W(dc_, wide.c_str(), static_cast<int>(wide.size()), &extent);
@@ -145,6 +154,11 @@ double GdiPainter::width(std::string_view text, double size, bool bold) const
 double GdiPainter::lineHeight(double size) const
 {
     select(size, false);
+    return selectedLineHeight();
+}
+
+double GdiPainter::selectedLineHeight() const
+{
     TEXTMETRICW metrics{};
     GetTextMetricsW(dc_, &metrics);
     return metrics.tmHeight;

@@ -13,7 +13,8 @@
 namespace pali {
 
 // A drawing painted and its texts measured on a GDI device context, in its
-// pixels, texts in the program's face with their em as the font's height.
+// pixels, texts in the program's face with their em as the font's height, a
+// printout's lines in a face of even widths.
 // The context is left as it was found.
 class GdiPainter final : public draw::Painter, public draw::TextMeasure {
 public:
@@ -34,10 +35,14 @@ private:
     struct Font {
         int height;
         bool bold;
+        bool evenWidths;
         HFONT font;
     };
-    // Selects the font of that em and weight into the context, made once.
-    void select(double size, bool bold) const;
+    // Selects the font of that em, weight and face into the context, made once.
+    void select(double size, bool bold, bool evenWidths = false) const;
+    // How wide the text is, and how tall a line, in the font selected.
+    double selectedWidth(std::string_view text) const;
+    double selectedLineHeight() const;
 
     HDC dc_;
     int savedState_;

@@ -12,13 +12,13 @@
 #include "core/report/report_steps.h"
 #include "core/report/report_texts.h"
 #include "win32/wide_text.h"
+#include "win32/window_fonts.h"
 
 namespace pali {
 namespace {
 
 constexpr double kPointsPerInch = 72;
 constexpr double kMarginInches = 10 / 25.4;
-constexpr wchar_t kFaceName[] = L"Courier New";
 
 // The page as the printer's device context sees it: its resolution, and the
 // printable area inside the margins in device pixels from the origin of what
@@ -60,7 +60,7 @@ Font ReportFont(const DeviceArea& area, float points, int cellWidth)
     font.lfCharSet = DEFAULT_CHARSET;
     font.lfOutPrecision = OUT_TT_PRECIS;
     font.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
-    std::copy(std::begin(kFaceName), std::end(kFaceName), font.lfFaceName);
+    std::copy(std::begin(kEvenWidthsFace), std::end(kEvenWidthsFace), font.lfFaceName);
     return Font(CreateFontIndirectW(&font));
 }
 

@@ -5,12 +5,15 @@
 #include <commdlg.h>
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "core/report/report_texts.h"
 #include "win32/gdi_report_page.h"
+#include "win32/printer_context.h"
+#include "win32/report_printing.h"
 #include "win32/wide_text.h"
 
 namespace pali {
@@ -19,13 +22,6 @@ namespace {
 constexpr char kNoPrinterMessage[] =
     "Nessuna stampante disponibile: la relazione non è stata stampata.\n"
     "I dati del progetto restano nella finestra.";
-
-// A printer and the settings to print with, as the print dialog leaves them
-// or as the printer's driver gives them by default.
-struct PrinterChoice {
-    std::wstring name;
-    std::vector<std::byte> settings;  // a DEVMODEW and its driver's data; empty for the driver's own
-};
 
 std::optional<PrinterChoice> DefaultPrinter()
 {
@@ -111,36 +107,15 @@ DialogOutcome ChoosePrinter(HWND owner, PrinterChoice& choice)
     return SUCCEEDED(result) ? DialogOutcome::Cancelled : DialogOutcome::Failed;
 }
 
-// The printer's device context for a landscape page, with the chosen settings.
-HDC LandscapeContext(PrinterChoice& choice)
+// The document printed on the printer chosen, on its page; false when the
+// printer or the document failed.
+bool PrintOn(const PrinterChoice& choice, const PageSetup& page, const std::function<bool(HDC)>& print)
 {
-    HANDLE printer = nullptr;
-    if (!OpenPrinterW(choice.name.data(), &printer, nullptr)) {
-        return nullptr;
-    }
-    const LONG size = DocumentPropertiesW(nullptr, printer, choice.name.data(), nullptr, nullptr, 0);
-    std::vector<std::byte> settings(size > 0 ? static_cast<std::size_t>(size) : 0);
-    auto* merged = reinterpret_cast<DEVMODEW*>(settings.data());
-    auto* chosen = choice.settings.empty() ? nullptr : reinterpret_cast<DEVMODEW*>(choice.settings.data());
-    const DWORD mode = DM_OUT_BUFFER | (chosen != nullptr ? DM_IN_BUFFER : 0);
-    const bool read =
-        size > 0 && DocumentPropertiesW(nullptr, printer, choice.name.data(), merged, chosen, mode) == IDOK;
-    ClosePrinter(printer);
-    if (!read) {
-        return nullptr;
-    }
-    merged->dmFields |= DM_ORIENTATION;
-    merged->dmOrientation = DMORIENT_LANDSCAPE;
-    return CreateDCW(L"WINSPOOL", choice.name.c_str(), nullptr, merged);
-}
-
-bool Print(PrinterChoice& choice, const std::vector<PrintedLine>& lines)
-{
-    const HDC dc = LandscapeContext(choice);
+    const HDC dc = PrinterContext(choice, page);
     if (dc == nullptr) {
         return false;
     }
-    const bool printed = PrintReportOn(dc, lines);
+    const bool printed = print(dc);
     DeleteDC(dc);
     return printed;
 }
@@ -152,9 +127,9 @@ void ShowError(HWND owner, const std::string& message)
     MessageBoxW(owner, WideText(message).c_str(), title.c_str(), MB_OK | MB_ICONERROR);
 }
 
-void PrintOrSay(PrinterChoice& choice, const std::vector<PrintedLine>& lines, HWND owner)
+void PrintOrSay(const PrinterChoice& choice, const PageSetup& page, const std::function<bool(HDC)>& print, HWND owner)
 {
-    if (!Print(choice, lines)) {
+    if (!PrintOn(choice, page, print)) {
         ShowError(owner, PrinterFailedMessage(Utf8Text(choice.name)));
     }
 }
@@ -169,6 +144,11 @@ bool PrinterChosen(DialogOutcome outcome, HWND owner)
     return outcome == DialogOutcome::Chosen;
 }
 
+std::function<bool(HDC)> PrintoutOf(const std::vector<PrintedLine>& lines)
+{
+    return [&lines](HDC dc) { return PrintReportOn(dc, lines); };
+}
+
 }  // namespace
 
 void DeliverReport(const std::vector<PrintedLine>& lines, HWND owner)
@@ -180,7 +160,7 @@ void DeliverReport(const std::vector<PrintedLine>& lines, HWND owner)
             return;
         }
     }
-    PrintOrSay(*choice, lines, owner);
+    PrintOrSay(*choice, kPrintoutPage, PrintoutOf(lines), owner);
 }
 
 void PrintThroughDialog(HWND owner, const ReportComposer& compose)
@@ -190,8 +170,19 @@ void PrintThroughDialog(HWND owner, const ReportComposer& compose)
         return;
     }
     if (const auto lines = compose()) {
-        PrintOrSay(choice, *lines, owner);
+        PrintOrSay(choice, kPrintoutPage, PrintoutOf(*lines), owner);
     }
+}
+
+void PrintDocumentThroughDialog(HWND owner, const std::function<doc::Document()>& compose)
+{
+    PrinterChoice choice;
+    if (!PrinterChosen(ChoosePrinter(owner, choice), owner)) {
+        return;
+    }
+    const doc::Document document = compose();
+    PrintOrSay(
+        choice, kCalculationReportPage, [&](HDC dc) { return PrintCalculationReport(dc, document); }, owner);
 }
 
 }  // namespace pali

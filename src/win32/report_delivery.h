@@ -8,6 +8,7 @@
 
 #include <windows.h>
 
+#include "app/calculation_report/document.h"
 #include "core/report/recording_printer.h"
 
 namespace pali {
@@ -26,5 +27,11 @@ using ReportComposer = std::function<std::optional<std::vector<PrintedLine>>()>;
 // (a PDF printer among them) and the copies; then the report, composed once
 // a printer is chosen, on that printer. Cancelling prints nothing.
 void PrintThroughDialog(HWND owner, const ReportComposer& compose);
+
+// Stampa relazione...: the same print dialog; then the calculation report,
+// composed once a printer is chosen, on A4 standing upright with the settings
+// chosen. A printer that fails is named in a message box over the owner
+// window; cancelling prints nothing.
+void PrintDocumentThroughDialog(HWND owner, const std::function<doc::Document()>& compose);
 
 }  // namespace pali

@@ -19,6 +19,9 @@ namespace pali {
 // alike, with Liberation Sans. The sizes of the control table are chosen
 // for its widths.
 inline constexpr wchar_t kFontFace[] = L"Arial";
+// The face of even widths the printout's columns stand in: one every Windows
+// has, which Wine draws with Liberation Mono.
+inline constexpr wchar_t kEvenWidthsFace[] = L"Courier New";
 
 // The height of a face of that many points at that DPI, as GDI is asked for
 // it: negative, the height of the characters without their leading.
