@@ -75,7 +75,7 @@ inline constexpr std::array kFileMenuBeforeRecent = {
     MenuEntry{MenuCommand::Open, "&Apri...", {'O'}},
     MenuEntry{MenuCommand::Save, "&Salva", {'S'}},
     MenuEntry{MenuCommand::SaveAs, "Salva &con nome...", {'S', true}},
-    MenuEntry{MenuCommand::ProjectData, "&Dati del progetto...", {}, false},
+    MenuEntry{MenuCommand::ProjectData, "&Dati del progetto...", {}},
 };
 inline constexpr std::array kFileMenuAfterRecent = {
     MenuEntry{MenuCommand::ExportReport, "Esporta &relazione...", {}, false},

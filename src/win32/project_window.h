@@ -32,6 +32,7 @@ class ProjectWindow : private ProjectView, private MenuFrontEnd, private WindowF
 public:
     using Question = std::function<SaveAnswer(HWND owner, const std::string& question)>;
     using PathDialog = std::function<std::optional<std::string>(HWND owner, const std::string& start)>;
+    using ProjectDataDialog = std::function<std::optional<ProjectData>(HWND owner, const ProjectData& shown)>;
     using RecentFilesStore = std::function<void(const std::vector<std::string>& paths)>;
     ProjectWindow(HINSTANCE instance, std::vector<std::string> recentFiles, RecentFilesStore storeRecentFiles,
                   CheckPanelSetting panelSetting = {});
@@ -52,6 +53,7 @@ public:
     // Replaceable so that the window can be driven without modal dialogs.
     void setQuestion(Question question) { question_ = std::move(question); }
     void setSaveDialog(PathDialog dialog) { saveDialog_ = std::move(dialog); }
+    void setProjectDataDialog(ProjectDataDialog dialog) { projectDataDialog_ = std::move(dialog); }
     void setMessagePresenter(Form1Window::MessagePresenter presenter);
 
 private:
@@ -69,6 +71,8 @@ private:
     void showInstalledDocument(std::string_view name) override;
     std::string validationCasesFolder() const override;
     void showAbout() override;
+    std::optional<ProjectData> askProjectData(const ProjectData& shown) override;
+    std::string today() const override;
 
     SaveAnswer askToSaveChanges(const std::string& question) override;
     std::optional<std::string> askPathToSave(const std::string& suggestedPath) override;
@@ -85,6 +89,7 @@ private:
     Question question_;
     PathDialog saveDialog_;
     PathDialog openDialog_;
+    ProjectDataDialog projectDataDialog_;
     Form1Window::MessagePresenter presentMessage_;
     std::string newestAddedToWindows_;
     CheckPanelWindow panel_;
