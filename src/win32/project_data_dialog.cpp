@@ -16,9 +16,6 @@ namespace pali {
 
 namespace {
 
-// Wide enough for a work's name or a client's of a few words at a glance.
-constexpr int kBoxCharacters = 50;
-
 // The spacing of Windows' own dialogs, in dialog units: quarters of the
 // font's average character width across, eighths of its height down.
 constexpr int kMargin = 7;
@@ -48,12 +45,12 @@ struct DialogUnits {
 };
 
 // Measured in the control's font as Windows measures a dialog's font: the
-// mean width of the Latin letters.
+// mean width of the Latin letters, rounded to a pixel.
 DialogUnits UnitsOf(HWND control)
 {
     constexpr std::string_view kLetters = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
-    constexpr int kHalves = static_cast<int>(kLetters.size()) / 2;
-    return {(TextWidthIn(control, kLetters) / kHalves + 1) / 2, LineHeightIn(control)};
+    constexpr int kCount = static_cast<int>(kLetters.size());
+    return {(2 * TextWidthIn(control, kLetters) + kCount) / (2 * kCount), LineHeightIn(control)};
 }
 
 class ProjectDataDialog {
@@ -121,7 +118,7 @@ void ProjectDataDialog::layOut(HWND owner)
     }
     const int left = units.across(kMargin);
     const int boxLeft = left + labelWidth + units.across(kGap);
-    const int boxWidth = units.across(4 * kBoxCharacters + kBoxEdges);
+    const int boxWidth = units.across(4 * kProjectDataBoxCharacters + kBoxEdges);
     const int controlHeight = units.down(kControlHeight);
     const int lineHeight = LineHeightIn(labels_.front());
     int top = units.down(kMargin);
