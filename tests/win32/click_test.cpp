@@ -17,7 +17,6 @@
 namespace pali {
 namespace {
 
-using fixtures::AccessibleName;
 using fixtures::UserDecimalSeparator;
 using fixtures::Win32Window;
 
@@ -155,6 +154,26 @@ TEST(Win32MessageBox, AFailedClickShowsTheItalianMessageWithTheWindowsTitleAndAn
     EXPECT_EQ(Utf8Text(opened.text), ErrorMessage(RunTimeError(ErrorKind::TypeMismatch, Box::A)));
     EXPECT_TRUE(opened.hasIcon);
     EXPECT_EQ(GetFocus(), window.box(Box::A));
+}
+
+std::wstring AccessibleName(HWND control)
+{
+    IAccessible* accessible = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                                          reinterpret_cast<void**>(&accessible)))) {
+        return L"(no accessible object)";
+    }
+    VARIANT self;
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    std::wstring result = L"(no name)";
+    if (accessible->get_accName(self, &name) == S_OK && name) {
+        result = name;
+        SysFreeString(name);
+    }
+    accessible->Release();
+    return result;
 }
 
 std::string Trimmed(std::string text)

@@ -4,8 +4,6 @@
 
 #include <utility>
 
-#include <oleacc.h>
-
 #include "win32/wide_text.h"
 
 namespace pali::fixtures {
@@ -53,26 +51,6 @@ void SendText(std::wstring_view text)
         inputs.push_back(KeyInput(0, unit, KEYEVENTF_UNICODE | KEYEVENTF_KEYUP));
     }
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-}
-
-std::wstring AccessibleName(HWND control)
-{
-    IAccessible* accessible = nullptr;
-    if (FAILED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
-                                          reinterpret_cast<void**>(&accessible)))) {
-        return L"(no accessible object)";
-    }
-    VARIANT self;
-    self.vt = VT_I4;
-    self.lVal = CHILDID_SELF;
-    BSTR name = nullptr;
-    std::wstring result = L"(no name)";
-    if (accessible->get_accName(self, &name) == S_OK && name) {
-        result = name;
-        SysFreeString(name);
-    }
-    accessible->Release();
-    return result;
 }
 
 UserDecimalSeparator::UserDecimalSeparator(const wchar_t* separator)

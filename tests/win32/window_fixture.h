@@ -19,9 +19,6 @@ namespace pali::fixtures {
 void SendKey(WORD virtualKey, bool shift = false, bool control = false);
 void SendText(std::wstring_view text);
 
-// The name a screen reader reads for the control.
-std::wstring AccessibleName(HWND control);
-
 // The user's decimal separator, set in the user's settings as the engineer
 // would set it, and put back afterwards.
 class UserDecimalSeparator {
