@@ -37,4 +37,8 @@ inline constexpr std::array kProjectDataFields = {
     ProjectDataField{"Data", "data", &ProjectData::date},
 };
 
+// How many characters the dialog's boxes show at once: a work's name or a
+// client's of a few words at a glance.
+inline constexpr int kProjectDataBoxCharacters = 50;
+
 }  // namespace pali

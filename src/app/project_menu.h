@@ -103,9 +103,9 @@ public:
     virtual void showAbout() = 0;
     // Dati del progetto...: the dialog opened on shown; what the engineer
     // confirmed with OK, none with Annulla.
-    virtual std::optional<ProjectData> askProjectData(const ProjectData& /*shown*/) { return std::nullopt; }
+    virtual std::optional<ProjectData> askProjectData(const ProjectData& shown) = 0;
     // Today's date in the user's short format, for the dialog to offer.
-    virtual std::string today() const { return {}; }
+    virtual std::string today() const = 0;
 
 protected:
     ~MenuFrontEnd() = default;

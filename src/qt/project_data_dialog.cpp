@@ -16,13 +16,6 @@
 
 namespace pali {
 
-namespace {
-
-// Wide enough for a work's name or a client's of a few words at a glance.
-constexpr int kBoxCharacters = 50;
-
-}  // namespace
-
 std::optional<ProjectData> AskProjectData(QWidget* parent, const ProjectData& shown)
 {
     QDialog dialog(parent);
@@ -33,7 +26,7 @@ std::optional<ProjectData> AskProjectData(QWidget* parent, const ProjectData& sh
         const ProjectDataField& field = kProjectDataFields[index];
         boxes[index] = new QLineEdit(Text(shown.*field.text), &dialog);
         boxes[index]->setAccessibleName(Text(field.label));
-        boxes[index]->setMinimumWidth(boxes[index]->fontMetrics().averageCharWidth() * kBoxCharacters);
+        boxes[index]->setMinimumWidth(boxes[index]->fontMetrics().averageCharWidth() * kProjectDataBoxCharacters);
         fields->addRow(Text(field.label), boxes[index]);
     }
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);

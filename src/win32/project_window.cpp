@@ -7,6 +7,7 @@
 
 #include "app/about_text.h"
 #include "win32/item_dialogs.h"
+#include "win32/project_data_dialog.h"
 #include "win32/project_disk.h"
 #include "win32/report_delivery.h"
 #include "win32/report_printing.h"
@@ -70,6 +71,7 @@ ProjectWindow::ProjectWindow(HINSTANCE instance, std::vector<std::string> recent
       saveDialog_(AskProjectToSave),
       openDialog_(AskProjectToOpen),
       exportDialog_(AskReportPath),
+      projectDataDialog_(AskProjectData),
       presentMessage_(ShowWarning),
       panel_(
           instance, form_.handle(), [this](const std::string& verticals) { session_.verticalsTyped(verticals); },
@@ -251,6 +253,16 @@ void ProjectWindow::showAbout()
 {
     MessageBoxW(form_.handle(), WideText(AboutText()).c_str(), WideText(kAboutTitle).c_str(),
                 MB_OK | MB_ICONINFORMATION);
+}
+
+std::optional<ProjectData> ProjectWindow::askProjectData(const ProjectData& shown)
+{
+    return projectDataDialog_(form_.handle(), shown);
+}
+
+std::string ProjectWindow::today() const
+{
+    return TodayInUsersShortFormat();
 }
 
 SaveAnswer ProjectWindow::askToSaveChanges(const std::string& question)

@@ -33,6 +33,7 @@ class ProjectWindow : private ProjectView, private MenuFrontEnd, private WindowF
 public:
     using Question = std::function<SaveAnswer(HWND owner, const std::string& question)>;
     using PathDialog = std::function<std::optional<std::string>(HWND owner, const std::string& start)>;
+    using ProjectDataDialog = std::function<std::optional<ProjectData>(HWND owner, const ProjectData& shown)>;
     using RecentFilesStore = std::function<void(const std::vector<std::string>& paths)>;
     ProjectWindow(HINSTANCE instance, std::vector<std::string> recentFiles, RecentFilesStore storeRecentFiles,
                   CheckPanelSetting panelSetting = {});
@@ -54,6 +55,7 @@ public:
     void setQuestion(Question question) { question_ = std::move(question); }
     void setSaveDialog(PathDialog dialog) { saveDialog_ = std::move(dialog); }
     void setExportDialog(PathDialog dialog) { exportDialog_ = std::move(dialog); }
+    void setProjectDataDialog(ProjectDataDialog dialog) { projectDataDialog_ = std::move(dialog); }
     void setMessagePresenter(Form1Window::MessagePresenter presenter);
 
 private:
@@ -71,6 +73,8 @@ private:
     void showInstalledDocument(std::string_view name) override;
     std::string validationCasesFolder() const override;
     void showAbout() override;
+    std::optional<ProjectData> askProjectData(const ProjectData& shown) override;
+    std::string today() const override;
 
     SaveAnswer askToSaveChanges(const std::string& question) override;
     std::optional<std::string> askPathToSave(const std::string& suggestedPath) override;
@@ -93,6 +97,7 @@ private:
     PathDialog openDialog_;
     PathDialog exportDialog_;
     Win32ReportFiles reportFiles_;
+    ProjectDataDialog projectDataDialog_;
     Form1Window::MessagePresenter presentMessage_;
     std::string newestAddedToWindows_;
     CheckPanelWindow panel_;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/calculation_report/page_layout.h"
+#include "app/calculation_report/report_export.h"
 #include "win32/gdi_painter.h"
 #include "win32/printer_context.h"
 #include "win32/system_message.h"
@@ -17,7 +18,6 @@ namespace pali {
 namespace {
 
 constexpr double kPointsPerInch = 72;
-constexpr std::wstring_view kPdfPrinter = L"Microsoft Print to PDF";
 
 // A printer hands a job to its port after the program has ended it; a PDF
 // printer takes a second or two for a long report.
@@ -185,9 +185,10 @@ std::optional<std::wstring> InstalledPdfPrinter()
         return std::nullopt;
     }
     const auto* printers = reinterpret_cast<const PRINTER_INFO_4W*>(data.data());
+    const std::wstring pdfPrinter = WideText(doc::kPdfPrinterName);
     for (DWORD index = 0; index < count; ++index) {
-        if (printers[index].pPrinterName == kPdfPrinter) {
-            return std::wstring(kPdfPrinter);
+        if (printers[index].pPrinterName == pdfPrinter) {
+            return pdfPrinter;
         }
     }
     return std::nullopt;

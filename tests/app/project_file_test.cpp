@@ -49,7 +49,7 @@ TEST(KeptProjectFiles, OpenToTheirWindowAndWriteBackTheSameBytes)
         int combination;
         bool computed;
     };
-    const Case cases[] = {{"vuoto.pali", 0, false}, {"esempio.pali", 1, true}};
+    const Case cases[] = {{"vuoto.pali", 0, false}, {"esempio.pali", 1, true}, {"dati-progetto.pali", 0, false}};
     for (const Case& kept : cases) {
         SCOPED_TRACE(kept.file);
         MemoryWindow window;
