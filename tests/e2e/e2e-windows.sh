@@ -194,11 +194,16 @@ check_exported_word_report() {
         fail "Esporta relazione... opened no dialog"; return
     fi
     sleep 0.5
-    paste_text "$(windows_path "$exported")"
+    paste_text "$(windows_path "${exported%.docx}")"
+    xdotool key Tab Down
     xdotool key Return
     for _ in $(seq 100); do [[ -s "$exported" ]] && break; sleep 0.1; done
     linux_word_report "$WORK/linux.docx" "$PROJECT_FILE"
-    if cmp -s "$WORK/linux.docx" "$exported"; then pass; else fail "the exported Word file differs from Linux's"; fi
+    if cmp -s "$WORK/linux.docx" "$exported"; then
+        pass
+    else
+        fail "the exported Word file differs from Linux's; in the folder: $(ls "$WORK" | tr '\n' ' ')"
+    fi
 }
 
 # --relazione with no window: every validation case's Word file is the Linux
