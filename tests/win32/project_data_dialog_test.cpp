@@ -57,14 +57,6 @@ TEST_F(ProjectWindowTest, ProjectDataDialogAnswersTheTypedTextsWithOkAndNoneWith
     }
 }
 
-// File, Dati del progetto..., the last entry before the recent files.
-void ChooseProjectData(ProjectWindow& window)
-{
-    const UINT entry =
-        GetMenuItemID(GetSubMenu(window.menuBar(), 0), static_cast<int>(kFileMenuBeforeRecent.size()) - 1);
-    SendMessageW(window.form().handle(), WM_COMMAND, entry, 0);
-}
-
 // The kept file was written by the Linux program for a new project with
 // these data.
 TEST_F(ProjectWindowTest, ProjectDataGoIntoTheFileAsOnLinuxAndComeBackInAFreshWindow)
@@ -76,7 +68,7 @@ TEST_F(ProjectWindowTest, ProjectDataGoIntoTheFileAsOnLinuxAndComeBackInAFreshWi
         return answer;
     };
     window.setProjectDataDialog(dialog);
-    ChooseProjectData(window);
+    chooseMenuEntry("&Dati del progetto...");
     savePaths = {pathOf("dati-progetto.pali")};
     key('S', true);
     EXPECT_EQ(Contents(fileOf("dati-progetto.pali")), Contents(fs::path(PALI_KEPT_PROJECTS) / "dati-progetto.pali"));
@@ -85,7 +77,7 @@ TEST_F(ProjectWindowTest, ProjectDataGoIntoTheFileAsOnLinuxAndComeBackInAFreshWi
     answer.reset();
     fresh.setProjectDataDialog(dialog);
     fresh.session().openFile(pathOf("dati-progetto.pali"));
-    ChooseProjectData(fresh);
+    chooseMenuEntry("&Dati del progetto...", fresh);
     EXPECT_EQ(shown, (std::vector<ProjectData>{{"", "", "", "", TodayInUsersShortFormat()}, kTyped}));
     EXPECT_EQ(WindowText(fresh.form().handle()), kTyped.work + " - dati-progetto.pali - " + std::string(kTitle));
 }

@@ -84,17 +84,18 @@ protected:
         return Utf8Text(text);
     }
 
-    // Picks the entry of that text in the menu bar's menus, as a click on it does.
-    void chooseMenuEntry(std::string_view text)
+    // Picks the entry of that text in a window's menus, as a click on it does.
+    void chooseMenuEntry(std::string_view text) { chooseMenuEntry(text, window); }
+    void chooseMenuEntry(std::string_view text, ProjectWindow& target)
     {
-        const HMENU bar = window.menuBar();
+        const HMENU bar = target.menuBar();
         for (int menu = 0; menu < GetMenuItemCount(bar); ++menu) {
             const HMENU entries = GetSubMenu(bar, menu);
             for (int entry = 0; entries != nullptr && entry < GetMenuItemCount(entries); ++entry) {
                 wchar_t shown[100] = {};
                 GetMenuStringW(entries, static_cast<UINT>(entry), shown, 100, MF_BYPOSITION);
                 if (Utf8Text(shown).starts_with(text)) {
-                    SendMessageW(handle, WM_COMMAND, GetMenuItemID(entries, entry), 0);
+                    SendMessageW(target.form().handle(), WM_COMMAND, GetMenuItemID(entries, entry), 0);
                     pump();
                     return;
                 }
