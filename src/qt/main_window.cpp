@@ -121,8 +121,10 @@ std::optional<QString> AskExportPathWithDialog(QWidget* parent, const QString& s
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(Text(doc::kReportFileTypes.front().extension.substr(1)));
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& filter) {
-        const auto chosen = static_cast<std::size_t>(filters.indexOf(filter));
-        dialog.setDefaultSuffix(Text(doc::kReportFileTypes.at(chosen).extension.substr(1)));
+        // A filter the dialog did not list leaves the ending as it was.
+        if (const qsizetype chosen = filters.indexOf(filter); chosen >= 0) {
+            dialog.setDefaultSuffix(Text(doc::kReportFileTypes[static_cast<std::size_t>(chosen)].extension.substr(1)));
+        }
     });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;

@@ -60,11 +60,11 @@ struct ListedType {
 // name typed without one; choosing another type adds that type's instead.
 void ShowTypes(IFileDialog& dialog, const std::vector<ListedType>& types)
 {
-    std::vector<COMDLG_FILTERSPEC> specs;
+    std::vector<COMDLG_FILTERSPEC> filters;
     for (const ListedType& type : types) {
-        specs.push_back({type.name.c_str(), type.pattern.c_str()});
+        filters.push_back({type.name.c_str(), type.pattern.c_str()});
     }
-    dialog.SetFileTypes(static_cast<UINT>(specs.size()), specs.data());
+    dialog.SetFileTypes(static_cast<UINT>(filters.size()), filters.data());
     dialog.SetDefaultExtension(types.front().pattern.substr(2).c_str());
 }
 

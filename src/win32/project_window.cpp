@@ -70,7 +70,6 @@ ProjectWindow::ProjectWindow(HINSTANCE instance, std::vector<std::string> recent
       question_(AskToSaveChanges),
       saveDialog_(AskProjectToSave),
       openDialog_(AskProjectToOpen),
-      exportDialog_(AskReportPath),
       projectDataDialog_(AskProjectData),
       presentMessage_(ShowWarning),
       panel_(
@@ -282,7 +281,7 @@ std::optional<std::string> ProjectWindow::askPathToOpen(const std::string& folde
 
 std::optional<std::string> ProjectWindow::askPathToExport(const std::string& suggestedPath)
 {
-    return exportDialog_(form_.handle(), suggestedPath);
+    return AskReportPath(form_.handle(), suggestedPath);
 }
 
 bool ProjectWindow::askYesOrNo(const std::string& question)

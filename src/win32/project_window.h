@@ -54,7 +54,6 @@ public:
     // Replaceable so that the window can be driven without modal dialogs.
     void setQuestion(Question question) { question_ = std::move(question); }
     void setSaveDialog(PathDialog dialog) { saveDialog_ = std::move(dialog); }
-    void setExportDialog(PathDialog dialog) { exportDialog_ = std::move(dialog); }
     void setProjectDataDialog(ProjectDataDialog dialog) { projectDataDialog_ = std::move(dialog); }
     void setMessagePresenter(Form1Window::MessagePresenter presenter);
 
@@ -95,7 +94,6 @@ private:
     Question question_;
     PathDialog saveDialog_;
     PathDialog openDialog_;
-    PathDialog exportDialog_;
     Win32ReportFiles reportFiles_;
     ProjectDataDialog projectDataDialog_;
     Form1Window::MessagePresenter presentMessage_;

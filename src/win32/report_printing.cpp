@@ -68,6 +68,12 @@ std::optional<DWORD> PrintJob(HDC printer, const doc::Document& document, const 
     return static_cast<DWORD>(number);
 }
 
+// Why a printer let the report down, to follow the file's name in a message.
+std::string PrinterProblem(const std::wstring& printer, std::string_view what)
+{
+    return "la stampante «" + Utf8Text(printer) + "» " + std::string(what);
+}
+
 // Where a job stands in its printer's queue.
 enum class JobState { Pending, Done, Failed };
 
@@ -111,8 +117,8 @@ std::optional<std::string> AwaitJob(const std::wstring& printerName, DWORD job)
     }
     ClosePrinter(printer);
     switch (state) {
-    case JobState::Pending: return "la stampante «" + Utf8Text(printerName) + "» non ha finito il documento in tempo";
-    case JobState::Failed: return "la stampante «" + Utf8Text(printerName) + "» non ha potuto scrivere il documento";
+    case JobState::Pending: return PrinterProblem(printerName, "non ha finito il documento in tempo");
+    case JobState::Failed: return PrinterProblem(printerName, "non ha potuto scrivere il documento");
     case JobState::Done: break;
     }
     return std::nullopt;
@@ -126,7 +132,7 @@ std::optional<std::string> EmptyFile(const std::wstring& file, const std::wstrin
         return SystemMessage(GetLastError());
     }
     if (written.nFileSizeLow == 0 && written.nFileSizeHigh == 0) {
-        return "la stampante «" + Utf8Text(printer) + "» non ha scritto nulla nel file";
+        return PrinterProblem(printer, "non ha scritto nulla nel file");
     }
     return std::nullopt;
 }
@@ -148,12 +154,12 @@ std::optional<std::string> PrintAndMove(const std::wstring& printer, const doc::
 {
     const HDC dc = PrinterContext({printer, {}}, kCalculationReportPage);
     if (dc == nullptr) {
-        return "la stampante «" + Utf8Text(printer) + "» non è disponibile";
+        return PrinterProblem(printer, "non è disponibile");
     }
     const std::optional<DWORD> job = PrintJob(dc, document, part);
     DeleteDC(dc);
     if (!job) {
-        return "la stampante «" + Utf8Text(printer) + "» non ha potuto stampare la relazione";
+        return PrinterProblem(printer, "non ha potuto stampare la relazione");
     }
     if (auto reason = AwaitJob(printer, *job)) {
         return reason;

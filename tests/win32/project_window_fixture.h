@@ -41,7 +41,6 @@ protected:
             return Next(answers, SaveAnswer::Cancel);
         });
         window.setSaveDialog([this](HWND, const std::string&) { return Next(savePaths, {}); });
-        window.setExportDialog([this](HWND, const std::string&) { return Next(savePaths, {}); });
         window.setMessagePresenter([this](HWND, const std::string& message) { messages.push_back(message); });
         window.show();
         SetForegroundWindow(handle);

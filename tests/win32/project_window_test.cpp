@@ -125,22 +125,6 @@ TEST_F(ProjectWindowTest, AFailedSaveSaysSoAndLeavesTheOldFileWholeAndTheProject
     }
 }
 
-// File, Esporta relazione...: the Word file of the window as it stands; one
-// that cannot be written says why, names the file and leaves nothing behind.
-TEST_F(ProjectWindowTest, TheReportIsExportedAsWordAndAFailureLeavesNothing)
-{
-    typeIntoA("60");
-    savePaths = {pathOf("relazione è.docx"), pathOf("manca\\relazione.docx")};
-    chooseMenuEntry("Esporta &relazione...");
-    EXPECT_EQ(Contents(fileOf("relazione è.docx")).substr(0, 4), std::string("PK\x03\x04", 4));
-    EXPECT_TRUE(messages.empty());
-
-    chooseMenuEntry("Esporta &relazione...");
-    ASSERT_EQ(messages.size(), 1U);
-    EXPECT_EQ(messages[0].find("Impossibile scrivere la relazione «relazione.docx»: "), 0U) << messages[0];
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
-}
-
 TEST_F(ProjectWindowTest, CtrlSSavesTheTitleMarksChangesAndADroppedFileOpens)
 {
     typeIntoA("60");
